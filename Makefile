@@ -1,0 +1,40 @@
+# make test  - install what is missing, build (warnings as errors, ASan+UBSan), run every test
+# make run   - install what is missing, build, open the window
+# make bench - install what is missing, build optimised, run the benchmarks
+
+DEPS        := scripts/install-deps.sh
+TEST_DIR    := build/test
+RELEASE_DIR := build/release
+CMAKE_GEN   := -G Ninja
+
+.PHONY: deps test run bench format clean
+
+deps:
+	@bash $(DEPS)
+
+$(TEST_DIR)/build.ninja:
+	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DPLATEWISE_WERROR=ON -DPLATEWISE_SANITIZE=ON
+
+$(RELEASE_DIR)/build.ninja:
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	  -DPLATEWISE_BENCH=ON -DBUILD_TESTING=OFF
+
+test: deps $(TEST_DIR)/build.ninja
+	cmake --build $(TEST_DIR)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+run: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR) --target platewise
+	$(RELEASE_DIR)/app/platewise
+
+bench: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR)
+	$(RELEASE_DIR)/bench/engine_bench
+	$(RELEASE_DIR)/bench/startup_ratio $(RELEASE_DIR)/bench/startup_platewise $(RELEASE_DIR)/bench/startup_minimal
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

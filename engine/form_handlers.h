@@ -1,0 +1,59 @@
+#pragma once
+// The handlers of the window's events and the procedures they share. They
+// work on one BeamState and reach the window only through FormAccess.
+// A handler that meets a run-time error throws CalcError; whatever it wrote
+// before stays written.
+
+#include "beam_state.h"
+#include "form_access.h"
+
+namespace platewise {
+
+class FormHandlers {
+ public:
+  FormHandlers(BeamState& state, FormAccess& form) : s_(state), form_(form) {}
+
+  void Command1_Click();    // "计算": the Calculate command
+  void Command2_Click();    // "计算U型箍板": U hoop plates at the plate ends
+  void Check1_Click();      // shows or hides the redistribution percentage
+  void Check2_Click();      // shows or hides the hoop-plate inputs, fills Text4
+  void Text9_Change();      // the selected bottom-plate width changed
+  void Command4_Click() {}  // "保存计算书": no function behind it
+  void Command5_Click() {}  // "打印计算书": no function behind it
+
+ private:
+  // Material look-ups by the picked list index
+  void SetBottomBarGrade();
+  void SetTopBarGrade();
+  void SetConcreteGrade();
+  void SetPlateSteel();
+  // Values of one Calculate run that are not kept in BeamState
+  struct Stirrups {
+    Num fyv;       // design strength of the existing stirrups, N/mm²
+    Num existing;  // asv_exist, mm² per metre
+    Num required;  // asv_req, mm² per metre
+  };
+
+  // Steps of the Calculate command, in the order it runs them
+  Stirrups read_section();
+  void redistribute();
+  void size_bottom_plate();
+  void size_top_plate();
+  void anchor_length_step();
+  void size_side_u_plates(const Stirrups& stirrups);
+  void SetBottomPlateArea();
+  void CheckCrackWidth();
+
+  Num number_in(std::string_view control) const;
+  // Writes the selected bottom-plate width and runs its change handler.
+  void set_bottom_width(const std::string& text);
+  // "A3号钢:4(厚)X131(宽)": plate steel, thickness and shown width.
+  std::string plate_text(Num width) const;
+  // "3(厚)X24(宽bu)X150(高Lu)@100": the side U plate in BeamState.
+  std::string u_plate_text() const;
+
+  BeamState& s_;
+  FormAccess& form_;
+};
+
+}  // namespace platewise

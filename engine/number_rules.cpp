@@ -1,0 +1,159 @@
+#include "number_rules.h"
+
+#include <charconv>
+#include <cstdlib>
+
+#include "calc_error.h"
+
+namespace platewise {
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+int digit_value(char c) {
+  if (is_digit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+double checked(double v) {
+  if (v > 1.7976931348623157e308 || v < -1.7976931348623157e308) {
+    throw ArithmeticFault(FaultKind::Overflow);
+  }
+  return v;
+}
+
+// "&H1F" / "&O17": the digits after the prefix, in that radix.
+double radix_number(std::string_view digits, int radix) {
+  double value = 0.0;
+  for (char c : digits) {
+    const int d = digit_value(c);
+    if (d >= radix) break;
+    value = checked(value * radix + d);
+  }
+  return value;
+}
+
+// A decimal number from the start of `s` (blanks already removed).
+double decimal_number(std::string_view s) {
+  std::size_t i = 0;
+  std::string number;  // sign, mantissa and exponent in the form from_chars reads
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') number += '-';
+    ++i;
+  }
+  int int_digits = 0;     // significant digits before the point
+  int leading_zeros = 0;  // zeros after the point before the first significant digit
+  bool seen_significant = false;
+  bool any_digit = false;
+  for (; i < s.size() && is_digit(s[i]); ++i) {
+    number += s[i];
+    any_digit = true;
+    if (s[i] != '0') seen_significant = true;
+    if (seen_significant) ++int_digits;
+  }
+  if (i < s.size() && s[i] == '.') {
+    number += '.';
+    for (++i; i < s.size() && is_digit(s[i]); ++i) {
+      number += s[i];
+      any_digit = true;
+      if (s[i] != '0') seen_significant = true;
+      if (!seen_significant) ++leading_zeros;
+    }
+  }
+  if (!any_digit) return 0.0;
+
+  long exponent = 0;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    std::size_t j = i + 1;
+    bool negative_exponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) negative_exponent = s[j++] == '-';
+    if (j < s.size() && is_digit(s[j])) {
+      for (; j < s.size() && is_digit(s[j]); ++j) {
+        if (exponent < 1'000'000) exponent = exponent * 10 + (s[j] - '0');
+      }
+      if (negative_exponent) exponent = -exponent;
+      number += 'e';
+      number += std::to_string(exponent);
+    }
+  }
+
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    if (!seen_significant) return 0.0;
+    // Decimal magnitude of the first significant digit decides: too large or too small.
+    const long magnitude = (int_digits > 0 ? int_digits : -leading_zeros) + exponent;
+    if (magnitude > 0) throw ArithmeticFault(FaultKind::Overflow);
+    return number.front() == '-' ? -0.0 : 0.0;
+  }
+  return checked(value);
+}
+
+}  // namespace
+
+double number_of_text(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  }
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'H' || s[1] == 'h') return radix_number(std::string_view(s).substr(2), 16);
+    if (s[1] == 'O' || s[1] == 'o') return radix_number(std::string_view(s).substr(2), 8);
+    return 0.0;
+  }
+  return decimal_number(s);
+}
+
+std::string number_text(double value) {
+  if (value == 0.0) return "0";
+  // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
+  char buf[40];
+  const auto result =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+  const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
+
+  const bool negative = sci.front() == '-';
+  const std::size_t e_pos = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(negative ? 1 : 0, e_pos - (negative ? 1 : 0))) {
+    if (c != '.') digits += c;
+  }
+  const int exponent = std::atoi(std::string(sci.substr(e_pos + 1)).c_str());
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out = negative ? "-" : "";
+  if (exponent >= 15 || exponent < -4) {
+    out += digits.front();
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    out += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+  } else if (exponent >= 0) {
+    const auto int_len = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= int_len) {
+      out += digits + std::string(int_len - digits.size(), '0');
+    } else {
+      out += digits.substr(0, int_len) + "." + digits.substr(int_len);
+    }
+  } else {
+    out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  }
+  return out;
+}
+
+std::optional<double> strict_number(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  for (char c : text) {
+    if (!is_digit(c) && c != '.' && c != '-' && c != '+' && c != 'E') return std::nullopt;
+  }
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace platewise
