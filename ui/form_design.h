@@ -1,0 +1,54 @@
+#pragma once
+// The fixed design of the window Form_sb: every control with its kind,
+// parent frame, text, place and size (twips), tab place, font, tooltip,
+// list items and visibility at start. The Qt window is built from this
+// table alone; it is also the source of the default texts for tests.
+// No Qt here, so engine tests can use it too.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace platewise::design {
+
+enum class Kind { Frame, Label, TextBox, ComboBox, CheckBox, CommandButton, Line, PictureBox };
+
+enum class Font {
+  Normal,   // "宋体" 9 pt
+  Heading,  // "宋体" 12 pt bold
+  Window,   // the window font, "宋体" 10.5 pt
+};
+
+// Colour of a Line, as a system colour of the window's palette.
+enum class LineColour { None, HighlightedText, DarkShadow };
+
+struct Control {
+  std::string_view name;  // as the code names it: "txt_lk(0)", "Label1(10)"
+  Kind kind;
+  std::string_view parent;       // the frame it stands in; empty for the window itself
+  std::string_view text;         // caption or default text
+  int left, top, width, height;  // twips, from the parent's top-left corner
+  int tab;                       // place in the tab order; -1 for lines
+  Font font = Font::Normal;
+  std::string_view tooltip = {};
+  std::vector<std::string_view> items = {};  // drop-down list items
+  bool hidden_at_start = false;
+  LineColour line_colour = LineColour::None;  // lines: y is `top`, from `left` over `width`
+};
+
+struct Window {
+  std::string_view name;            // "Form_sb"
+  std::string_view caption;         // "Platewise1.0"
+  int client_width, client_height;  // twips
+};
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kLineWidthPixels = 2;
+
+const Window& window();
+// Every control of the window, frames before their children.
+std::span<const Control> controls();
+// The control of that name, or nullptr.
+const Control* find(std::string_view name);
+
+}  // namespace platewise::design
