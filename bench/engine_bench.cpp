@@ -1,0 +1,44 @@
+// Timings of the engine: one whole Calculate run on the in-memory window
+// with every default, and the two number rules.
+
+#include <benchmark/benchmark.h>
+
+#include "form_handlers.h"
+#include "memory_form.h"
+#include "number_rules.h"
+
+namespace {
+
+using platewise::BeamState;
+using platewise::FormHandlers;
+using platewise::testing::MemoryForm;
+
+void CalculateWithDefaults(benchmark::State& bench) {
+  BeamState state;
+  MemoryForm form;
+  FormHandlers handlers(state, form);
+  for (auto _ : bench) {
+    handlers.Command1_Click();
+    benchmark::DoNotOptimize(state);
+  }
+}
+BENCHMARK(CalculateWithDefaults);
+
+void NumberOfText(benchmark::State& bench) {
+  const std::string text = " 131.419573643411 ";
+  for (auto _ : bench) benchmark::DoNotOptimize(platewise::number_of_text(text));
+}
+BENCHMARK(NumberOfText);
+
+void NumberText(benchmark::State& bench) {
+  double value = 131.41957364341084;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(platewise::number_text(value));
+  }
+}
+BENCHMARK(NumberText);
+
+}  // namespace
+
+BENCHMARK_MAIN();
