@@ -1,0 +1,24 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include "app_icon.h"
+#include "cjk_fonts.h"
+
+namespace platewise {
+
+std::unique_ptr<Form_sb> start_platewise() {
+  register_cjk_font_substitutes();
+  QApplication::setWindowIcon(app_icon());
+
+  auto window = std::make_unique<Form_sb>();
+  const QRect screen = window->screen()->availableGeometry();
+  window->setGeometry(
+      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen));
+  window->show();
+  return window;
+}
+
+}  // namespace platewise

@@ -1,0 +1,14 @@
+#pragma once
+// What the program does as it starts, short of running the event loop.
+
+#include <memory>
+
+#include "form_sb.h"
+
+namespace platewise {
+
+// Opens the Platewise window, centred on the screen with the focus on its
+// Calculate button. A QApplication must exist.
+std::unique_ptr<Form_sb> start_platewise();
+
+}  // namespace platewise

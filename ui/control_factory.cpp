@@ -1,0 +1,145 @@
+#include "control_factory.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "drop_down_list.h"
+#include "qt_text.h"
+#include "twips.h"
+
+namespace platewise {
+
+namespace {
+
+using design::Control;
+using design::Kind;
+
+QWidget* make_label(const Control& c, QWidget* parent) {
+  auto* label = new QLabel(qt_text(c.text), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QWidget* make_drop_down(const Control& c, QWidget* parent) {
+  QStringList items;
+  for (std::string_view item : c.items) items << qt_text(item);
+  return new DropDownList(items, qt_text(c.text), parent);
+}
+
+QWidget* make_push_button(const Control& c, QWidget* parent) {
+  auto* button = new QPushButton(qt_text(c.text), parent);
+  // Enter on a focused button presses it, as Space does.
+  button->setAutoDefault(true);
+  return button;
+}
+
+// An empty sunken panel: it takes the focus and shows nothing.
+QWidget* make_panel(QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setFocusPolicy(Qt::StrongFocus);
+  return panel;
+}
+
+// A horizontal line, kLineWidthPixels thick, in a colour of the palette.
+QWidget* make_line(const Control& c, QWidget* parent) {
+  auto* line = new QWidget(parent);
+  line->setAutoFillBackground(true);
+  line->setBackgroundRole(c.line_colour == design::LineColour::HighlightedText
+                              ? QPalette::HighlightedText
+                              : QPalette::Shadow);
+  return line;
+}
+
+QWidget* make_widget(const Control& c, QWidget* parent) {
+  switch (c.kind) {
+    case Kind::Frame:
+      return new QGroupBox(qt_text(c.text), parent);
+    case Kind::Label:
+      return make_label(c, parent);
+    case Kind::TextBox:
+      return new QLineEdit(qt_text(c.text), parent);
+    case Kind::ComboBox:
+      return make_drop_down(c, parent);
+    case Kind::CheckBox:
+      return new QCheckBox(qt_text(c.text), parent);
+    case Kind::CommandButton:
+      return make_push_button(c, parent);
+    case Kind::PictureBox:
+      return make_panel(parent);
+    case Kind::Line:
+      return make_line(c, parent);
+  }
+  return nullptr;
+}
+
+// Pixel rectangle of a control in its parent; edges are rounded, not sizes,
+// so that controls which touch in twips touch in pixels.
+QRect pixel_rect(const Control& c) {
+  const int left = to_pixels(c.left);
+  const int top = to_pixels(c.top);
+  const int height =
+      c.kind == Kind::Line ? design::kLineWidthPixels : to_pixels(c.top + c.height) - top;
+  return {left, top, to_pixels(c.left + c.width) - left, height};
+}
+
+bool takes_focus(Kind kind) {
+  return kind != Kind::Frame && kind != Kind::Label && kind != Kind::Line;
+}
+
+void link_tab_order(const std::vector<const Control*>& focusable, const ControlMap& widgets) {
+  std::vector<const Control*> in_order = focusable;
+  std::ranges::sort(in_order, {}, &Control::tab);
+  for (std::size_t i = 1; i < in_order.size(); ++i) {
+    QWidget::setTabOrder(widgets.find(in_order[i - 1]->name)->second,
+                         widgets.find(in_order[i]->name)->second);
+  }
+}
+
+}  // namespace
+
+QFont design_font(design::Font font) {
+  QFont qfont(QStringLiteral("宋体"));
+  switch (font) {
+    case design::Font::Normal:
+      qfont.setPointSize(9);
+      break;
+    case design::Font::Heading:
+      qfont.setPointSize(12);
+      qfont.setBold(true);
+      break;
+    case design::Font::Window:
+      qfont.setPointSizeF(10.5);
+      break;
+  }
+  return qfont;
+}
+
+ControlMap build_controls(QWidget& window) {
+  ControlMap widgets;
+  std::vector<const Control*> focusable;
+  for (const Control& c : design::controls()) {
+    QWidget* parent = c.parent.empty() ? &window : widgets.find(c.parent)->second;
+    QWidget* widget = make_widget(c, parent);
+    widget->setObjectName(qt_text(c.name));
+    widget->setGeometry(pixel_rect(c));
+    // Set on every control: a frame's font would otherwise pass to its children.
+    widget->setFont(design_font(c.font));
+    if (!c.tooltip.empty()) widget->setToolTip(qt_text(c.tooltip));
+    if (c.hidden_at_start) widget->hide();
+    if (takes_focus(c.kind)) focusable.push_back(&c);
+    widgets.emplace(c.name, widget);
+  }
+  link_tab_order(focusable, widgets);
+  return widgets;
+}
+
+}  // namespace platewise

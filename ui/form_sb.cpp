@@ -1,0 +1,118 @@
+#include "form_sb.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <stdexcept>
+
+#include "app_icon.h"
+#include "drop_down_list.h"
+#include "failure_box.h"
+#include "qt_text.h"
+#include "twips.h"
+
+namespace platewise {
+
+namespace {
+
+// The controls whose clicks run a handler; they all report failures in a box.
+struct ClickWiring {
+  std::string_view control;
+  void (FormHandlers::*handler)();
+};
+
+constexpr ClickWiring kClicks[] = {
+    {"Command1", &FormHandlers::Command1_Click}, {"Command2", &FormHandlers::Command2_Click},
+    {"Check1", &FormHandlers::Check1_Click},     {"Check2", &FormHandlers::Check2_Click},
+    {"Command4", &FormHandlers::Command4_Click}, {"Command5", &FormHandlers::Command5_Click},
+};
+
+}  // namespace
+
+Form_sb::Form_sb(QWidget* parent) : QWidget(parent) {
+  const design::Window& design = design::window();
+  setObjectName(qt_text(design.name));
+  setWindowTitle(qt_text(design.caption));
+  setWindowIcon(app_icon());
+  setFont(design_font(design::Font::Window));
+
+  controls_ = build_controls(*this);
+
+  // The status line sits under the design's client area.
+  const int width = to_pixels(design.client_width);
+  const int design_height = to_pixels(design.client_height);
+  status_line_ = new QLabel(this);
+  status_line_->setObjectName(QStringLiteral("status_line"));
+  status_line_->setFont(design_font(design::Font::Normal));
+  status_line_->setTextFormat(Qt::PlainText);
+  status_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status_line_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  const int status_height = status_line_->sizeHint().height();
+  status_line_->setGeometry(0, design_height, width, status_height);
+  setFixedSize(width, design_height + status_height);
+
+  wire_handlers();
+  control<QWidget>("Command1")->setFocus();
+}
+
+void Form_sb::CloseFile(const QString& FileName) { Q_UNUSED(FileName); }
+
+void Form_sb::wire_handlers() {
+  for (const ClickWiring& wiring : kClicks) {
+    connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
+            [this, handler = wiring.handler] { run(handler, Report::Dialog); });
+  }
+  // Each edit of the selected bottom-plate width re-runs the crack check.
+  // textEdited comes from the engineer only (typing, deleting, pasting,
+  // undoing), never from set_text: the engine runs Text9_Change itself
+  // after its own writes.
+  connect(control<QLineEdit>(ctl::bottom_width), &QLineEdit::textEdited, this,
+          [this] { run(&FormHandlers::Text9_Change, Report::StatusLine); });
+}
+
+void Form_sb::run(Handler handler, Report report) {
+  const std::optional<std::string> failure = failure_of([&] { (handlers_.*handler)(); });
+  if (!failure) {
+    status_line_->clear();
+  } else if (report == Report::Dialog) {
+    show_failure_box(*this, QString::fromStdString(*failure));
+  } else {
+    status_line_->setText(QString::fromStdString(*failure));
+  }
+}
+
+template <class W>
+W* Form_sb::control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  W* widget = found == controls_.end() ? nullptr : qobject_cast<W*>(found->second);
+  if (widget == nullptr) {
+    throw std::invalid_argument("Form_sb has no control " + std::string(name) + " of that kind");
+  }
+  return widget;
+}
+
+std::string Form_sb::text(std::string_view control_name) const {
+  if (auto* list = qobject_cast<QComboBox*>(control<QWidget>(control_name))) {
+    return list->currentText().toStdString();
+  }
+  return control<QLineEdit>(control_name)->text().toStdString();
+}
+
+void Form_sb::set_text(std::string_view control_name, const std::string& text) {
+  control<QLineEdit>(control_name)->setText(QString::fromStdString(text));
+}
+
+int Form_sb::check_value(std::string_view control_name) const {
+  return control<QCheckBox>(control_name)->isChecked() ? 1 : 0;
+}
+
+int Form_sb::list_index(std::string_view control_name) const {
+  return control<DropDownList>(control_name)->picked_index();
+}
+
+void Form_sb::set_visible(std::string_view control_name, bool visible) {
+  control<QWidget>(control_name)->setVisible(visible);
+}
+
+}  // namespace platewise

@@ -1,0 +1,52 @@
+#pragma once
+// Form_sb: the program's only window. It is built from the design table,
+// owns the calculation state, runs the engine's handlers on the engineer's
+// clicks and edits, and gives the engine its fields through FormAccess.
+
+#include <QWidget>
+#include <optional>
+
+#include "beam_state.h"
+#include "control_factory.h"
+#include "form_access.h"
+#include "form_handlers.h"
+
+class QLabel;
+
+namespace platewise {
+
+class Form_sb : public QWidget, public FormAccess {
+  Q_OBJECT
+
+ public:
+  explicit Form_sb(QWidget* parent = nullptr);
+
+  // Part of the window's outward interface; it does nothing.
+  void CloseFile(const QString& FileName);
+
+ private:
+  // How a failing handler is reported: a message box for commands, the
+  // status line for edits, which must not interrupt the typing.
+  enum class Report { Dialog, StatusLine };
+  using Handler = void (FormHandlers::*)();
+
+  void wire_handlers();
+  void run(Handler handler, Report report);
+
+  // FormAccess
+  std::string text(std::string_view control) const override;
+  void set_text(std::string_view control, const std::string& text) override;
+  int check_value(std::string_view control) const override;
+  int list_index(std::string_view control) const override;
+  void set_visible(std::string_view control, bool visible) override;
+
+  template <class W>
+  W* control(std::string_view name) const;
+
+  BeamState state_;
+  FormHandlers handlers_{state_, *this};
+  ControlMap controls_;
+  QLabel* status_line_;
+};
+
+}  // namespace platewise
