@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils
-  fonts-wqy-zenhei
+  fonts-wqy-zenhei fonts-arphic-uming
   clang-format
 )
 
