@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Starts the built program on a real X server (Xvfb) and checks that a window
+# captioned "Platewise1.0" appears and that the program keeps running until it
+# is ended. Exits 77, which CTest reports as skipped, where no X server can be
+# started here.
+set -uo pipefail
+
+program=${1:?usage: x11_window_test.sh PATH_TO_PLATEWISE}
+caption='Platewise1.0'
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+for tool in Xvfb xwininfo; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed (packages xvfb, x11-utils)"
+done
+
+work=$(mktemp -d)
+xvfb_pid='' program_pid=''
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$work/display" ] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
+display=":$(head -n 1 "$work/display")"
+
+QT_QPA_PLATFORM=xcb DISPLAY=$display "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+
+appeared=no
+for _ in $(seq 300); do
+  if xwininfo -display "$display" -root -tree 2>/dev/null | grep -qF "\"$caption\""; then
+    appeared=yes
+    break
+  fi
+  kill -0 "$program_pid" 2>/dev/null ||
+    fail "the program ended before its window appeared: $(cat "$work/program.log")"
+  sleep 0.1
+done
+[ "$appeared" = yes ] || fail "no window captioned $caption appeared within 30 s"
+
+sleep 1
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended on its own: $(cat "$work/program.log")"
+
+kill -TERM "$program_pid"
+wait "$program_pid"
+status=$?
+program_pid=''
+[ "$status" -eq 143 ] || fail "the program did not end on SIGTERM as expected (status $status)"
+echo "PASSED: window \"$caption\" appeared on $display and the program ran until it was ended"
