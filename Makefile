@@ -18,7 +18,7 @@ $(TEST_DIR)/build.ninja:
 
 $(RELEASE_DIR)/build.ninja:
 	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
-	  -DPLATEWISE_BENCH=ON -DBUILD_TESTING=OFF
+	  -DPLATEWISE_WERROR=ON -DPLATEWISE_BENCH=ON -DBUILD_TESTING=OFF
 
 test: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR)

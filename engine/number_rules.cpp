@@ -1,7 +1,6 @@
 #include "number_rules.h"
 
 #include <charconv>
-#include <cstdlib>
 
 #include "calc_error.h"
 
@@ -121,13 +120,15 @@ std::string number_text(double value) {
   for (char c : sci.substr(negative ? 1 : 0, e_pos - (negative ? 1 : 0))) {
     if (c != '.') digits += c;
   }
-  const int exponent = std::atoi(std::string(sci.substr(e_pos + 1)).c_str());
+  int exponent = 0;
+  std::from_chars(sci.data() + e_pos + 1 + (sci[e_pos + 1] == '+'), sci.data() + sci.size(),
+                  exponent);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = negative ? "-" : "";
   if (exponent >= 15 || exponent < -4) {
     out += digits.front();
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    if (digits.size() > 1) out.append(".").append(digits, 1);
     const int magnitude = exponent < 0 ? -exponent : exponent;
     out += exponent < 0 ? "E-" : "E+";
     if (magnitude < 10) out += '0';
@@ -135,12 +136,12 @@ std::string number_text(double value) {
   } else if (exponent >= 0) {
     const auto int_len = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= int_len) {
-      out += digits + std::string(int_len - digits.size(), '0');
+      out.append(digits).append(int_len - digits.size(), '0');
     } else {
-      out += digits.substr(0, int_len) + "." + digits.substr(int_len);
+      out.append(digits, 0, int_len).append(".").append(digits, int_len);
     }
   } else {
-    out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
   }
   return out;
 }
