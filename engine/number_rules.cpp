@@ -108,6 +108,11 @@ double number_of_text(std::string_view text) {
 
 std::string number_text(double value) {
   if (value == 0.0) return "0";
+  // Whole numbers below 1E+15 have at most 15 digits: written as they are.
+  if (value > -1e15 && value < 1e15 &&
+      value == static_cast<double>(static_cast<long long>(value))) {
+    return std::to_string(static_cast<long long>(value));
+  }
   // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
   char buf[40];
   const auto result =
