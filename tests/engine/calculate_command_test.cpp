@@ -5,183 +5,138 @@
 namespace platewise::testing {
 namespace {
 
-// The result fields of one Calculate run, compared as whole texts.
-struct Results {
-  std::string text3, text9, text1, text11, text2, text6, text7;
-  bool operator==(const Results&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Results& r) {
-  return os << "{" << r.text3 << " | " << r.text9 << " | " << r.text1 << " | " << r.text11 << " | "
-            << r.text2 << " | " << r.text6 << " | " << r.text7 << "}";
-}
-
-class CalculateTest : public EngineTest {
- protected:
-  Results results() const {
-    return {form.text("Text3"), form.text("Text9"), form.text("Text1"), form.text("Text11"),
-            form.text("Text2"), form.text("Text6"), form.text("Text7")};
-  }
-  double value(const Member& m) const { return Num(m).value(); }
-};
+using CalculateTest = EngineTest;
 
 TEST_F(CalculateTest, AllDefaults) {
   handlers.Command1_Click();
-  EXPECT_EQ(results(), (Results{"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-                                "3(厚)X24(宽bu)X150(高Lu)@100", "0.038"}));
-  EXPECT_EQ(value(state.beam_width), 250);
-  EXPECT_EQ(value(state.beam_height), 600);
-  EXPECT_EQ(value(state.cover), 35);
-  EXPECT_EQ(value(state.h0), 565);
-  EXPECT_EQ(value(state.plate_t), 4);
-  EXPECT_EQ(value(state.as_bottom), 1471.875);
-  EXPECT_EQ(value(state.as_top), 981.25);
-  EXPECT_EQ(value(state.as_top_req), 1200);
-  EXPECT_EQ(value(state.as_bottom_req), 1800);
+  EXPECT_EQ(results(), kDefaultResults);
+  const std::pair<const Member*, double> members[] = {
+      {&state.beam_width, 250},  {&state.beam_height, 600},    {&state.cover, 35},
+      {&state.h0, 565},          {&state.as_bottom, 1471.875}, {&state.as_top, 981.25},
+      {&state.as_top_req, 1200}, {&state.as_bottom_req, 1800}, {&state.u_plate_lu, 150}};
+  for (const auto& [member, expected] : members) EXPECT_EQ(value(*member), expected);
   EXPECT_EQ(state.bottom_plate_width.text(), "131.419573643411");
   EXPECT_EQ(state.bottom_plate_area.text(), "525.678294573643");
-  EXPECT_EQ(value(state.anchor_length), 172);
-  EXPECT_EQ(value(state.u_plate_lu), 150);
 }
 
 TEST_F(CalculateTest, VariantsOfTheDefaultBeam) {
   const struct {
     const char* what;
-    std::vector<std::pair<const char*, const char*>> typed;
-    Results expected;
+    Texts typed;
+    Texts changed_results;
   } cases[] = {
-      {"16Mn steel typed, not picked: name shown, A3 strength used",
+      {"steel typed, not picked: its name shown, the A3 row used",
        {{"cmb_gb", "Q235"}},
-       {"Q235:4(厚)X131(宽)", "131", "Q235:4(厚)X87(宽)", "87", "172mm",
-        "3(厚)X24(宽bu)X150(高Lu)@100", "0.038"}},
-      {"plate thickness with a unit",
-       {{"txt_hgb", "4mm"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-        "3(厚)X24(宽bu)X150(高Lu)@100", "0.038"}},
+       {{"Text3", "Q235:4(厚)X131(宽)"}, {"Text1", "Q235:4(厚)X87(宽)"}}},
+      {"plate thickness with a unit", {{"txt_hgb", "4mm"}}, {}},
       {"top requirement equal to the two bars",
        {{"txt_mj(0)", "9.8125"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "梁面无需加固", "0", "172mm", "3(厚)X24(宽bu)X150(高Lu)@100",
-        "0.038"}},
+       {{"Text1", "梁面无需加固"}, {"Text11", "0"}}},
       {"U plates at 300: Lu equals h - 150 and still fits",
        {{"txt_gba", "300"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-        "3(厚)X24(宽bu)X450(高Lu)@300", "0.038"}},
-      {"U plates at 301: Lu too large",
-       {{"txt_gba", "301"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-        "Lu太大，请加密箍板间距", "0.038"}},
-      {"stirrups of 12 mm are enough",
-       {{"Txt_gj(1)", "12"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm", "梁箍筋无需加固",
-        "0.038"}},
+       {{"Text6", "3(厚)X24(宽bu)X450(高Lu)@300"}}},
+      {"U plates at 301", {{"txt_gba", "301"}}, {{"Text6", "Lu太大，请加密箍板间距"}}},
+      {"12 mm stirrups are enough", {{"Txt_gj(1)", "12"}}, {{"Text6", "梁箍筋无需加固"}}},
       {"12 mm stirrups short of 3 cm²: fyv 310",
        {{"Txt_gj(1)", "12"}, {"Txt_gj(0)", "3"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-        "3(厚)X132(宽bu)X150(高Lu)@100", "0.038"}},
+       {{"Text6", "3(厚)X132(宽bu)X150(高Lu)@100"}}},
       {"11.9 mm stirrups short of 3 cm²: fyv 210",
        {{"Txt_gj(1)", "11.9"}, {"Txt_gj(0)", "3"}},
-       {"A3号钢:4(厚)X131(宽)", "131", "A3号钢:4(厚)X87(宽)", "87", "172mm",
-        "3(厚)X94(宽bu)X150(高Lu)@100", "0.038"}},
+       {{"Text6", "3(厚)X94(宽bu)X150(高Lu)@100"}}},
   };
   for (const auto& c : cases) {
     BeamState s;
     MemoryForm f;
-    FormHandlers h(s, f);
-    for (const auto& [control, text] : c.typed) f.type(control, text);
-    h.Command1_Click();
-    const Results got{f.text("Text3"), f.text("Text9"), f.text("Text1"), f.text("Text11"),
-                      f.text("Text2"), f.text("Text6"), f.text("Text7")};
-    EXPECT_EQ(got, c.expected) << c.what;
+    for (const auto& [name, text] : c.typed) f.type(name, text);
+    FormHandlers(s, f).Command1_Click();
+    EXPECT_EQ(results_of(f), with(kDefaultResults, c.changed_results)) << c.what;
   }
 }
 
-TEST_F(CalculateTest, SixteenMnPicked) {
-  form.pick("cmb_gb", 1);
+TEST_F(CalculateTest, PickedMaterials) {
+  form.pick("cmb_gb", 1);  // 16Mn钢
   handlers.Command1_Click();
-  EXPECT_EQ(form.text("Text3"), "16Mn钢:4(厚)X89(宽)");
-  EXPECT_EQ(form.text("Text9"), "89");
-  EXPECT_EQ(form.text("Text1"), "16Mn钢:4(厚)X59(宽)");
-  EXPECT_EQ(form.text("Text11"), "59");
-  EXPECT_EQ(form.text("Text2"), "252mm");
-}
-
-TEST_F(CalculateTest, ConcreteC15GivesAnUnroundedAnchorageLength) {
-  form.pick("Cmb_Hnt", 1);
+  EXPECT_EQ(results(), with(kDefaultResults, {{"Text3", "16Mn钢:4(厚)X89(宽)"},
+                                              {"Text9", "89"},
+                                              {"Text1", "16Mn钢:4(厚)X59(宽)"},
+                                              {"Text11", "59"},
+                                              {"Text2", "252mm"},
+                                              {"Text6", "3(厚)X16(宽bu)X150(高Lu)@100"},
+                                              {"Text7", "0.043"}}));
+  form.pick("cmb_gb", 0);
+  form.pick("Cmb_Hnt", 1);  // C15: an unrounded anchorage length
   handlers.Command1_Click();
   EXPECT_EQ(form.text("Text2"), "229.333333333333mm");
 }
 
-TEST_F(CalculateTest, RedistributionWithSeventyFivePercent) {
+TEST_F(CalculateTest, RedistributionOfTheTopRequirement) {
   form.tick("Check1", true);
   handlers.Command1_Click();
-  EXPECT_EQ(results(), (Results{"A3号钢:4(厚)X251(宽)", "251", "梁面无需加固", "0", "172mm",
-                                "3(厚)X24(宽bu)X150(高Lu)@100", "0.029"}));
+  EXPECT_EQ(results(), with(kDefaultResults, {{"Text3", "A3号钢:4(厚)X251(宽)"},
+                                              {"Text9", "251"},
+                                              {"Text1", "梁面无需加固"},
+                                              {"Text11", "0"},
+                                              {"Text7", "0.029"}}));
   EXPECT_EQ(value(state.as_top_req), 900);
   EXPECT_EQ(value(state.as_bottom_req), 2100);
 
-  form.type("Text8", "100");  // nothing moves; repeated runs do not accumulate
+  type({{"Text8", "100"}});  // nothing moves; runs do not accumulate
   handlers.Command1_Click();
-  EXPECT_EQ(value(state.as_top_req), 1200);
-  EXPECT_EQ(value(state.as_bottom_req), 1800);
+  EXPECT_EQ(results(), kDefaultResults);
 
-  form.type("Text8", "");  // reads as 0: the whole top requirement moves
+  type({{"Text8", ""}});  // reads as 0: the whole top requirement moves
   handlers.Command1_Click();
-  EXPECT_EQ(results(), (Results{"A3号钢:4(厚)X612(宽)", "612", "梁面无需加固", "0", "172mm",
-                                "3(厚)X24(宽bu)X150(高Lu)@100", "0.015"}));
+  EXPECT_EQ(results(), with(kDefaultResults, {{"Text3", "A3号钢:4(厚)X612(宽)"},
+                                              {"Text9", "612"},
+                                              {"Text1", "梁面无需加固"},
+                                              {"Text11", "0"},
+                                              {"Text7", "0.015"}}));
 }
 
-TEST_F(CalculateTest, NoBottomPlateSetsTheShownWidthToZero) {
+TEST_F(CalculateTest, NoPlatesNeeded) {
   handlers.Command1_Click();
-  form.type("Txt_dj(1)", "14.71875");  // equal to the three existing bars
+  type({{"Txt_dj(1)", "14.71875"}, {"txt_mj(0)", "1"}, {"Text2", "typed"}});
   handlers.Command1_Click();
-  EXPECT_EQ(form.text("Text3"), "梁底无需加固");
-  EXPECT_EQ(form.text("Text9"), "0");
+  // The shown width does not stay from the earlier run; the anchorage text does.
+  EXPECT_EQ(results(), with(kDefaultResults, {{"Text3", "梁底无需加固"},
+                                              {"Text9", "0"},
+                                              {"Text1", "梁面无需加固"},
+                                              {"Text11", "0"},
+                                              {"Text2", "typed"},
+                                              {"Text7", "0.058"}}));
   EXPECT_EQ(value(state.bottom_plate_area), 0);
-  EXPECT_EQ(form.text("Text7"), "0.058");  // the bars alone
 }
 
-TEST_F(CalculateTest, NothingNeededLeavesTheAnchorageTextOfTheLastRun) {
-  handlers.Command1_Click();
-  form.type("Txt_dj(1)", "1");
-  form.type("txt_mj(0)", "1");
-  form.type("Text2", "typed");
-  handlers.Command1_Click();
-  EXPECT_EQ(form.text("Text2"), "typed");
-  EXPECT_EQ(form.text("Text1"), "梁面无需加固");
-}
-
-TEST_F(CalculateTest, EmptyStirrupSpacingStopsBeforeAnyResult) {
-  form.type("txt_gja", "");
-  const CalcError e = error_of([&] { handlers.Command1_Click(); });
-  EXPECT_EQ(e.kind, FaultKind::DivisionByZero);
-  EXPECT_EQ(e.step, Step::StirrupAreas);
-  EXPECT_EQ(describe(e), "箍筋面积中断：除数为零");
-  EXPECT_EQ(results(), Results{});
-  EXPECT_EQ(value(state.as_top), 981.25);  // the section before it was read
-}
-
-TEST_F(CalculateTest, ZeroPlateThicknessStopsAtTheBottomPlate) {
-  form.type("txt_hgb", "0");
-  const CalcError e = error_of([&] { handlers.Command1_Click(); });
-  EXPECT_EQ(e.kind, FaultKind::DivisionByZero);
-  EXPECT_EQ(e.step, Step::BottomPlate);
-  EXPECT_EQ(results(), Results{});
-}
-
-TEST_F(CalculateTest, EmptyMomentStopsInTheCrackCheckOfTheBottomPlateStep) {
-  form.type("txt_m", "");
-  const CalcError e = error_of([&] { handlers.Command1_Click(); });
-  EXPECT_EQ(e.kind, FaultKind::DivisionByZero);
-  EXPECT_EQ(e.step, Step::CrackCheck);
-  EXPECT_EQ(describe(e), "裂缝验算中断：除数为零");
-  EXPECT_EQ(results(), (Results{"A3号钢:4(厚)X131(宽)", "131", "", "", "", "", ""}));
-}
-
-TEST_F(CalculateTest, HugeInputOverflowsWhileReading) {
-  form.type("txt_lk(0)", "1e400");
-  const CalcError e = error_of([&] { handlers.Command1_Click(); });
-  EXPECT_EQ(e.kind, FaultKind::Overflow);
-  EXPECT_EQ(e.step, Step::InputData);
+TEST_F(CalculateTest, FailuresStopTheRunWhereTheyHappen) {
+  const struct {
+    Texts typed;
+    FaultKind kind;
+    Step step;
+    Texts results;  // what was written before the error
+  } cases[] = {
+      {{{"txt_gja", ""}}, FaultKind::DivisionByZero, Step::StirrupAreas, {}},
+      {{{"txt_hgb", "0"}}, FaultKind::DivisionByZero, Step::BottomPlate, {}},
+      {{{"txt_lk(0)", "1e400"}}, FaultKind::Overflow, Step::InputData, {}},
+      {{{"txt_m", ""}},
+       FaultKind::DivisionByZero,
+       Step::CrackCheck,
+       {{"Text3", "A3号钢:4(厚)X131(宽)"}, {"Text9", "131"}}},
+  };
+  for (const auto& c : cases) {
+    BeamState s;
+    MemoryForm f;
+    for (const auto& [name, text] : c.typed) f.type(name, text);
+    try {
+      FormHandlers(s, f).Command1_Click();
+      ADD_FAILURE() << "no error for " << c.typed.begin()->first;
+    } catch (const CalcError& e) {
+      EXPECT_EQ(e.kind, c.kind);
+      EXPECT_EQ(e.step, c.step);
+    }
+    EXPECT_EQ(results_of(f), with(results_of(MemoryForm()), c.results)) << c.typed.begin()->first;
+  }
+  EXPECT_EQ(describe(CalcError(FaultKind::DivisionByZero, Step::CrackCheck)),
+            "裂缝验算中断：除数为零");
 }
 
 }  // namespace

@@ -4,16 +4,49 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "form_handlers.h"
 #include "memory_form.h"
 
 namespace platewise::testing {
+
+// Texts of controls by name.
+using Texts = std::map<std::string, std::string>;
+
+// The result fields after a Calculate run with every default.
+inline const Texts kDefaultResults = {
+    {"Text3", "A3号钢:4(厚)X131(宽)"},
+    {"Text9", "131"},
+    {"Text1", "A3号钢:4(厚)X87(宽)"},
+    {"Text11", "87"},
+    {"Text2", "172mm"},
+    {"Text6", "3(厚)X24(宽bu)X150(高Lu)@100"},
+    {"Text7", "0.038"},  // for the unrounded plate width
+};
+
+inline Texts with(Texts base, const Texts& changes) {
+  for (const auto& [name, text] : changes) base[name] = text;
+  return base;
+}
 
 class EngineTest : public ::testing::Test {
  protected:
   BeamState state;
   MemoryForm form;
   FormHandlers handlers{state, form};
+
+  void type(const Texts& typed) {
+    for (const auto& [name, text] : typed) form.type(name, text);
+  }
+  // What the result fields show now.
+  static Texts results_of(const MemoryForm& f) {
+    Texts shown;
+    for (const auto& [name, _] : kDefaultResults) shown[name] = f.text(name);
+    return shown;
+  }
+  Texts results() const { return results_of(form); }
+  static double value(const Member& m) { return Num(m).value(); }
 
   // Runs `handler` and returns the error it stopped with; fails if it did not stop.
   template <class Handler>

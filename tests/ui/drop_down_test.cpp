@@ -57,14 +57,3 @@ TEST_F(DropDownTest, PickedItemSetsTheMaterialUntilTextIsTypedOverIt) {
   EXPECT_EQ(text("cmb_gb"), "16Mn钢");
   EXPECT_EQ(list_index("cmb_gb"), 1);
 }
-
-TEST_F(DropDownTest, ArrowKeysPickTheNeighbouringItem) {
-  auto* concrete = widget("Cmb_Hnt");
-  concrete->setFocus();
-  QTest::keyClick(concrete, Qt::Key_Down);
-  const int first = list_index("Cmb_Hnt");
-  EXPECT_GE(first, 0);
-  QTest::keyClick(concrete, Qt::Key_Down);
-  EXPECT_EQ(list_index("Cmb_Hnt"), first + 1);
-  EXPECT_EQ(text("Cmb_Hnt"), widget<QComboBox>("Cmb_Hnt")->itemText(first + 1));
-}

@@ -3,10 +3,8 @@
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <stdexcept>
 
 #include "calc_error.h"
-#include "failure_box.h"
 #include "window_fixture.h"
 
 using platewise::CalcError;
@@ -71,12 +69,4 @@ TEST_F(FailureTest, WidthEditBeforeAnyCalculationReportsInTheStatusLineOnly) {
   calculate();
   EXPECT_EQ(text("status_line"), "");
   EXPECT_EQ(text("Text7"), "0.038");
-}
-
-TEST(FailureOf, GivesNothingForSuccessTheEngineTextForItsErrorsAndAGenericTextOtherwise) {
-  EXPECT_EQ(platewise::failure_of([] {}), std::nullopt);
-  const CalcError error(FaultKind::Overflow, Step::HoopPlates);
-  EXPECT_EQ(platewise::failure_of([&] { throw error; }), describe(error));
-  EXPECT_EQ(platewise::failure_of([] { throw std::out_of_range("no such control"); }),
-            platewise::kUnexpectedFailure);
 }

