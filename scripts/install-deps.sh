@@ -7,7 +7,9 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  librsvg2-bin
   xvfb xauth x11-utils
+  dpkg-dev desktop-file-utils appstream
   fonts-wqy-zenhei fonts-arphic-uming
   clang-format
 )

@@ -134,6 +134,7 @@ ControlMap build_controls(QWidget& window) {
     // Set on every control: a frame's font would otherwise pass to its children.
     widget->setFont(design_font(c.font));
     if (!c.tooltip.empty()) widget->setToolTip(qt_text(c.tooltip));
+    if (!c.accessible_name.empty()) widget->setAccessibleName(qt_text(c.accessible_name));
     if (c.hidden_at_start) widget->hide();
     if (takes_focus(c.kind)) focusable.push_back(&c);
     widgets.emplace(c.name, widget);

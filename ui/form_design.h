@@ -34,6 +34,9 @@ struct Control {
   std::vector<std::string_view> items = {};  // drop-down list items
   bool hidden_at_start = false;
   LineColour line_colour = LineColour::None;  // lines: y is `top`, from `left` over `width`
+  // What a screen reader calls an input or result field: its label, made
+  // unique where two fields share one ("实选宽度") or the label is generic ("直径").
+  std::string_view accessible_name = {};
 };
 
 struct Window {

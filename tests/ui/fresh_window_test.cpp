@@ -29,7 +29,7 @@ QString focused_control() {
 TEST_F(WindowTest, WindowIsNamedFixedCentredAndHasAnEmptyStatusLineUnderTheDesign) {
   EXPECT_EQ(window_->objectName(), "Form_sb");
   EXPECT_EQ(window_->windowTitle(), "Platewise1.0");
-  EXPECT_FALSE(window_->windowIcon().isNull());
+  EXPECT_EQ(window_->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {64, 64}}));
   auto* status = widget<QLabel>("status_line");
   EXPECT_EQ(status->geometry(), QRect(0, 486, 570, status->height()));
   EXPECT_TRUE(status->text().isEmpty());
@@ -117,4 +117,18 @@ TEST_F(WindowTest, FocusStartsOnCalculateAndTabFollowsTheDesignSkippingHiddenCon
   widget("Command1")->setFocus();
   EXPECT_EQ(tab_round(), visible_in_order());
   EXPECT_EQ(visible_in_order().mid(0, all.size()), all);
+}
+
+TEST_F(WindowTest, EveryFieldHasItsOwnAccessibleName) {
+  QStringList names;
+  for (QWidget* w : window_->findChildren<QWidget*>()) {
+    if (qobject_cast<QLineEdit*>(w) == nullptr && qobject_cast<QComboBox*>(w) == nullptr) continue;
+    if (qobject_cast<QComboBox*>(w->parentWidget()) != nullptr) continue;  // a list's text part
+    EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+    names << w->accessibleName();
+  }
+  EXPECT_EQ(names.size(), 32);  // 25 text fields and 7 drop-down lists
+  EXPECT_EQ(names.removeDuplicates(), 0);
+  EXPECT_EQ(widget("txt_lk(0)")->accessibleName(), "梁宽(mm)");
+  EXPECT_EQ(widget("Text3")->accessibleName(), "梁底钢板");
 }
