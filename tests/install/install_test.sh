@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, as `make install PREFIX=…` does,
+# validates the desktop entry and the AppStream metadata, checks the icons,
+# and starts the installed program on a real X server.
+set -uo pipefail
+
+build_dir=${1:?usage: install_test.sh BUILD_DIR X11_WINDOW_TEST}
+x11_window_test=${2:?usage: install_test.sh BUILD_DIR X11_WINDOW_TEST}
+app_id=io.github.platewise.Platewise
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+
+[ -x "$prefix/bin/platewise" ] || fail "no bin/platewise"
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
+  fail "desktop-file-validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+  fail "appstreamcli validate"
+for icon in scalable/apps/platewise.svg 32x32/apps/platewise.png 64x64/apps/platewise.png; do
+  [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "no icon $icon"
+done
+
+# The installed program itself; this exits 77 (skipped) where Xvfb cannot run.
+exec "$x11_window_test" "$prefix/bin/platewise"
