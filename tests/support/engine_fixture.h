@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "default_results.h"
 #include "form_handlers.h"
 #include "memory_form.h"
 
@@ -13,17 +14,6 @@ namespace platewise::testing {
 
 // Texts of controls by name.
 using Texts = std::map<std::string, std::string>;
-
-// The result fields after a Calculate run with every default.
-inline const Texts kDefaultResults = {
-    {"Text3", "A3号钢:4(厚)X131(宽)"},
-    {"Text9", "131"},
-    {"Text1", "A3号钢:4(厚)X87(宽)"},
-    {"Text11", "87"},
-    {"Text2", "172mm"},
-    {"Text6", "3(厚)X24(宽bu)X150(高Lu)@100"},
-    {"Text7", "0.038"},  // for the unrounded plate width
-};
 
 inline Texts with(Texts base, const Texts& changes) {
   for (const auto& [name, text] : changes) base[name] = text;

@@ -6,22 +6,21 @@
 #include <algorithm>
 #include <functional>
 
+#include "default_results.h"
 #include "window_fixture.h"
 
 using CalculationTest = WindowTest;
 
 namespace {
 
-const Texts kDefaultResults = {
-    {"Text3", "A3号钢:4(厚)X131(宽)"},
-    {"Text9", "131"},
-    {"Text1", "A3号钢:4(厚)X87(宽)"},
-    {"Text11", "87"},
-    {"Text2", "172mm"},
-    {"Text6", "3(厚)X24(宽bu)X150(高Lu)@100"},
-    // The crack width of the unrounded plate width, not of the 131 shown
-    {"Text7", "0.038"},
-};
+// The default results as the window's texts.
+const Texts kDefaultResults = [] {
+  Texts texts;
+  for (const auto& [name, text] : platewise::testing::kDefaultResults) {
+    texts.emplace_back(QString::fromStdString(name), QString::fromStdString(text));
+  }
+  return texts;
+}();
 
 }  // namespace
 
