@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "drop_down_list.h"
@@ -26,6 +27,13 @@ QWidget* make_label(const Control& c, QWidget* parent) {
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+// A single-line field without a length limit (Qt's default cuts at 32767).
+QWidget* make_text_box(const Control& c, QWidget* parent) {
+  auto* field = new QLineEdit(qt_text(c.text), parent);
+  field->setMaxLength(std::numeric_limits<int>::max());
+  return field;
 }
 
 QWidget* make_drop_down(const Control& c, QWidget* parent) {
@@ -66,7 +74,7 @@ QWidget* make_widget(const Control& c, QWidget* parent) {
     case Kind::Label:
       return make_label(c, parent);
     case Kind::TextBox:
-      return new QLineEdit(qt_text(c.text), parent);
+      return make_text_box(c, parent);
     case Kind::ComboBox:
       return make_drop_down(c, parent);
     case Kind::CheckBox:
