@@ -4,18 +4,18 @@
 #include <benchmark/benchmark.h>
 
 #include "form_handlers.h"
-#include "memory_form.h"
+#include "headless_form.h"
 #include "number_rules.h"
 
 namespace {
 
 using platewise::BeamState;
 using platewise::FormHandlers;
-using platewise::testing::MemoryForm;
+using platewise::HeadlessForm;
 
 void CalculateWithDefaults(benchmark::State& bench) {
   BeamState state;
-  MemoryForm form;
+  HeadlessForm form;
   FormHandlers handlers(state, form);
   for (auto _ : bench) {
     handlers.Command1_Click();

@@ -31,6 +31,7 @@ inline constexpr std::string_view cover = "cmb_bhc";
 inline constexpr std::string_view bottom_bar_grade = "cmb_sl";
 inline constexpr std::string_view bottom_bar_diameter = "txt_dd";
 inline constexpr std::string_view bottom_bar_count = "txt_nd";
+inline constexpr std::string_view bar_rows = "cmb_gjpl";  // read by no command
 inline constexpr std::string_view top_bar_grade = "cmb_sm";
 inline constexpr std::string_view top_bar_diameter = "Txt_dm";
 inline constexpr std::string_view top_bar_count = "txt_nm";

@@ -36,10 +36,9 @@ QWidget* make_text_box(const Control& c, QWidget* parent) {
   return field;
 }
 
+// Every drop-down of the design is an input of the field table.
 QWidget* make_drop_down(const Control& c, QWidget* parent) {
-  QStringList items;
-  for (std::string_view item : c.items) items << qt_text(item);
-  return new DropDownList(items, qt_text(c.text), parent);
+  return new DropDownList(*input_by_control(c.name), parent);
 }
 
 QWidget* make_push_button(const Control& c, QWidget* parent) {

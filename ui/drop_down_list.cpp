@@ -1,25 +1,43 @@
 #include "drop_down_list.h"
 
 #include <QLineEdit>
+#include <QWheelEvent>
+
+#include "qt_text.h"
 
 namespace platewise {
 
-DropDownList::DropDownList(const QStringList& items, const QString& text, QWidget* parent)
-    : QComboBox(parent) {
+DropDownList::DropDownList(const InputField& field, QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
-  addItems(items);
+  // A wheel turn over the list must not take the focus and change the pick.
+  setFocusPolicy(Qt::StrongFocus);
+  for (std::string_view item : field.items) addItem(qt_text(item));
   setCurrentIndex(-1);
-  setEditText(text);
+  setEditText(qt_text(field.start_text));
 
-  // When editing finishes, QComboBox looks the typed text up among the items
-  // and, on a match, picks that item and may rewrite the text. Typed text must
-  // stay as typed and pick nothing, so that look-up is cut off.
+  // QComboBox's own look-up of the typed text when editing finishes is cut
+  // off: the typed text picks by the field's rule, and text that names no
+  // item stays as typed.
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 
   connect(this, &QComboBox::activated, this, [this](int index) { picked_index_ = index; });
-  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { picked_index_ = -1; });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this, &field](const QString& text) {
+    picked_index_ = field.item_named(text.toStdString());
+  });
+  // Once the edit is done, a named item shows as it is spelt in the list.
+  connect(lineEdit(), &QLineEdit::editingFinished, this, [this] {
+    if (picked_index_ >= 0) setEditText(itemText(picked_index_));
+  });
+}
+
+void DropDownList::wheelEvent(QWheelEvent* event) {
+  if (hasFocus()) {
+    QComboBox::wheelEvent(event);
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace platewise

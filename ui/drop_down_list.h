@@ -1,10 +1,13 @@
 #pragma once
 // An editable drop-down list of fixed items that knows which item the
-// engineer picked. Text typed into it picks nothing, even when it spells an
-// item: the material look-ups go by a real pick only.
+// engineer picked: chosen from the list, or named by the typed text (blanks
+// around it and letter case ignored). Text that names no item picks nothing.
 
 #include <QComboBox>
-#include <QStringList>
+
+#include "form_fields.h"
+
+class QWheelEvent;
 
 namespace platewise {
 
@@ -12,11 +15,15 @@ class DropDownList : public QComboBox {
   Q_OBJECT
 
  public:
-  // Shows `text` with no item picked.
-  DropDownList(const QStringList& items, const QString& text, QWidget* parent);
+  // Shows the field's start text with no item picked.
+  DropDownList(const InputField& field, QWidget* parent);
 
-  // Position of the picked item from 0; -1 at start and after any typing.
+  // Position of the picked item from 0; -1 at start and while the typed text names none.
   int picked_index() const { return picked_index_; }
+
+ protected:
+  // The wheel turns through the items only while the list has the keyboard focus.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   int picked_index_ = -1;

@@ -4,6 +4,9 @@
 #include "form_design.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "form_fields.h"
 
 namespace platewise::design {
 
@@ -11,9 +14,20 @@ namespace {
 
 using enum Kind;
 
-const std::vector<Control>& table() {
+// Start text, list items and accessible name of the input and result fields.
+void take_from_field_table(Control& c) {
+  if (const InputField* input = input_by_control(c.name)) {
+    if (input->kind != FieldKind::Check) c.text = input->start_text;
+    c.items = input->items;
+    if (input->kind != FieldKind::Check) c.accessible_name = input->label;
+  } else if (const ResultField* result = result_by_control(c.name)) {
+    c.accessible_name = result->label;
+  }
+}
+
+std::vector<Control> rows() {
   // clang-format off
-  static const std::vector<Control> kControls = {
+  std::vector<Control> controls = {
     // Directly on the window
     {.name = "Label1(0)", .kind = Label, .parent = "", .text = "Bondline", .left = 3360, .top = 156, .width = 2076, .height = 312, .tab = 0, .font = Font::Heading},
     {.name = "Label28", .kind = Label, .parent = "", .text = "编制依据:混凝土结构加固技术规范(CECS 25:90)", .left = 2472, .top = 624, .width = 4080, .height = 252, .tab = 1},
@@ -24,7 +38,8 @@ const std::vector<Control>& table() {
     {.name = "Frame6", .kind = Frame, .parent = "", .text = "梁调幅条件", .left = 4692, .top = 3120, .width = 3708, .height = 588, .tab = 64},
     {.name = "Frame3", .kind = Frame, .parent = "", .text = "计算书", .left = 4692, .top = 3792, .width = 3732, .height = 3192, .tab = 8},
     {.name = "Frame2", .kind = Frame, .parent = "", .text = "输出结果", .left = 132, .top = 3816, .width = 4416, .height = 3180, .tab = 3},
-    {.name = "CommonDialog1", .kind = PictureBox, .parent = "", .text = "", .left = 6480, .top = 5352, .width = 1200, .height = 480, .tab = 84},
+    // Shows nothing and nothing uses it; hidden, so that it never covers the report panel.
+    {.name = "CommonDialog1", .kind = PictureBox, .parent = "", .text = "", .left = 6480, .top = 5352, .width = 1200, .height = 480, .tab = 84, .hidden_at_start = true},
     {.name = "Label27", .kind = Label, .parent = "", .text = "Copyright © 2026 Platewise 开发组", .left = 4836, .top = 7056, .width = 3696, .height = 216, .tab = 7},
 
     // The etched rule under the heading: a light line over a dark one
@@ -33,86 +48,86 @@ const std::vector<Control>& table() {
 
     // Frame1: the existing beam
     {.name = "Label1(1)", .kind = Label, .parent = "Frame1", .text = "梁宽(mm)", .left = 240, .top = 240, .width = 852, .height = 252, .tab = 12},
-    {.name = "txt_lk(0)", .kind = TextBox, .parent = "Frame1", .text = "250", .left = 1200, .top = 240, .width = 612, .height = 264, .tab = 14, .accessible_name = "梁宽(mm)"},
-    {.name = "cmb_sl", .kind = ComboBox, .parent = "Frame1", .text = "II级", .left = 3492, .top = 240, .width = 735, .height = 276, .tab = 51, .items = {"I级", "II级"}, .accessible_name = "梁底钢筋级别"},
-    {.name = "txt_dd", .kind = TextBox, .parent = "Frame1", .text = "25", .left = 4812, .top = 240, .width = 495, .height = 270, .tab = 50, .accessible_name = "梁底钢筋直径(mm)"},
-    {.name = "txt_nd", .kind = TextBox, .parent = "Frame1", .text = "3", .left = 6012, .top = 240, .width = 495, .height = 270, .tab = 49, .accessible_name = "梁底钢筋条数"},
-    {.name = "cmb_gjpl", .kind = ComboBox, .parent = "Frame1", .text = "单排", .left = 7356, .top = 240, .width = 735, .height = 276, .tab = 48, .items = {"单排", "双排"}, .accessible_name = "梁底钢筋排列"},
+    {.name = "txt_lk(0)", .kind = TextBox, .parent = "Frame1", .left = 1200, .top = 240, .width = 612, .height = 264, .tab = 14},
+    {.name = "cmb_sl", .kind = ComboBox, .parent = "Frame1", .left = 3492, .top = 240, .width = 735, .height = 276, .tab = 51},
+    {.name = "txt_dd", .kind = TextBox, .parent = "Frame1", .left = 4812, .top = 240, .width = 495, .height = 270, .tab = 50},
+    {.name = "txt_nd", .kind = TextBox, .parent = "Frame1", .left = 6012, .top = 240, .width = 495, .height = 270, .tab = 49},
+    {.name = "cmb_gjpl", .kind = ComboBox, .parent = "Frame1", .left = 7356, .top = 240, .width = 735, .height = 276, .tab = 48},
     {.name = "Label1(3)", .kind = Label, .parent = "Frame1", .text = "梁底钢筋：", .left = 2040, .top = 264, .width = 972, .height = 252, .tab = 16},
     {.name = "Label14", .kind = Label, .parent = "Frame1", .text = "级别", .left = 3000, .top = 288, .width = 492, .height = 252, .tab = 55},
     {.name = "Label15", .kind = Label, .parent = "Frame1", .text = "直径", .left = 4320, .top = 288, .width = 372, .height = 252, .tab = 54},
     {.name = "Label17", .kind = Label, .parent = "Frame1", .text = "条数", .left = 5520, .top = 288, .width = 372, .height = 252, .tab = 53},
     {.name = "Label2", .kind = Label, .parent = "Frame1", .text = "钢筋排列", .left = 6612, .top = 288, .width = 732, .height = 252, .tab = 52},
     {.name = "Label1(2)", .kind = Label, .parent = "Frame1", .text = "梁高(mm)", .left = 240, .top = 600, .width = 852, .height = 252, .tab = 13},
-    {.name = "Txt_lg(1)", .kind = TextBox, .parent = "Frame1", .text = "600", .left = 1200, .top = 600, .width = 612, .height = 264, .tab = 15, .accessible_name = "梁高(mm)"},
-    {.name = "cmb_sm", .kind = ComboBox, .parent = "Frame1", .text = "II级", .left = 3480, .top = 600, .width = 735, .height = 276, .tab = 58, .items = {"I级", "II级"}, .accessible_name = "梁面钢筋级别"},
-    {.name = "Txt_dm", .kind = TextBox, .parent = "Frame1", .text = "25", .left = 4812, .top = 600, .width = 495, .height = 270, .tab = 57, .accessible_name = "梁面钢筋直径(mm)"},
-    {.name = "txt_nm", .kind = TextBox, .parent = "Frame1", .text = "2", .left = 6012, .top = 600, .width = 495, .height = 270, .tab = 56, .accessible_name = "梁面钢筋条数"},
-    {.name = "cmb_bhc", .kind = ComboBox, .parent = "Frame1", .text = "35", .left = 7368, .top = 600, .width = 708, .height = 276, .tab = 62, .items = {"35", "60"}, .accessible_name = "砼保护层(mm)"},
+    {.name = "Txt_lg(1)", .kind = TextBox, .parent = "Frame1", .left = 1200, .top = 600, .width = 612, .height = 264, .tab = 15},
+    {.name = "cmb_sm", .kind = ComboBox, .parent = "Frame1", .left = 3480, .top = 600, .width = 735, .height = 276, .tab = 58},
+    {.name = "Txt_dm", .kind = TextBox, .parent = "Frame1", .left = 4812, .top = 600, .width = 495, .height = 270, .tab = 57},
+    {.name = "txt_nm", .kind = TextBox, .parent = "Frame1", .left = 6012, .top = 600, .width = 495, .height = 270, .tab = 56},
+    {.name = "cmb_bhc", .kind = ComboBox, .parent = "Frame1", .left = 7368, .top = 600, .width = 708, .height = 276, .tab = 62},
     {.name = "Label1(4)", .kind = Label, .parent = "Frame1", .text = "梁面钢筋:", .left = 2040, .top = 636, .width = 852, .height = 252, .tab = 17},
     {.name = "Label19", .kind = Label, .parent = "Frame1", .text = "级别", .left = 3000, .top = 648, .width = 492, .height = 252, .tab = 61},
     {.name = "Label18", .kind = Label, .parent = "Frame1", .text = "直径", .left = 4320, .top = 648, .width = 372, .height = 252, .tab = 60},
     {.name = "Label16", .kind = Label, .parent = "Frame1", .text = "条数", .left = 5520, .top = 648, .width = 372, .height = 252, .tab = 59},
     {.name = "Label20", .kind = Label, .parent = "Frame1", .text = "砼保护层", .left = 6612, .top = 648, .width = 756, .height = 252, .tab = 63, .tooltip = "裂缝计算条件"},
     {.name = "Label1(9)", .kind = Label, .parent = "Frame1", .text = "砼强度等级", .left = 240, .top = 960, .width = 972, .height = 252, .tab = 42},
-    {.name = "Cmb_Hnt", .kind = ComboBox, .parent = "Frame1", .text = "C20", .left = 1200, .top = 960, .width = 735, .height = 276, .tab = 45, .items = {"C10", "C15", "C20", "C25", "C30", "C35", "C40"}, .accessible_name = "砼强度等级"},
+    {.name = "Cmb_Hnt", .kind = ComboBox, .parent = "Frame1", .left = 1200, .top = 960, .width = 735, .height = 276, .tab = 45},
     {.name = "Label1(5)", .kind = Label, .parent = "Frame1", .text = "梁端箍筋:", .left = 2040, .top = 960, .width = 972, .height = 252, .tab = 18},
-    {.name = "cmb_ngj", .kind = ComboBox, .parent = "Frame1", .text = "2", .left = 3468, .top = 960, .width = 744, .height = 276, .tab = 43, .items = {"2", "4", "6", "8"}, .accessible_name = "梁端箍筋肢数"},
-    {.name = "Txt_gj(1)", .kind = TextBox, .parent = "Frame1", .text = "8", .left = 4812, .top = 972, .width = 492, .height = 264, .tab = 19, .accessible_name = "梁端箍筋直径(mm)"},
+    {.name = "cmb_ngj", .kind = ComboBox, .parent = "Frame1", .left = 3468, .top = 960, .width = 744, .height = 276, .tab = 43},
+    {.name = "Txt_gj(1)", .kind = TextBox, .parent = "Frame1", .left = 4812, .top = 972, .width = 492, .height = 264, .tab = 19},
     {.name = "Label25", .kind = Label, .parent = "Frame1", .text = "直径", .left = 4320, .top = 984, .width = 372, .height = 252, .tab = 79},
     {.name = "Label3", .kind = Label, .parent = "Frame1", .text = "@", .left = 5424, .top = 984, .width = 132, .height = 252, .tab = 20},
-    {.name = "txt_gja", .kind = TextBox, .parent = "Frame1", .text = "100", .left = 5664, .top = 984, .width = 492, .height = 276, .tab = 21, .accessible_name = "梁端箍筋间距(mm)"},
+    {.name = "txt_gja", .kind = TextBox, .parent = "Frame1", .left = 5664, .top = 984, .width = 492, .height = 276, .tab = 21},
     {.name = "Label12", .kind = Label, .parent = "Frame1", .text = "肢数", .left = 3000, .top = 996, .width = 384, .height = 204, .tab = 44},
 
     // Frame4: required steel areas and the crack-check moment
-    {.name = "txt_mj(0)", .kind = TextBox, .parent = "Frame4", .text = "12", .left = 720, .top = 240, .width = 492, .height = 264, .tab = 25, .accessible_name = "加固所需梁面筋(cm2)"},
+    {.name = "txt_mj(0)", .kind = TextBox, .parent = "Frame4", .left = 720, .top = 240, .width = 492, .height = 264, .tab = 25},
     {.name = "Label1(8)", .kind = Label, .parent = "Frame4", .text = "梁面筋", .left = 120, .top = 264, .width = 612, .height = 252, .tab = 28},
     {.name = "Label1(10)", .kind = Label, .parent = "Frame4", .text = "梁跨中弯矩标准值(kN.m)", .left = 1404, .top = 276, .width = 732, .height = 612, .tab = 77, .tooltip = "加固后裂缝验算用"},
-    {.name = "Txt_dj(1)", .kind = TextBox, .parent = "Frame4", .text = "18", .left = 720, .top = 600, .width = 492, .height = 264, .tab = 24, .accessible_name = "加固所需梁底筋(cm2)"},
+    {.name = "Txt_dj(1)", .kind = TextBox, .parent = "Frame4", .left = 720, .top = 600, .width = 492, .height = 264, .tab = 24},
     {.name = "Label1(7)", .kind = Label, .parent = "Frame4", .text = "梁底筋", .left = 132, .top = 636, .width = 600, .height = 252, .tab = 27},
-    {.name = "Txt_gj(0)", .kind = TextBox, .parent = "Frame4", .text = "1.2", .left = 720, .top = 960, .width = 492, .height = 264, .tab = 23, .accessible_name = "加固所需梁箍筋(cm2)"},
-    {.name = "txt_m", .kind = TextBox, .parent = "Frame4", .text = "50", .left = 1428, .top = 960, .width = 612, .height = 276, .tab = 78, .tooltip = "加固后裂缝验算用", .accessible_name = "梁跨中弯矩标准值(kN.m)"},
+    {.name = "Txt_gj(0)", .kind = TextBox, .parent = "Frame4", .left = 720, .top = 960, .width = 492, .height = 264, .tab = 23},
+    {.name = "txt_m", .kind = TextBox, .parent = "Frame4", .left = 1428, .top = 960, .width = 612, .height = 276, .tab = 78, .tooltip = "加固后裂缝验算用"},
     {.name = "Label1(6)", .kind = Label, .parent = "Frame4", .text = "梁箍筋", .left = 132, .top = 984, .width = 600, .height = 252, .tab = 26},
 
     // Frame5: bonded bottom and top plates
-    {.name = "cmb_gb", .kind = ComboBox, .parent = "Frame5", .text = "A3号钢", .left = 984, .top = 324, .width = 972, .height = 276, .tab = 31, .items = {"A3号钢", "16Mn钢"}, .accessible_name = "选用钢材"},
+    {.name = "cmb_gb", .kind = ComboBox, .parent = "Frame5", .left = 984, .top = 324, .width = 972, .height = 276, .tab = 31},
     {.name = "Label5", .kind = Label, .parent = "Frame5", .text = "选用钢材", .left = 168, .top = 372, .width = 768, .height = 252, .tab = 30},
     {.name = "Label6", .kind = Label, .parent = "Frame5", .text = "选用钢板厚度（2-6mm）", .left = 180, .top = 840, .width = 1164, .height = 372, .tab = 32},
-    {.name = "txt_hgb", .kind = TextBox, .parent = "Frame5", .text = "4", .left = 1392, .top = 876, .width = 528, .height = 276, .tab = 33, .accessible_name = "选用钢板厚度(mm)"},
+    {.name = "txt_hgb", .kind = TextBox, .parent = "Frame5", .left = 1392, .top = 876, .width = 528, .height = 276, .tab = 33},
 
     // Frame7: side U plates
-    {.name = "txt_gba", .kind = TextBox, .parent = "Frame7", .text = "100", .left = 3108, .top = 240, .width = 468, .height = 288, .tab = 72, .accessible_name = "梁侧U型钢板箍板间距(mm)"},
-    {.name = "txt_du", .kind = TextBox, .parent = "Frame7", .text = "3", .left = 1800, .top = 252, .width = 360, .height = 276, .tab = 74, .accessible_name = "梁侧U型钢板厚度(mm)"},
+    {.name = "txt_gba", .kind = TextBox, .parent = "Frame7", .left = 3108, .top = 240, .width = 468, .height = 288, .tab = 72},
+    {.name = "txt_du", .kind = TextBox, .parent = "Frame7", .left = 1800, .top = 252, .width = 360, .height = 276, .tab = 74},
     {.name = "Label23", .kind = Label, .parent = "Frame7", .text = "箍板间距", .left = 2292, .top = 300, .width = 732, .height = 252, .tab = 73},
     {.name = "Label24", .kind = Label, .parent = "Frame7", .text = "钢板厚度（2-6mm）", .left = 168, .top = 312, .width = 1584, .height = 216, .tab = 75},
 
     // Frame6: redistribution of the top requirement
-    {.name = "Text8", .kind = TextBox, .parent = "Frame6", .text = "75", .left = 2424, .top = 240, .width = 780, .height = 252, .tab = 67, .hidden_at_start = true, .accessible_name = "梁面筋调幅幅度(%)"},
+    {.name = "Text8", .kind = TextBox, .parent = "Frame6", .left = 2424, .top = 240, .width = 780, .height = 252, .tab = 67, .hidden_at_start = true},
     {.name = "Label22", .kind = Label, .parent = "Frame6", .text = "%", .left = 3300, .top = 240, .width = 180, .height = 228, .tab = 68, .font = Font::Window, .hidden_at_start = true},
     {.name = "Check1", .kind = CheckBox, .parent = "Frame6", .text = "梁面筋调幅", .left = 156, .top = 288, .width = 1248, .height = 216, .tab = 65},
     {.name = "Label21", .kind = Label, .parent = "Frame6", .text = "调幅幅度：", .left = 1572, .top = 288, .width = 768, .height = 180, .tab = 66, .hidden_at_start = true},
 
     // Frame2: results and the two commands
-    {.name = "Text3", .kind = TextBox, .parent = "Frame2", .text = "", .left = 912, .top = 348, .width = 2076, .height = 270, .tab = 6, .accessible_name = "梁底钢板"},
-    {.name = "Text9", .kind = TextBox, .parent = "Frame2", .text = "", .left = 3492, .top = 360, .width = 744, .height = 264, .tab = 70, .accessible_name = "梁底钢板实选宽度"},
+    {.name = "Text3", .kind = TextBox, .parent = "Frame2", .left = 912, .top = 348, .width = 2076, .height = 270, .tab = 6},
+    {.name = "Text9", .kind = TextBox, .parent = "Frame2", .left = 3492, .top = 360, .width = 744, .height = 264, .tab = 70},
     {.name = "Label9", .kind = Label, .parent = "Frame2", .text = "梁底钢板", .left = 132, .top = 384, .width = 780, .height = 276, .tab = 5},
     {.name = "Label4", .kind = Label, .parent = "Frame2", .text = "实选宽度", .left = 3072, .top = 516, .width = 432, .height = 360, .tab = 69},
-    {.name = "Text1", .kind = TextBox, .parent = "Frame2", .text = "", .left = 900, .top = 720, .width = 2100, .height = 270, .tab = 34, .accessible_name = "梁面钢板"},
-    {.name = "Text11", .kind = TextBox, .parent = "Frame2", .text = "", .left = 3492, .top = 720, .width = 744, .height = 264, .tab = 76, .accessible_name = "梁面钢板实选宽度"},
+    {.name = "Text1", .kind = TextBox, .parent = "Frame2", .left = 900, .top = 720, .width = 2100, .height = 270, .tab = 34},
+    {.name = "Text11", .kind = TextBox, .parent = "Frame2", .left = 3492, .top = 720, .width = 744, .height = 264, .tab = 76},
     {.name = "Label7", .kind = Label, .parent = "Frame2", .text = "梁面钢板", .left = 120, .top = 768, .width = 768, .height = 276, .tab = 35},
-    {.name = "Text6", .kind = TextBox, .parent = "Frame2", .text = "", .left = 1164, .top = 1080, .width = 3072, .height = 270, .tab = 40, .accessible_name = "梁侧U型钢板"},
+    {.name = "Text6", .kind = TextBox, .parent = "Frame2", .left = 1164, .top = 1080, .width = 3072, .height = 270, .tab = 40},
     {.name = "Label11", .kind = Label, .parent = "Frame2", .text = "梁侧U型钢板", .left = 120, .top = 1128, .width = 1176, .height = 276, .tab = 41},
-    {.name = "Text7", .kind = TextBox, .parent = "Frame2", .text = "", .left = 1920, .top = 1440, .width = 2316, .height = 276, .tab = 47, .font = Font::Window, .accessible_name = "加固后裂缝验算(mm)"},
+    {.name = "Text7", .kind = TextBox, .parent = "Frame2", .left = 1920, .top = 1440, .width = 2316, .height = 276, .tab = 47, .font = Font::Window},
     {.name = "Label13", .kind = Label, .parent = "Frame2", .text = "加固后裂缝验算(mm)", .left = 132, .top = 1464, .width = 1740, .height = 252, .tab = 46},
     {.name = "Command1", .kind = CommandButton, .parent = "Frame2", .text = "计算", .left = 2760, .top = 1776, .width = 1452, .height = 324, .tab = 4},
-    {.name = "Text2", .kind = TextBox, .parent = "Frame2", .text = "", .left = 1680, .top = 1800, .width = 960, .height = 270, .tab = 36, .accessible_name = "计算锚固长度(mm)"},
+    {.name = "Text2", .kind = TextBox, .parent = "Frame2", .left = 1680, .top = 1800, .width = 960, .height = 270, .tab = 36},
     {.name = "Label8", .kind = Label, .parent = "Frame2", .text = "计算锚固长度(mm)", .left = 120, .top = 1848, .width = 1656, .height = 276, .tab = 37},
     {.name = "Check2", .kind = CheckBox, .parent = "Frame2", .text = "实际锚固长度小于计算值", .left = 156, .top = 2244, .width = 2292, .height = 216, .tab = 80},
     {.name = "Command2", .kind = CommandButton, .parent = "Frame2", .text = "计算U型箍板", .left = 2760, .top = 2472, .width = 1428, .height = 324, .tab = 83, .hidden_at_start = true},
-    {.name = "Text4", .kind = TextBox, .parent = "Frame2", .text = "", .left = 1632, .top = 2496, .width = 996, .height = 240, .tab = 38, .hidden_at_start = true, .accessible_name = "实际锚固长度(mm)"},
+    {.name = "Text4", .kind = TextBox, .parent = "Frame2", .left = 1632, .top = 2496, .width = 996, .height = 240, .tab = 38, .hidden_at_start = true},
     {.name = "Label10", .kind = Label, .parent = "Frame2", .text = "实际锚固长度(mm)", .left = 156, .top = 2508, .width = 1512, .height = 276, .tab = 39, .hidden_at_start = true},
     {.name = "Label26", .kind = Label, .parent = "Frame2", .text = "钢板端部锚固区贴U型箍板", .left = 132, .top = 2760, .width = 1092, .height = 372, .tab = 81, .hidden_at_start = true},
-    {.name = "Text5", .kind = TextBox, .parent = "Frame2", .text = "", .left = 1272, .top = 2832, .width = 3000, .height = 264, .tab = 82, .hidden_at_start = true, .accessible_name = "钢板端部锚固区U型箍板"},
+    {.name = "Text5", .kind = TextBox, .parent = "Frame2", .left = 1272, .top = 2832, .width = 3000, .height = 264, .tab = 82, .hidden_at_start = true},
 
     // Frame3: report group: an empty panel and two inert buttons
     {.name = "RichTextBox1", .kind = PictureBox, .parent = "Frame3", .text = "", .left = 120, .top = 300, .width = 3492, .height = 2304, .tab = 11, .accessible_name = "计算书"},
@@ -120,6 +135,12 @@ const std::vector<Control>& table() {
     {.name = "Command5", .kind = CommandButton, .parent = "Frame3", .text = "打印计算书", .left = 2520, .top = 2676, .width = 1095, .height = 375, .tab = 10},
   };
   // clang-format on
+  for (Control& c : controls) take_from_field_table(c);
+  return controls;
+}
+
+const std::vector<Control>& table() {
+  static const std::vector<Control> kControls = rows();
   return kControls;
 }
 

@@ -2,12 +2,12 @@
 // The fixed design of the window Form_sb: every control with its kind,
 // parent frame, text, place and size (twips), tab place, font, tooltip,
 // list items and visibility at start. The Qt window is built from this
-// table alone; it is also the source of the default texts for tests.
-// No Qt here, so engine tests can use it too.
+// table alone. Input and result fields take their start text, list items
+// and accessible name from the engine's field table (form_fields.h).
+// No Qt here.
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 namespace platewise::design {
 
@@ -26,12 +26,12 @@ struct Control {
   std::string_view name;  // as the code names it: "txt_lk(0)", "Label1(10)"
   Kind kind;
   std::string_view parent;       // the frame it stands in; empty for the window itself
-  std::string_view text;         // caption or default text
+  std::string_view text = {};    // caption or default text
   int left, top, width, height;  // twips, from the parent's top-left corner
   int tab;                       // place in the tab order; -1 for lines
   Font font = Font::Normal;
   std::string_view tooltip = {};
-  std::vector<std::string_view> items = {};  // drop-down list items
+  std::span<const std::string_view> items = {};  // drop-down list items
   bool hidden_at_start = false;
   LineColour line_colour = LineColour::None;  // lines: y is `top`, from `left` over `width`
   // What a screen reader calls an input or result field: its label, made

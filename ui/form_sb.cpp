@@ -9,6 +9,7 @@
 #include "app_icon.h"
 #include "drop_down_list.h"
 #include "failure_box.h"
+#include "form_fields.h"
 #include "qt_text.h"
 #include "twips.h"
 
@@ -16,16 +17,22 @@ namespace platewise {
 
 namespace {
 
-// The controls whose clicks run a handler; they all report failures in a box.
+// The controls whose clicks run a handler; they all report failures in a
+// box. The commands own the status line: it is cleared as they start, and
+// Calculate puts there which material rows stood in for unlisted names.
 struct ClickWiring {
   std::string_view control;
   void (FormHandlers::*handler)();
+  bool owns_status_line;
 };
 
 constexpr ClickWiring kClicks[] = {
-    {"Command1", &FormHandlers::Command1_Click}, {"Command2", &FormHandlers::Command2_Click},
-    {"Check1", &FormHandlers::Check1_Click},     {"Check2", &FormHandlers::Check2_Click},
-    {"Command4", &FormHandlers::Command4_Click}, {"Command5", &FormHandlers::Command5_Click},
+    {"Command1", &FormHandlers::Command1_Click, true},
+    {"Command2", &FormHandlers::Command2_Click, true},
+    {"Check1", &FormHandlers::Check1_Click, false},
+    {"Check2", &FormHandlers::Check2_Click, false},
+    {"Command4", &FormHandlers::Command4_Click, false},
+    {"Command5", &FormHandlers::Command5_Click, false},
 };
 
 }  // namespace
@@ -61,25 +68,33 @@ void Form_sb::CloseFile(const QString& FileName) { Q_UNUSED(FileName); }
 void Form_sb::wire_handlers() {
   for (const ClickWiring& wiring : kClicks) {
     connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
-            [this, handler = wiring.handler] { run(handler, Report::Dialog); });
+            [this, wiring] {
+              if (wiring.owns_status_line) status_line_->clear();
+              if (run(wiring.handler, Report::Dialog) &&
+                  wiring.handler == &FormHandlers::Command1_Click) {
+                status_line_->setText(qt_text(unlisted_materials(*this)));
+              }
+            });
   }
   // Each edit of the selected bottom-plate width re-runs the crack check.
   // textEdited comes from the engineer only (typing, deleting, pasting,
   // undoing), never from set_text: the engine runs Text9_Change itself
   // after its own writes.
-  connect(control<QLineEdit>(ctl::bottom_width), &QLineEdit::textEdited, this,
-          [this] { run(&FormHandlers::Text9_Change, Report::StatusLine); });
+  connect(control<QLineEdit>(ctl::bottom_width), &QLineEdit::textEdited, this, [this] {
+    status_line_->clear();
+    run(&FormHandlers::Text9_Change, Report::StatusLine);
+  });
 }
 
-void Form_sb::run(Handler handler, Report report) {
+bool Form_sb::run(Handler handler, Report report) {
   const std::optional<std::string> failure = failure_of([&] { (handlers_.*handler)(); });
-  if (!failure) {
-    status_line_->clear();
-  } else if (report == Report::Dialog) {
+  if (!failure) return true;
+  if (report == Report::Dialog) {
     show_failure_box(*this, QString::fromStdString(*failure));
   } else {
     status_line_->setText(QString::fromStdString(*failure));
   }
+  return false;
 }
 
 template <class W>

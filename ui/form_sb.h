@@ -31,7 +31,8 @@ class Form_sb : public QWidget, public FormAccess {
   using Handler = void (FormHandlers::*)();
 
   void wire_handlers();
-  void run(Handler handler, Report report);
+  // Runs a handler; false, with the failure reported, when it stopped on an error.
+  bool run(Handler handler, Report report);
 
   // FormAccess
   std::string text(std::string_view control) const override;

@@ -46,7 +46,7 @@ TEST_F(CalculateTest, VariantsOfTheDefaultBeam) {
   };
   for (const auto& c : cases) {
     BeamState s;
-    MemoryForm f;
+    HeadlessForm f;
     for (const auto& [name, text] : c.typed) f.type(name, text);
     FormHandlers(s, f).Command1_Click();
     EXPECT_EQ(results_of(f), with(kDefaultResults, c.changed_results)) << c.what;
@@ -124,7 +124,7 @@ TEST_F(CalculateTest, FailuresStopTheRunWhereTheyHappen) {
   };
   for (const auto& c : cases) {
     BeamState s;
-    MemoryForm f;
+    HeadlessForm f;
     for (const auto& [name, text] : c.typed) f.type(name, text);
     try {
       FormHandlers(s, f).Command1_Click();
@@ -133,7 +133,7 @@ TEST_F(CalculateTest, FailuresStopTheRunWhereTheyHappen) {
       EXPECT_EQ(e.kind, c.kind);
       EXPECT_EQ(e.step, c.step);
     }
-    EXPECT_EQ(results_of(f), with(results_of(MemoryForm()), c.results)) << c.typed.begin()->first;
+    EXPECT_EQ(results_of(f), with(results_of(HeadlessForm()), c.results)) << c.typed.begin()->first;
   }
   EXPECT_EQ(describe(CalcError(FaultKind::DivisionByZero, Step::CrackCheck)),
             "裂缝验算中断：除数为零");

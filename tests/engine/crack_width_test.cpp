@@ -45,7 +45,7 @@ TEST_F(CrackWidthTest, AFailedCheckLeavesTheWidthShown) {
 
 TEST(CrackWidthBeforeAnyCalculation, EditOfTheWidthFails) {
   BeamState s;
-  MemoryForm f;
+  HeadlessForm f;
   FormHandlers h(s, f);
   f.type("Text9", "1");
   try {

@@ -1,4 +1,4 @@
-// Material look-ups take the picked list index only, and only at Calculate.
+// Material look-ups take the picked list index, and only at Calculate.
 
 #include "engine_fixture.h"
 
@@ -23,7 +23,7 @@ TEST_F(MaterialsTest, RowsByPickedIndex) {
   handlers.Command1_Click();
   EXPECT_EQ(materials(state), defaults);
 
-  type({{"Cmb_Hnt", "C30"}, {"cmb_sl", "I级"}});  // typed text counts for nothing
+  type({{"Cmb_Hnt", "C45"}, {"cmb_sl", "III级"}});  // names no item: the default rows
   handlers.Command1_Click();
   EXPECT_EQ(materials(state), defaults);
 

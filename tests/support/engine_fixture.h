@@ -8,7 +8,7 @@
 
 #include "default_results.h"
 #include "form_handlers.h"
-#include "memory_form.h"
+#include "headless_form.h"
 
 namespace platewise::testing {
 
@@ -23,14 +23,14 @@ inline Texts with(Texts base, const Texts& changes) {
 class EngineTest : public ::testing::Test {
  protected:
   BeamState state;
-  MemoryForm form;
+  HeadlessForm form;
   FormHandlers handlers{state, form};
 
   void type(const Texts& typed) {
     for (const auto& [name, text] : typed) form.type(name, text);
   }
   // What the result fields show now.
-  static Texts results_of(const MemoryForm& f) {
+  static Texts results_of(const HeadlessForm& f) {
     Texts shown;
     for (const auto& [name, _] : kDefaultResults) shown[name] = f.text(name);
     return shown;
