@@ -1,6 +1,5 @@
 #include "headless_form.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "form_fields.h"
@@ -25,31 +24,28 @@ bool hidden_at_start(std::string_view control) {
 }  // namespace
 
 HeadlessForm::HeadlessForm() {
+  // Text9 and Text4 are inputs and results: the first entry, the input's, stays.
   const auto add = [this](std::string_view name, std::string_view text) {
-    if (std::ranges::find(controls_, name, &Control::name) != controls_.end()) return;
-    controls_.push_back({name, text, std::string(text), -1, 0, !hidden_at_start(name)});
+    controls_.try_emplace(name, Control{text, std::string(text), -1, 0, !hidden_at_start(name)});
   };
   for (const InputField& f : input_fields()) add(f.control, f.start_text);
   for (const ResultField& f : result_fields()) add(f.control, "");
   for (std::string_view c : kOptionLabelsAndButtons) add(c, "");
-  std::ranges::sort(controls_, {}, &Control::name);
 }
 
 void HeadlessForm::reset() {
-  for (Control& c : controls_) {
+  for (auto& [name, c] : controls_) {
     c.text = c.start_text;
     c.list_index = -1;
     c.check_value = 0;
-    c.visible = !hidden_at_start(c.name);
+    c.visible = !hidden_at_start(name);
   }
 }
 
 HeadlessForm::Control& HeadlessForm::at(std::string_view name) {
-  const auto it = std::ranges::lower_bound(controls_, name, {}, &Control::name);
-  if (it == controls_.end() || it->name != name) {
-    throw std::out_of_range("no control " + std::string(name));
-  }
-  return *it;
+  const auto it = controls_.find(name);
+  if (it == controls_.end()) throw std::out_of_range("no control " + std::string(name));
+  return it->second;
 }
 
 const HeadlessForm::Control& HeadlessForm::at(std::string_view name) const {

@@ -7,7 +7,7 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "form_access.h"
 
@@ -34,7 +34,6 @@ class HeadlessForm : public FormAccess {
 
  private:
   struct Control {
-    std::string_view name;
     std::string_view start_text;
     std::string text;
     int list_index = -1;
@@ -44,7 +43,7 @@ class HeadlessForm : public FormAccess {
   Control& at(std::string_view name);
   const Control& at(std::string_view name) const;
 
-  std::vector<Control> controls_;  // sorted by name
+  std::unordered_map<std::string_view, Control> controls_;  // by name
 };
 
 }  // namespace platewise
