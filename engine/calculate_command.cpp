@@ -8,10 +8,49 @@
 namespace platewise {
 
 Num FormHandlers::number_in(std::string_view control) const {
+  if (const std::string* text = calculate_input(control)) return number_of_text(*text);
   return number_of_text(form_.text(control));
 }
 
+const std::string* FormHandlers::calculate_input(std::string_view control) const {
+  // The steps pass the ctl:: names that the field table holds, so the
+  // names' characters are the same object; any other name reads the form.
+  if (!calculating_) return nullptr;
+  const std::span<const InputField* const> fields = calculate_inputs();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (fields[i]->control.data() == control.data()) return &record_.calculate.inputs[i];
+  }
+  return nullptr;
+}
+
 void FormHandlers::Command1_Click() {
+  // A new run: the record starts afresh, keeping the room of its input texts.
+  std::vector<std::string> inputs = std::move(record_.calculate.inputs);
+  record_.calculate = CalculateRecord{};
+  record_.calculate.inputs = std::move(inputs);
+  record_.calculated = true;
+  record_.width_edit.reset();
+  record_.hoops.reset();
+  record_.events = 0;
+  record_.calculate.started = std::chrono::system_clock::now();
+  snapshot_inputs();
+
+  calculating_ = true;
+  try {
+    calculate_steps();
+  } catch (const CalcError& error) {
+    calculating_ = false;
+    record_.calculate.error = error;
+    throw;
+  } catch (...) {
+    calculating_ = false;
+    throw;
+  }
+  calculating_ = false;
+  record_.calculate.finished = true;
+}
+
+void FormHandlers::calculate_steps() {
   SetBottomBarGrade();
   SetTopBarGrade();
   SetConcreteGrade();
@@ -22,37 +61,61 @@ void FormHandlers::Command1_Click() {
   size_top_plate();
   size_side_u_plates(stirrups);
   SetBottomPlateArea();
-  CheckCrackWidth();
+  CheckCrackWidth(record_.calculate.crack);
+}
+
+void FormHandlers::snapshot_inputs() {
+  const std::span<const InputField* const> fields = calculate_inputs();
+  std::vector<std::string>& texts = record_.calculate.inputs;
+  texts.resize(fields.size());
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const InputField& field = *fields[i];
+    if (field.kind == FieldKind::Check) {
+      texts[i].assign(1, form_.check_value(field.control) == 1 ? '1' : '0');
+    } else {
+      texts[i] = form_.text(field.control);
+    }
+  }
 }
 
 FormHandlers::Stirrups FormHandlers::read_section() {
   Stirrups st;
+  CalculateRecord::Section& rec = record_.calculate.section;
   // Bar area d² × 0.785 × n: d squared first, then times 0.785, then times n.
-  const auto bar_area = [this](std::string_view diameter, std::string_view count) {
-    const Num d = number_in(diameter);
-    return d * d * 0.785 * number_in(count);
+  const auto bar_area = [this](std::string_view diameter, std::string_view count, Noted& d_noted,
+                               Noted& n_noted) {
+    const Num d = noted(d_noted, number_in(diameter));
+    return d * d * 0.785 * noted(n_noted, number_in(count));
   };
   run_step(Step::InputData, [&] {
-    st.fyv = number_in(ctl::stirrup_diameter) < 12 ? 210 : 310;
-    s_.beam_width = number_in(ctl::beam_width);
-    s_.beam_height = number_in(ctl::beam_height);
-    s_.cover = number_in(ctl::cover);
-    s_.h0 = s_.beam_height - s_.cover;
-    s_.plate_t = number_in(ctl::plate_thickness);
-    s_.as_bottom = bar_area(ctl::bottom_bar_diameter, ctl::bottom_bar_count);
-    s_.as_top = bar_area(ctl::top_bar_diameter, ctl::top_bar_count);
+    st.fyv =
+        noted(rec.fyv, noted(rec.stirrup_d, number_in(ctl::stirrup_diameter)) < 12 ? 210 : 310);
+    s_.beam_width = noted(rec.b, number_in(ctl::beam_width));
+    s_.beam_height = noted(rec.h, number_in(ctl::beam_height));
+    s_.cover = noted(rec.a, number_in(ctl::cover));
+    s_.h0 = noted(rec.h0, s_.beam_height - s_.cover);
+    s_.plate_t = noted(rec.t, number_in(ctl::plate_thickness));
+    s_.as_bottom = noted(rec.as_bottom, bar_area(ctl::bottom_bar_diameter, ctl::bottom_bar_count,
+                                                 rec.bottom_d, rec.bottom_n));
+    s_.as_top = noted(rec.as_top,
+                      bar_area(ctl::top_bar_diameter, ctl::top_bar_count, rec.top_d, rec.top_n));
   });
   run_step(Step::StirrupAreas, [&] {
     const Num d = number_in(ctl::stirrup_diameter);
     st.existing =
-        d * d * 0.785 * number_in(ctl::stirrup_legs) * 1000 / number_in(ctl::stirrup_spacing);
+        noted(rec.asv_exist, d * d * 0.785 * noted(rec.stirrup_legs, number_in(ctl::stirrup_legs)) *
+                                 1000 / noted(rec.stirrup_s, number_in(ctl::stirrup_spacing)));
   });
   run_step(Step::InputData, [&] {
-    s_.as_top_req = number_in(ctl::top_area_req) * 100;  // cm² to mm²
-    s_.as_bottom_req = number_in(ctl::bottom_area_req) * 100;
+    // cm² to mm²
+    s_.as_top_req =
+        noted(rec.as_top_req, noted(rec.top_req_cm2, number_in(ctl::top_area_req)) * 100);
+    s_.as_bottom_req =
+        noted(rec.as_bottom_req, noted(rec.bottom_req_cm2, number_in(ctl::bottom_area_req)) * 100);
   });
   run_step(Step::StirrupAreas, [&] {
-    st.required = number_in(ctl::stirrup_area_req) * 100 * 1000 / number_in(ctl::stirrup_spacing);
+    st.required = noted(rec.asv_req, noted(rec.asv_req_cm2, number_in(ctl::stirrup_area_req)) *
+                                         100 * 1000 / number_in(ctl::stirrup_spacing));
   });
   return st;
 }

@@ -8,40 +8,66 @@
 namespace platewise {
 
 void FormHandlers::SetBottomPlateArea() {
+  CalculateRecord::PlateArea& rec = record_.calculate.plate_area;
   run_step(Step::BottomPlateArea, [&] {
     // The unrounded required width, and only when this run sized a bottom plate.
+    rec.bottom_needed = s_.as_bottom_req > s_.as_bottom;
     s_.bottom_plate_area =
-        s_.as_bottom_req > s_.as_bottom ? s_.plate_t * s_.bottom_plate_width : Num(0);
+        noted(rec.area, *rec.bottom_needed
+                            ? noted(rec.t, s_.plate_t) * noted(rec.width, s_.bottom_plate_width)
+                            : Num(0));
   });
 }
 
 void FormHandlers::Text9_Change() {
-  run_step(Step::PlateWidthEdit,
-           [&] { s_.bottom_plate_area = number_in(ctl::bottom_width) * s_.plate_t; });
-  CheckCrackWidth();
+  // Inside Calculate, the write of the shown width; otherwise the engineer's edit.
+  if (calculating_) return width_changed(record_.calculate.shown_width);
+  WidthEditRecord& rec = record_.width_edit.emplace();
+  rec.sequence = ++record_.events;
+  try {
+    width_changed(rec);
+  } catch (const CalcError& error) {
+    rec.error = error;
+    throw;
+  }
 }
 
-void FormHandlers::CheckCrackWidth() {
-  run_step(Step::CrackCheck, [&] {
-    const Num b = s_.beam_width, h = s_.beam_height, h0 = s_.h0, a = s_.cover;
-    const Num as = s_.as_bottom, aa = s_.bottom_plate_area;
+void FormHandlers::width_changed(WidthEditRecord& rec) {
+  run_step(Step::PlateWidthEdit, [&] {
+    rec.typed = form_.text(ctl::bottom_width);
+    s_.bottom_plate_area =
+        noted(rec.area, noted(rec.width, number_of_text(rec.typed)) * noted(rec.t, s_.plate_t));
+  });
+  CheckCrackWidth(rec.check);
+}
 
-    const Num ate = (Num(0.5) * b) * h;
-    const Num moment = number_in(ctl::moment);
-    const Num sigma_s = (moment * 1e6) / ((Num(0.87) * h0) * (aa + as));
-    const Num rho_te = ((Num(0.9) * aa) + as) / ate;
-    Num psi = Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s;
+void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
+  run_step(Step::CrackCheck, [&] {
+    const Num b = noted(rec.b, s_.beam_width), h = noted(rec.h, s_.beam_height);
+    const Num h0 = noted(rec.h0, s_.h0), a = noted(rec.a, s_.cover);
+    const Num as = noted(rec.as, s_.as_bottom), aa = noted(rec.aa, s_.bottom_plate_area);
+    noted(rec.ftk, s_.ftk);
+    noted(rec.nu, s_.bond_coef_bottom);
+    noted(rec.es, s_.es_bottom);
+
+    const Num ate = noted(rec.ate, (Num(0.5) * b) * h);
+    const Num moment = noted(rec.moment, number_in(ctl::moment));
+    const Num sigma_s = noted(rec.sigma_s, (moment * 1e6) / ((Num(0.87) * h0) * (aa + as)));
+    const Num rho_te = noted(rec.rho_te, ((Num(0.9) * aa) + as) / ate);
+    Num psi = noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
     if (psi < 0.4) {
       psi = 0.4;
     } else if (psi > 1) {
       psi = 1;
     }
+    rec.psi = psi.value();
     // One tenth of the diameter of one bar with the whole effective tension steel.
-    const Num d = Num(0.1) * sqrt(((Num(0.9) * aa) + as) / 0.785);
-    const Num raw = ((((Num(2.1) * psi) * sigma_s) * ((Num(2.7) * (a - 10)) + (d / rho_te))) *
-                     s_.bond_coef_bottom) /
-                    s_.es_bottom;
-    const Num width = whole_part(Num(1000) * raw) / 1000;  // cut down to 0.001 mm
+    const Num d = noted(rec.d, Num(0.1) * sqrt(((Num(0.9) * aa) + as) / 0.785));
+    const Num raw =
+        noted(rec.raw, ((((Num(2.1) * psi) * sigma_s) * ((Num(2.7) * (a - 10)) + (d / rho_te))) *
+                        s_.bond_coef_bottom) /
+                           s_.es_bottom);
+    const Num width = noted(rec.w, whole_part(Num(1000) * raw) / 1000);  // cut down to 0.001 mm
     form_.set_text(ctl::crack_width, number_text(width.value()));
   });
 }

@@ -2,9 +2,11 @@
 // The handlers of the window's events and the procedures they share. They
 // work on one BeamState and reach the window only through FormAccess.
 // A handler that meets a run-time error throws CalcError; whatever it wrote
-// before stays written.
+// before stays written. As they run they record their numbers (CalcRecord)
+// for the calculation report; recording changes no result and no order.
 
 #include "beam_state.h"
+#include "calc_record.h"
 #include "form_access.h"
 
 namespace platewise {
@@ -13,13 +15,14 @@ class FormHandlers {
  public:
   FormHandlers(BeamState& state, FormAccess& form) : s_(state), form_(form) {}
 
-  void Command1_Click();    // "计算": the Calculate command
-  void Command2_Click();    // "计算U型箍板": U hoop plates at the plate ends
-  void Check1_Click();      // shows or hides the redistribution percentage
-  void Check2_Click();      // shows or hides the hoop-plate inputs, fills Text4
-  void Text9_Change();      // the selected bottom-plate width changed
-  void Command4_Click() {}  // "保存计算书": no function behind it
-  void Command5_Click() {}  // "打印计算书": no function behind it
+  void Command1_Click();  // "计算": the Calculate command
+  void Command2_Click();  // "计算U型箍板": U hoop plates at the plate ends
+  void Check1_Click();    // shows or hides the redistribution percentage
+  void Check2_Click();    // shows or hides the hoop-plate inputs, fills Text4
+  void Text9_Change();    // the selected bottom-plate width changed
+
+  // What the handlers did since the window opened, for the report.
+  const CalcRecord& record() const { return record_; }
 
  private:
   // Material look-ups by the picked list index
@@ -39,21 +42,36 @@ class FormHandlers {
   void redistribute();
   void size_bottom_plate();
   void size_top_plate();
-  void anchor_length_step();
+  void anchor_length_step(PlateRecord& noted);
   void size_side_u_plates(const Stirrups& stirrups);
   void SetBottomPlateArea();
-  void CheckCrackWidth();
+  void CheckCrackWidth(CrackRecord& noted);
 
+  void calculate_steps();
+  void snapshot_inputs();
+  // Sets the selected width's plate area and runs the crack check.
+  void width_changed(WidthEditRecord& noted);
+  // Keeps `value` in `slot` and gives it back, so a formula stays one expression.
+  static Num noted(Noted& slot, Num value) {
+    slot = value.value();
+    return value;
+  }
+
+  // The number in an input's text. During Calculate, the text is the one
+  // taken at the start of the run (the same, since nothing else runs meanwhile).
   Num number_in(std::string_view control) const;
+  const std::string* calculate_input(std::string_view control) const;
   // Writes the selected bottom-plate width and runs its change handler.
   void set_bottom_width(const std::string& text);
   // "A3号钢:4(厚)X131(宽)": plate steel, thickness and shown width.
-  std::string plate_text(Num width) const;
+  std::string plate_text(const std::string& shown_width) const;
   // "3(厚)X24(宽bu)X150(高Lu)@100": the side U plate in BeamState.
   std::string u_plate_text() const;
 
   BeamState& s_;
   FormAccess& form_;
+  CalcRecord record_;
+  bool calculating_ = false;  // inside Command1_Click
 };
 
 }  // namespace platewise

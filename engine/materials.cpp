@@ -47,26 +47,38 @@ const Row& row(const std::array<Row, N>& table, int list_index) {
 
 }  // namespace
 
+// Each look-up also notes the picked index and the values it wrote.
 void FormHandlers::SetBottomBarGrade() {
-  const BarGrade& g = row(kBarGrades, form_.list_index(ctl::bottom_bar_grade));
+  CalculateRecord::Materials& rec = record_.calculate.materials;
+  rec.bottom_grade = form_.list_index(ctl::bottom_bar_grade);
+  const BarGrade& g = row(kBarGrades, rec.bottom_grade);
   s_.fy_bottom = g.fy;
   s_.es_bottom = g.es;
   s_.bond_coef_bottom = g.bond_coef;
+  rec.fy_bottom = g.fy;
+  rec.es_bottom = g.es;
+  rec.nu = g.bond_coef;
 }
 
 void FormHandlers::SetTopBarGrade() {
-  s_.fy_top = row(kBarGrades, form_.list_index(ctl::top_bar_grade)).fy;
+  CalculateRecord::Materials& rec = record_.calculate.materials;
+  rec.top_grade = form_.list_index(ctl::top_bar_grade);
+  s_.fy_top = rec.fy_top = row(kBarGrades, rec.top_grade).fy;
 }
 
 void FormHandlers::SetConcreteGrade() {
-  const Concrete& c = row(kConcrete, form_.list_index(ctl::concrete_grade));
-  s_.fc = c.fc;
-  s_.fcv = c.fcv;
-  s_.ftk = c.ftk;
+  CalculateRecord::Materials& rec = record_.calculate.materials;
+  rec.concrete = form_.list_index(ctl::concrete_grade);
+  const Concrete& c = row(kConcrete, rec.concrete);
+  s_.fc = rec.fc = c.fc;
+  s_.fcv = rec.fcv = c.fcv;
+  s_.ftk = rec.ftk = c.ftk;
 }
 
 void FormHandlers::SetPlateSteel() {
-  s_.fa_plate = row(kPlateSteel, form_.list_index(ctl::plate_steel));
+  CalculateRecord::Materials& rec = record_.calculate.materials;
+  rec.plate_steel = form_.list_index(ctl::plate_steel);
+  s_.fa_plate = rec.fa = row(kPlateSteel, rec.plate_steel);
 }
 
 }  // namespace platewise

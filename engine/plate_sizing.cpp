@@ -2,22 +2,14 @@
 // bonded bottom and top plates whose width makes up each face's shortfall.
 
 #include "form_handlers.h"
-#include "number_rules.h"
+#include "result_texts.h"
 
 namespace platewise {
-namespace {
 
-// A plate width as shown: its 15-digit text read back, rounded down.
-std::string width_text(Num width) {
-  const double shown = strict_number(number_text(width.value())).value_or(width.value());
-  return number_text(whole_part(shown).value());
-}
-
-}  // namespace
-
-std::string FormHandlers::plate_text(Num width) const {
-  return form_.text(ctl::plate_steel) + ":" + s_.plate_t.text() + "(厚)X" + width_text(width) +
-         "(宽)";
+std::string FormHandlers::plate_text(const std::string& shown_width) const {
+  const std::string* steel = calculate_input(ctl::plate_steel);
+  return plate_result_text(steel != nullptr ? *steel : form_.text(ctl::plate_steel),
+                           Num(s_.plate_t).value(), shown_width);
 }
 
 void FormHandlers::set_bottom_width(const std::string& text) {
@@ -27,22 +19,28 @@ void FormHandlers::set_bottom_width(const std::string& text) {
 
 void FormHandlers::redistribute() {
   if (form_.check_value(ctl::redistribution_on) != 1) return;
+  CalculateRecord::Redistribution& rec = record_.calculate.redistribution;
+  rec.on = true;
   run_step(Step::Redistribution, [&] {
-    const Num percent_kept = number_in(ctl::redistribution_percent);
-    const Num moved_area = s_.as_top_req * (Num(100) - percent_kept) / 100;
-    s_.as_top_req = s_.as_top_req - moved_area;
-    s_.as_bottom_req = s_.as_bottom_req + moved_area;
+    const Num percent_kept = noted(rec.percent, number_in(ctl::redistribution_percent));
+    const Num moved_area = noted(rec.moved, s_.as_top_req * (Num(100) - percent_kept) / 100);
+    s_.as_top_req = noted(rec.as_top_req, s_.as_top_req - moved_area);
+    s_.as_bottom_req = noted(rec.as_bottom_req, s_.as_bottom_req + moved_area);
   });
 }
 
 void FormHandlers::size_bottom_plate() {
+  PlateRecord& rec = record_.calculate.bottom;
   run_step(Step::BottomPlate, [&] {
-    if (s_.as_bottom_req > s_.as_bottom) {
-      const Num shortfall = s_.as_bottom_req - s_.as_bottom;
-      s_.bottom_plate_width = shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_bottom;
-      form_.set_text(ctl::bottom_plate, plate_text(s_.bottom_plate_width));
-      set_bottom_width(width_text(s_.bottom_plate_width));
-      anchor_length_step();
+    rec.needed = s_.as_bottom_req > s_.as_bottom;
+    if (*rec.needed) {
+      const Num shortfall = noted(rec.shortfall, s_.as_bottom_req - s_.as_bottom);
+      s_.bottom_plate_width =
+          noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_bottom);
+      const std::string shown = shown_width_text(Num(s_.bottom_plate_width).value());
+      form_.set_text(ctl::bottom_plate, plate_text(shown));
+      set_bottom_width(shown);
+      anchor_length_step(rec);
     } else {
       form_.set_text(ctl::bottom_plate, "梁底无需加固");
       // No plate: the shown width must not stay from an earlier run, since the
@@ -53,13 +51,17 @@ void FormHandlers::size_bottom_plate() {
 }
 
 void FormHandlers::size_top_plate() {
+  PlateRecord& rec = record_.calculate.top;
   run_step(Step::TopPlate, [&] {
-    if (s_.as_top_req > s_.as_top) {
-      const Num shortfall = s_.as_top_req - s_.as_top;
-      const Num top_plate_width = shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_top;
-      form_.set_text(ctl::top_plate, plate_text(top_plate_width));
-      form_.set_text(ctl::top_width, width_text(top_plate_width));
-      anchor_length_step();
+    rec.needed = s_.as_top_req > s_.as_top;
+    if (*rec.needed) {
+      const Num shortfall = noted(rec.shortfall, s_.as_top_req - s_.as_top);
+      const Num top_plate_width =
+          noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_top);
+      const std::string shown = shown_width_text(top_plate_width.value());
+      form_.set_text(ctl::top_plate, plate_text(shown));
+      form_.set_text(ctl::top_width, shown);
+      anchor_length_step(rec);
     } else {
       form_.set_text(ctl::top_plate, "梁面无需加固");
       form_.set_text(ctl::top_width, "0");

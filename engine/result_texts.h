@@ -1,0 +1,19 @@
+#pragma once
+// The texts the handlers write into the result fields, from their numbers.
+// The report writes the same texts from the numbers it recorded.
+
+#include <string>
+#include <string_view>
+
+namespace platewise {
+
+// A plate width as shown: its 15-digit text read back and rounded down, "131".
+std::string shown_width_text(double width);
+// "A3号钢:4(厚)X131(宽)": plate steel as typed, thickness, shown width.
+std::string plate_result_text(std::string_view steel, double t, std::string_view shown_width);
+// The U plate's width as shown: the nearest whole number, halves up.
+double shown_bu(double bu);
+// "3(厚)X24(宽bu)X150(高Lu)@100": thickness, shown width, height and spacing.
+std::string u_plate_result_text(double t, double bu, double lu, double s);
+
+}  // namespace platewise
