@@ -111,7 +111,8 @@ struct CalcRecord {
   // The last of each handler run after the last Calculate, if any.
   std::optional<WidthEditRecord> width_edit;
   std::optional<HoopRecord> hoops;
-  unsigned events = 0;  // handlers run after the last Calculate
+  unsigned events = 0;      // handlers run after the last Calculate
+  Noted shown_crack_width;  // the last crack width written since the last Calculate started
 };
 
 }  // namespace platewise

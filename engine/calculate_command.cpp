@@ -32,6 +32,7 @@ void FormHandlers::Command1_Click() {
   record_.width_edit.reset();
   record_.hoops.reset();
   record_.events = 0;
+  record_.shown_crack_width.reset();
   record_.calculate.started = std::chrono::system_clock::now();
   snapshot_inputs();
 

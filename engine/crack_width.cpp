@@ -69,6 +69,7 @@ void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
                            s_.es_bottom);
     const Num width = noted(rec.w, whole_part(Num(1000) * raw) / 1000);  // cut down to 0.001 mm
     form_.set_text(ctl::crack_width, number_text(width.value()));
+    record_.shown_crack_width = width.value();
   });
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+// The calculation report (计算书) of one state of the window, as Chinese text
+// in sections: written from the handlers' record and the result fields only
+// when the report is shown or saved. The window, the files and the printer
+// lay it out; plain_text() gives it as lines.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc_record.h"
+
+namespace platewise {
+
+class FormAccess;
+
+struct ReportRow {
+  std::string label;  // "梁宽(mm)"
+  std::string text;   // "250", exactly as in the field
+  std::string note;   // a remark; empty for most rows
+};
+
+struct ReportSection {
+  std::string title;                // "5 梁底钢板"
+  std::vector<ReportRow> rows;      // a table of label and text (inputs, results)
+  std::vector<std::string> lines;   // formulas and conclusions, in the order of the run
+  bool alert = false;               // the section says where the run stopped
+};
+
+struct ReportModel {
+  std::string title;          // "计算书"
+  std::string basis;          // "编制依据：混凝土结构加固技术规范 CECS 25:90"
+  std::string program;        // "计算程序：Platewise 1.0.0"
+  std::string calculated_at;  // "计算时间：2026-12-07 10:15:08"
+  bool complete = true;       // false: the report is marked 计算未完成
+  std::string stale_notice;   // set when inputs changed after the run
+  std::vector<ReportSection> sections;  // inputs, materials, steps, stop, results summary
+};
+
+// The report of the last Calculate run with what followed it; nothing before any run.
+std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form);
+
+// The inputs the report shows whose text in the form differs from the one
+// the report was written with; empty while the report is current.
+std::vector<const InputField*> changed_inputs(const CalcRecord& record, const FormAccess& form);
+
+// The report as plain text, one line per heading, table row or formula.
+std::string plain_text(const ReportModel& report);
+
+// The title of the results summary, the last section.
+inline constexpr const char* kSummaryTitle = "结果汇总";
+
+}  // namespace platewise
