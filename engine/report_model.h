@@ -21,10 +21,9 @@ struct ReportRow {
 };
 
 struct ReportSection {
-  std::string title;                // "5 梁底钢板"
-  std::vector<ReportRow> rows;      // a table of label and text (inputs, results)
-  std::vector<std::string> lines;   // formulas and conclusions, in the order of the run
-  bool alert = false;               // the section says where the run stopped
+  std::string title;               // "5 梁底钢板"
+  std::vector<ReportRow> rows;     // a table of label and text (inputs, results)
+  std::vector<std::string> lines;  // formulas and conclusions, in the order of the run
 };
 
 struct ReportModel {
@@ -49,5 +48,7 @@ std::string plain_text(const ReportModel& report);
 
 // The title of the results summary, the last section.
 inline constexpr const char* kSummaryTitle = "结果汇总";
+// How the line that says where and why a run stopped begins.
+inline constexpr const char* kStopPrefix = "计算中断：";
 
 }  // namespace platewise

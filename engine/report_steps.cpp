@@ -96,14 +96,14 @@ void section_lines(Lines& out, const CalculateRecord::Section& s) {
   out.read("钢板厚度", "t", s.t, "mm");
   out.value("梁底钢筋面积", "As", "d² × 0.785 × n",
             num(s.bottom_d) + "² × 0.785 × " + num(s.bottom_n), s.as_bottom, "mm²");
-  out.value("梁面钢筋面积", "As'", "d'² × 0.785 × n'",
-            num(s.top_d) + "² × 0.785 × " + num(s.top_n), s.as_top, "mm²");
-  out.value("现有箍筋面积", "Asv", "dv² × 0.785 × nv × 1000 / s",
-            num(s.stirrup_d) + "² × 0.785 × " + num(s.stirrup_legs) + " × 1000 / " +
-                num(s.stirrup_s),
-            s.asv_exist, "mm²/m");
-  out.value("梁面所需钢筋", "As,req'", "梁面筋 × 100", num(s.top_req_cm2) + " × 100",
-            s.as_top_req, "mm²");
+  out.value("梁面钢筋面积", "As'", "d'² × 0.785 × n'", num(s.top_d) + "² × 0.785 × " + num(s.top_n),
+            s.as_top, "mm²");
+  out.value(
+      "现有箍筋面积", "Asv", "dv² × 0.785 × nv × 1000 / s",
+      num(s.stirrup_d) + "² × 0.785 × " + num(s.stirrup_legs) + " × 1000 / " + num(s.stirrup_s),
+      s.asv_exist, "mm²/m");
+  out.value("梁面所需钢筋", "As,req'", "梁面筋 × 100", num(s.top_req_cm2) + " × 100", s.as_top_req,
+            "mm²");
   out.value("梁底所需钢筋", "As,req", "梁底筋 × 100", num(s.bottom_req_cm2) + " × 100",
             s.as_bottom_req, "mm²");
   out.value("所需箍筋", "Asv,req", "梁箍筋 × 100 × 1000 / s",
@@ -131,10 +131,10 @@ void anchorage_lines(Lines& out, const CalculateRecord& calc, const Noted& ancho
 
 // One face's plate: the decision, the width, the shown width and the anchorage.
 struct Face {
-  const char* name;      // "梁底"
-  const char* req;       // "As,req"
-  const char* bars;      // "As"
-  const char* fy;        // "fy"
+  const char* name;  // "梁底"
+  const char* req;   // "As,req"
+  const char* bars;  // "As"
+  const char* fy;    // "fy"
   Noted req_area, bar_area;
   double fy_value;
 };
@@ -144,7 +144,8 @@ void plate_lines(Lines& out, const CalculateRecord& calc, const PlateRecord& pla
   const std::string name = face.name;
   if (!*plate.needed) {
     out.text(std::string(face.req) + " ≤ " + face.bars + "：" +
-             compared(face.req_area, false, face.bar_area) + "，" + name + "无需加固，实选宽度为 0");
+             compared(face.req_area, false, face.bar_area) + "，" + name +
+             "无需加固，实选宽度为 0");
     return;
   }
   out.text(std::string(face.req) + " > " + face.bars + "：" +
@@ -167,8 +168,8 @@ void shown_width_check(Lines& out, const CalculateRecord& calc) {
   if (first.typed.empty()) return;
   if (first.check.w) {
     out.text("实选宽度写入 " + first.typed + " 后，先按 Aa = " + num(first.width) + " × " +
-             num(first.t) + " = " + num(first.area) + " mm² 验算一次裂缝：w = " +
-             num(first.check.w) + " mm（由下文的裂缝验算取代）");
+             num(first.t) + " = " + num(first.area) +
+             " mm² 验算一次裂缝：w = " + num(first.check.w) + " mm（由下文的裂缝验算取代）");
     return;
   }
   out.text("实选宽度写入 " + first.typed + " 后随即验算裂缝：");
@@ -219,8 +220,7 @@ void plate_area_lines(Lines& out, const CalculateRecord::PlateArea& p) {
 
 void stop_lines(ReportModel& report, const std::optional<CalcError>& error) {
   ReportSection& section = add_section(report, "计算中断");
-  section.alert = true;
-  section.lines.push_back("计算中断：" +
+  section.lines.push_back(kStopPrefix +
                           (error ? describe(*error) : std::string("程序发生意外错误")));
   section.lines.push_back("以下各步未计算。");
 }
@@ -243,17 +243,27 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record) {
   const std::string& steel = input_text(calc, ctl::plate_steel);
   if (calc.bottom.needed) {
     Lines out(add_section(report, "梁底钢板"));
-    const Face face{"梁底", "As,req", "As", "fy",
-                    r.on ? r.as_bottom_req : s.as_bottom_req, s.as_bottom,
+    const Face face{"梁底",
+                    "As,req",
+                    "As",
+                    "fy",
+                    r.on ? r.as_bottom_req : s.as_bottom_req,
+                    s.as_bottom,
                     calc.materials.fy_bottom};
     plate_lines(out, calc, calc.bottom, face, steel);
     shown_width_check(out, calc);
-    if (*calc.bottom.needed && calc.bottom.width) anchorage_lines(out, calc, calc.bottom.anchor_length);
+    if (*calc.bottom.needed && calc.bottom.width)
+      anchorage_lines(out, calc, calc.bottom.anchor_length);
   }
   if (calc.top.needed) {
     Lines out(add_section(report, "梁面钢板"));
-    const Face face{"梁面", "As,req'", "As'", "fy'",
-                    r.on ? r.as_top_req : s.as_top_req, s.as_top, calc.materials.fy_top};
+    const Face face{"梁面",
+                    "As,req'",
+                    "As'",
+                    "fy'",
+                    r.on ? r.as_top_req : s.as_top_req,
+                    s.as_top,
+                    calc.materials.fy_top};
     plate_lines(out, calc, calc.top, face, steel);
     if (*calc.top.needed && calc.top.width) anchorage_lines(out, calc, calc.top.anchor_length);
   }
@@ -279,10 +289,7 @@ void width_edit_section(ReportModel& report, const WidthEditRecord& edit) {
   Lines out(section);
   out.text("计算后实选宽度改为“" + edit.typed + "”，裂缝重新验算：");
   width_lines(out, edit);
-  if (edit.error) {
-    section.alert = true;
-    section.lines.push_back("计算中断：" + describe(*edit.error));
-  }
+  if (edit.error) section.lines.push_back(kStopPrefix + describe(*edit.error));
 }
 
 void hoop_lines(Lines& out, const HoopRecord& hoop) {
@@ -290,16 +297,15 @@ void hoop_lines(Lines& out, const HoopRecord& hoop) {
   out.read("计算锚固长度", "la", hoop.anchor_length, "mm");
   if (!hoop.needed || out.stopped()) return;
   if (!*hoop.needed) {
-    out.text("La − la = " + num(hoop.actual) + " − " + num(hoop.anchor_length) +
-             " ≥ 0，无需加箍");
+    out.text("La − la = " + num(hoop.actual) + " − " + num(hoop.anchor_length) + " ≥ 0，无需加箍");
     return;
   }
   out.text("La − la = " + num(hoop.actual) + " − " + num(hoop.anchor_length) + " < 0，需加箍");
   if (!hoop.first_formula) return;
   // The two sides as the command compared them; both were finite, or it had stopped.
   const std::string left = "3.6 × b = 3.6 × " + num(hoop.b) + " = " + num(3.6 * *hoop.b);
-  const std::string right = "2 × fcv × Lu = 2 × " + num(hoop.fcv) + " × " + num(hoop.lu) +
-                            " = " + num(2 * *hoop.fcv * *hoop.lu);
+  const std::string right = "2 × fcv × Lu = 2 × " + num(hoop.fcv) + " × " + num(hoop.lu) + " = " +
+                            num(2 * *hoop.fcv * *hoop.lu);
   out.text(*hoop.first_formula ? left + " ≤ " + right + "，按第一式"
                                : left + " > " + right + "，按第二式");
   out.read("实选宽度（“" + hoop.width_typed + "”）", "bsel", hoop.width, "mm");
@@ -315,8 +321,8 @@ void hoop_lines(Lines& out, const HoopRecord& hoop) {
   }
   const std::string divisors = std::string(*hoop.first_formula ? " / 0.7" : "") + " / 3.6 / ";
   if (!out.value("箍板数", "n'", "N" + divisors + "b / bu",
-                 num(hoop.excess) + divisors + num(hoop.b) + " / " + num(hoop.u_bu),
-                 hoop.quotient, "")) {
+                 num(hoop.excess) + divisors + num(hoop.b) + " / " + num(hoop.u_bu), hoop.quotient,
+                 "")) {
     return;
   }
   out.value("箍板数（向下取整）", "n", "⌊n'⌋", "⌊" + num(hoop.quotient) + "⌋", hoop.count, "个");
@@ -329,9 +335,8 @@ void hoop_section(ReportModel& report, const HoopRecord& hoop) {
   Lines out(section);
   hoop_lines(out, hoop);
   if (!hoop.finished) {
-    section.alert = true;
-    section.lines.push_back("计算中断：" + (hoop.error ? describe(*hoop.error)
-                                                       : std::string("程序发生意外错误")));
+    section.lines.push_back(kStopPrefix +
+                            (hoop.error ? describe(*hoop.error) : std::string("程序发生意外错误")));
   }
 }
 
