@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   librsvg2-bin
   xvfb xauth x11-utils
+  poppler-utils unzip
   dpkg-dev desktop-file-utils appstream
   fonts-wqy-zenhei fonts-arphic-uming
   clang-format
