@@ -12,6 +12,7 @@
 
 #include "drop_down_list.h"
 #include "qt_text.h"
+#include "report_view.h"
 #include "twips.h"
 
 namespace platewise {
@@ -82,6 +83,8 @@ QWidget* make_widget(const Control& c, QWidget* parent) {
       return make_push_button(c, parent);
     case Kind::PictureBox:
       return make_panel(parent);
+    case Kind::ReportView:
+      return new ReportView(parent);
     case Kind::Line:
       return make_line(c, parent);
   }

@@ -129,8 +129,8 @@ std::vector<Control> rows() {
     {.name = "Label26", .kind = Label, .parent = "Frame2", .text = "钢板端部锚固区贴U型箍板", .left = 132, .top = 2760, .width = 1092, .height = 372, .tab = 81, .hidden_at_start = true},
     {.name = "Text5", .kind = TextBox, .parent = "Frame2", .left = 1272, .top = 2832, .width = 3000, .height = 264, .tab = 82, .hidden_at_start = true},
 
-    // Frame3: report group: an empty panel and two inert buttons
-    {.name = "RichTextBox1", .kind = PictureBox, .parent = "Frame3", .text = "", .left = 120, .top = 300, .width = 3492, .height = 2304, .tab = 11, .accessible_name = "计算书"},
+    // Frame3: the calculation report and its two commands
+    {.name = "RichTextBox1", .kind = ReportView, .parent = "Frame3", .text = "", .left = 120, .top = 300, .width = 3492, .height = 2304, .tab = 11, .accessible_name = "计算书"},
     {.name = "Command4", .kind = CommandButton, .parent = "Frame3", .text = "保存计算书", .left = 1416, .top = 2676, .width = 1095, .height = 375, .tab = 9},
     {.name = "Command5", .kind = CommandButton, .parent = "Frame3", .text = "打印计算书", .left = 2520, .top = 2676, .width = 1095, .height = 375, .tab = 10},
   };

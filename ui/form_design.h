@@ -11,7 +11,17 @@
 
 namespace platewise::design {
 
-enum class Kind { Frame, Label, TextBox, ComboBox, CheckBox, CommandButton, Line, PictureBox };
+enum class Kind {
+  Frame,
+  Label,
+  TextBox,
+  ComboBox,
+  CheckBox,
+  CommandButton,
+  Line,
+  PictureBox,
+  ReportView,  // a read-only, scrollable view of the calculation report
+};
 
 enum class Font {
   Normal,   // "宋体" 9 pt

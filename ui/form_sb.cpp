@@ -11,6 +11,7 @@
 #include "failure_box.h"
 #include "form_fields.h"
 #include "qt_text.h"
+#include "report_group.h"
 #include "twips.h"
 
 namespace platewise {
@@ -20,10 +21,11 @@ namespace {
 // The controls whose clicks run a handler; they all report failures in a
 // box. The commands own the status line: it is cleared as they start, and
 // Calculate puts there which material rows stood in for unlisted names.
+// The commands' runs show in the report, as stopped runs do.
 struct ClickWiring {
   std::string_view control;
   void (FormHandlers::*handler)();
-  bool owns_status_line;
+  bool is_command;
 };
 
 constexpr ClickWiring kClicks[] = {
@@ -31,8 +33,6 @@ constexpr ClickWiring kClicks[] = {
     {"Command2", &FormHandlers::Command2_Click, true},
     {"Check1", &FormHandlers::Check1_Click, false},
     {"Check2", &FormHandlers::Check2_Click, false},
-    {"Command4", &FormHandlers::Command4_Click, false},
-    {"Command5", &FormHandlers::Command5_Click, false},
 };
 
 }  // namespace
@@ -59,6 +59,11 @@ Form_sb::Form_sb(QWidget* parent) : QWidget(parent) {
   status_line_->setGeometry(0, design_height, width, status_height);
   setFixedSize(width, design_height + status_height);
 
+  // The report group works its own buttons; "先重新计算" clicks "计算".
+  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, [this] {
+    control<QAbstractButton>("Command1")->click();
+    return handlers_.record().calculate.finished;
+  });
   wire_handlers();
   control<QWidget>("Command1")->setFocus();
 }
@@ -69,11 +74,12 @@ void Form_sb::wire_handlers() {
   for (const ClickWiring& wiring : kClicks) {
     connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
             [this, wiring] {
-              if (wiring.owns_status_line) status_line_->clear();
+              if (wiring.is_command) status_line_->clear();
               if (run(wiring.handler, Report::Dialog) &&
                   wiring.handler == &FormHandlers::Command1_Click) {
                 status_line_->setText(qt_text(unlisted_materials(*this)));
               }
+              if (wiring.is_command) report_group_->refresh();
             });
   }
   // Each edit of the selected bottom-plate width re-runs the crack check.
@@ -83,6 +89,7 @@ void Form_sb::wire_handlers() {
   connect(control<QLineEdit>(ctl::bottom_width), &QLineEdit::textEdited, this, [this] {
     status_line_->clear();
     run(&FormHandlers::Text9_Change, Report::StatusLine);
+    report_group_->refresh();
   });
 }
 

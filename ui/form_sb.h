@@ -15,6 +15,8 @@ class QLabel;
 
 namespace platewise {
 
+class ReportGroup;
+
 class Form_sb : public QWidget, public FormAccess {
   Q_OBJECT
 
@@ -48,6 +50,7 @@ class Form_sb : public QWidget, public FormAccess {
   FormHandlers handlers_{state_, *this};
   ControlMap controls_;
   QLabel* status_line_;
+  ReportGroup* report_group_;
 };
 
 }  // namespace platewise

@@ -97,23 +97,3 @@ TEST_F(CalculationTest, ShortAnchorageOptionSizesHoopPlatesForTheTypedLength) {
   for (const QString& name : governed) EXPECT_TRUE(widget(name)->isHidden());
   EXPECT_EQ(text("Text5"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
 }
-
-TEST_F(CalculationTest, ReportButtonsChangeNothing) {
-  auto state = [&] {
-    QStringList all;
-    for (QWidget* w : window_->findChildren<QWidget*>()) {
-      if (w->objectName().isEmpty()) continue;
-      auto* box = qobject_cast<QAbstractButton*>(w);
-      all << w->objectName() + "|" + text(w->objectName()) + "|" + QString::number(w->isHidden()) +
-                 "|" + QString::number(box != nullptr && box->isChecked());
-    }
-    return all;
-  };
-  for (bool calculated : {false, true}) {
-    if (calculated) calculate();
-    const QStringList before = state();
-    for (const char* name : {"Command4", "Command5", "Command4", "Command5"}) click(name);
-    EXPECT_EQ(state(), before);
-    EXPECT_EQ(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
-  }
-}

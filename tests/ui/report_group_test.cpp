@@ -1,0 +1,120 @@
+// The report group in the window: the panel, the two buttons before any run
+// and with changed inputs, saving through the file dialog, printing and
+// the preview.
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "report_group.h"
+#include "window_fixture.h"
+
+using platewise::ReportGroup;
+
+class ReportGroupTest : public WindowTest {
+ protected:
+  QString panel() const { return widget<QTextBrowser>("RichTextBox1")->toPlainText(); }
+
+  // The dialog of that kind now open over the window, or nullptr.
+  template <class Dialog>
+  Dialog* open_dialog() const {
+    for (Dialog* dialog : window_->findChildren<Dialog*>()) {
+      if (dialog->isVisible()) return dialog;
+    }
+    return nullptr;
+  }
+  void press(QMessageBox* box, const QString& button) {
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == button) b->click();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+};
+
+TEST_F(ReportGroupTest, ButtonsBeforeAnyRunAskForACalculationAndKeepTheStatusLine) {
+  type_into("Text9", "1");  // fails before any run: the status line says why
+  const QString status = text("status_line");
+  ASSERT_FALSE(status.isEmpty());
+  for (const char* button : {"Command4", "Command5"}) {
+    click(button);
+    QMessageBox* box = open_dialog<QMessageBox>();
+    ASSERT_NE(box, nullptr) << button;
+    EXPECT_EQ(box->windowTitle(), "Platewise1.0");
+    EXPECT_EQ(box->text(), "请先点击“计算”");
+    box->button(QMessageBox::Ok)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(open_dialog<QFileDialog>(), nullptr);
+  EXPECT_EQ(open_dialog<QPrintDialog>(), nullptr);
+  EXPECT_EQ(text("status_line"), status);
+  EXPECT_TRUE(panel().isEmpty());
+}
+
+TEST_F(ReportGroupTest, PanelFollowsEveryRunAndSaysWhenInputsChanged) {
+  calculate();
+  EXPECT_TRUE(panel().startsWith("计算书"));
+  EXPECT_TRUE(panel().contains("梁底钢板：A3号钢:4(厚)X131(宽)"));
+  EXPECT_FALSE(panel().contains("注意"));
+  type_into("Text9", "140");
+  EXPECT_TRUE(panel().contains("计算后实选宽度改为“140”"));
+  type_into("txt_lk(0)", "300");
+  EXPECT_TRUE(panel().contains("注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)。"));
+  type_into("txt_lk(0)", "250");
+  EXPECT_FALSE(panel().contains("注意"));
+}
+
+TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculateFirst) {
+  QTemporaryDir dir;
+  calculate();
+  type_into("txt_lk(0)", "300");
+  for (const QString& answer : {QString(ReportGroup::kUseEarlier), QString(ReportGroup::kCalculateFirst)}) {
+    click("Command4");
+    QMessageBox* question = open_dialog<QMessageBox>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->text().startsWith("计算后以下输入已修改：梁宽(mm)。"));
+    press(question, answer);
+    auto* save = open_dialog<QFileDialog>();
+    ASSERT_NE(save, nullptr) << answer.toStdString();
+    EXPECT_TRUE(save->selectedFiles().value(0).endsWith(".pdf"));
+    save->selectFile(dir.filePath(answer));  // no extension: the PDF filter adds it
+    static_cast<QDialog*>(save)->accept();
+    QFile saved(dir.filePath(answer + ".pdf"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(5) == "%PDF-");
+  }
+  // Calculated first: the report now belongs to the changed width.
+  EXPECT_EQ(text("Text3"), "A3号钢:4(厚)X131(宽)");
+  EXPECT_TRUE(panel().contains("梁宽 b = 300 mm"));
+  EXPECT_FALSE(panel().contains("注意"));
+}
+
+TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
+  QTemporaryDir dir;
+  calculate();
+  click("Command5");
+  QPrintDialog* dialog = open_dialog<QPrintDialog>();
+  ASSERT_NE(dialog, nullptr);
+  // No printer here: the dialog offers Qt's PDF printer, with a file name of our choosing.
+  auto* file_name = dialog->findChild<QLineEdit*>("filename");
+  ASSERT_NE(file_name, nullptr);
+  EXPECT_TRUE(file_name->text().endsWith(".pdf")) << file_name->text().toStdString();
+  file_name->setText(dir.filePath("printed.pdf"));
+  dialog->accept();
+  QFile printed(dir.filePath("printed.pdf"));
+  ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(printed.read(5) == "%PDF-");
+}
+
+TEST_F(ReportGroupTest, DoubleClickOnThePanelOpensALargePreview) {
+  calculate();
+  QTest::mouseDClick(widget<QTextBrowser>("RichTextBox1")->viewport(), Qt::LeftButton);
+  QPrintPreviewDialog* preview = open_dialog<QPrintPreviewDialog>();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_GT(preview->width(), window_->width());
+  preview->close();
+}

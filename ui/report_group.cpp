@@ -1,0 +1,217 @@
+#include "report_group.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
+
+#include "failure_box.h"
+#include "form_design.h"
+#include "qt_text.h"
+#include "report_document.h"
+#include "report_file.h"
+#include "report_pages.h"
+#include "report_view.h"
+
+namespace platewise {
+namespace {
+
+struct Filter {
+  ReportFormat format;
+  const char* text;
+};
+constexpr Filter kFilters[] = {
+    {ReportFormat::Pdf, "PDF 文件 (*.pdf)"},
+    {ReportFormat::Odt, "ODT 文档 (*.odt)"},
+    {ReportFormat::Html, "HTML 网页 (*.html *.htm)"},
+};
+
+QString window_caption() { return qt_text(design::window().caption); }
+
+// "计算书-20261207-101508": the report's name from the time of its calculation.
+QString report_name(const CalcRecord& record) {
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+      record.calculate.started.time_since_epoch());
+  return QStringLiteral("计算书-") +
+         QDateTime::fromSecsSinceEpoch(seconds.count()).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+QString labels_of(const std::vector<const InputField*>& fields) {
+  QStringList labels;
+  for (const InputField* field : fields) labels << qt_text(field->label);
+  return labels.join(QStringLiteral("、"));
+}
+
+}  // namespace
+
+ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls,
+                         const FormHandlers& handlers, const FormAccess& form,
+                         std::function<bool()> calculate)
+    : QObject(&window),
+      window_(window),
+      view_(qobject_cast<ReportView*>(controls.find("RichTextBox1")->second)),
+      handlers_(handlers),
+      form_(form),
+      calculate_(std::move(calculate)) {
+  connect(view_, &ReportView::preview_requested, this, &ReportGroup::preview);
+  connect(qobject_cast<QAbstractButton*>(controls.find("Command4")->second),
+          &QAbstractButton::clicked, this, [this] { request(Use::Save); });
+  connect(qobject_cast<QAbstractButton*>(controls.find("Command5")->second),
+          &QAbstractButton::clicked, this, [this] { request(Use::Print); });
+
+  // A change of any input the report shows may leave it behind the window.
+  std::vector<std::string_view> watched;
+  for (const InputField* field : calculate_inputs()) watched.push_back(field->control);
+  watched.push_back(ctl::actual_anchorage);
+  for (std::string_view name : watched) {
+    QWidget* widget = controls.find(name)->second;
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+      connect(field, &QLineEdit::textChanged, this, &ReportGroup::inputs_changed);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      connect(list, &QComboBox::currentTextChanged, this, &ReportGroup::inputs_changed);
+    } else if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
+      connect(box, &QAbstractButton::toggled, this, &ReportGroup::inputs_changed);
+    }
+  }
+}
+
+ReportGroup::~ReportGroup() = default;
+
+void ReportGroup::refresh() {
+  const std::optional<ReportModel> report = report_model(handlers_.record(), form_);
+  shown_changes_ = changed_inputs(handlers_.record(), form_);
+  if (!report) return;
+  const int scrolled = view_->verticalScrollBar()->value();
+  view_->setHtml(report_html(*report));
+  view_->verticalScrollBar()->setValue(scrolled);
+}
+
+void ReportGroup::inputs_changed() {
+  if (!handlers_.record().calculated) return;
+  if (changed_inputs(handlers_.record(), form_) != shown_changes_) refresh();
+}
+
+void ReportGroup::tell(const QString& message) {
+  auto* box = new QMessageBox(QMessageBox::Information, window_caption(), message,
+                              QMessageBox::Ok, &window_);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void ReportGroup::request(Use use) {
+  if (!handlers_.record().calculated) {
+    tell(QStringLiteral("请先点击“计算”"));
+    return;
+  }
+  const std::vector<const InputField*> changed = changed_inputs(handlers_.record(), form_);
+  if (changed.empty()) {
+    go_on(use);
+    return;
+  }
+  const QString what = use == Use::Save ? QStringLiteral("保存") : QStringLiteral("打印");
+  auto* box = new QMessageBox(
+      QMessageBox::Question, window_caption(),
+      QStringLiteral("计算后以下输入已修改：%1。\n%2修改前输入的计算书，还是先重新计算？")
+          .arg(labels_of(changed), what),
+      QMessageBox::NoButton, &window_);
+  QPushButton* earlier = box->addButton(QString::fromUtf8(kUseEarlier), QMessageBox::AcceptRole);
+  QPushButton* again =
+      box->addButton(QString::fromUtf8(kCalculateFirst), QMessageBox::ActionRole);
+  box->addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  connect(box, &QMessageBox::finished, this, [this, box, earlier, again, use] {
+    if (box->clickedButton() == earlier || (box->clickedButton() == again && calculate_())) {
+      go_on(use);
+    }
+  });
+  box->open();
+}
+
+void ReportGroup::go_on(Use use) {
+  if (use == Use::Save) {
+    save();
+  } else {
+    print();
+  }
+}
+
+void ReportGroup::save() {
+  if (folder_.isEmpty()) {
+    folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+  auto* dialog = new QFileDialog(&window_, QStringLiteral("保存计算书"), folder_);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  QStringList filters;
+  for (const Filter& filter : kFilters) filters << QString::fromUtf8(filter.text);
+  dialog->setNameFilters(filters);
+  dialog->selectFile(report_name(handlers_.record()) + ".pdf");
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& file) {
+    ReportFormat chosen = ReportFormat::Pdf;
+    for (const Filter& filter : kFilters) {
+      if (dialog->selectedNameFilter() == QString::fromUtf8(filter.text)) chosen = filter.format;
+    }
+    const QString path = name_for(file, chosen);
+    try {
+      save_report(*report_model(handlers_.record(), form_), path, *format_of_name(path));
+      folder_ = QFileInfo(path).absolutePath();
+    } catch (const ReportFileError& error) {
+      show_failure_box(window_, error.message());
+    }
+  });
+  dialog->open();
+}
+
+QPrinter& ReportGroup::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageLayout(report_page_layout());
+  }
+  printer_->setDocName(report_name(handlers_.record()));
+  // Without a printer, Qt's print dialog offers printing to a PDF file: name one.
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    printer_->setOutputFileName(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(printer_->docName() + ".pdf"));
+  }
+  return *printer_;
+}
+
+void ReportGroup::print() {
+  auto* dialog = new QPrintDialog(&printer(), &window_);
+  dialog->setWindowTitle(QStringLiteral("打印计算书"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, qOverload<QPrinter*>(&QPrintDialog::accepted), this, [this](QPrinter* chosen) {
+    if (paint_report(*report_model(handlers_.record(), form_), *chosen) == 0) {
+      show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印"));
+    }
+  });
+  dialog->open();
+}
+
+void ReportGroup::preview() {
+  if (!handlers_.record().calculated) return;
+  auto* dialog = new QPrintPreviewDialog(&printer(), &window_);
+  dialog->setWindowTitle(QStringLiteral("计算书预览"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  const QRect screen = window_.screen()->availableGeometry();
+  dialog->resize(screen.width() * 4 / 5, screen.height() * 9 / 10);
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* shown) {
+    paint_report(*report_model(handlers_.record(), form_), *shown);
+  });
+  dialog->open();
+}
+
+}  // namespace platewise

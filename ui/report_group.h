@@ -1,0 +1,61 @@
+#pragma once
+// The report group "计算书": the panel shows the report of the last run,
+// "保存计算书" saves it as PDF, ODT or HTML, "打印计算书" prints it, and a
+// double-click on the panel opens a print preview. Before any run the
+// buttons ask for one; when inputs changed after the run they ask whether
+// to use the report of the earlier inputs or to calculate first. Dialogs
+// and print support are made only when first used.
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "control_factory.h"
+#include "form_handlers.h"
+#include "report_model.h"
+
+class QPrinter;
+
+namespace platewise {
+
+class ReportView;
+
+class ReportGroup : public QObject {
+  Q_OBJECT
+
+ public:
+  // `calculate` runs the Calculate command as the button does; true when it completed.
+  ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
+              const FormAccess& form, std::function<bool()> calculate);
+  ~ReportGroup() override;
+
+  // Shows the report as it is now; after every Calculate, width edit and hoop-plate run.
+  void refresh();
+
+  // The question asked about changed inputs: its buttons.
+  static constexpr const char* kUseEarlier = "用修改前的计算书";
+  static constexpr const char* kCalculateFirst = "先重新计算";
+
+ private:
+  enum class Use { Save, Print };
+  void inputs_changed();
+  // Checks for a run and for changed inputs, then goes on with `use`.
+  void request(Use use);
+  void go_on(Use use);
+  void save();
+  void print();
+  void preview();
+  QPrinter& printer();
+  void tell(const QString& message);
+
+  QWidget& window_;
+  ReportView* view_;
+  const FormHandlers& handlers_;
+  const FormAccess& form_;
+  std::function<bool()> calculate_;
+  std::unique_ptr<QPrinter> printer_;
+  std::vector<const InputField*> shown_changes_;  // changed inputs the panel's notice names
+  QString folder_;                                // where the last report was saved
+};
+
+}  // namespace platewise
