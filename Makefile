@@ -34,6 +34,7 @@ run: deps $(RELEASE_DIR)/build.ninja
 bench: deps $(RELEASE_DIR)/build.ninja
 	cmake --build $(RELEASE_DIR)
 	$(RELEASE_DIR)/bench/engine_bench
+	$(RELEASE_DIR)/bench/report_bench
 	$(RELEASE_DIR)/bench/startup_ratio $(RELEASE_DIR)/bench/startup_platewise $(RELEASE_DIR)/bench/startup_minimal
 
 install: deps $(RELEASE_DIR)/build.ninja

@@ -38,7 +38,8 @@ QString table(const std::vector<ReportRow>& rows, bool paired) {
         continue;
       }
       html += "<td>" + html_text(rows[j].label) + "</td><td>" + html_text(rows[j].text);
-      if (!rows[j].note.empty()) html += "<br><span style=\"color:#b00000\">（" + html_text(rows[j].note) + "）</span>";
+      if (!rows[j].note.empty())
+        html += "<br><span style=\"color:#b00000\">（" + html_text(rows[j].note) + "）</span>";
       html += "</td>";
     }
     html += "</tr>";

@@ -31,9 +31,8 @@ void keep_sections_together(QTextDocument& document) {
   }
   for (std::size_t i = 0; i < headings.size(); ++i) {
     const double top = layout->blockBoundingRect(headings[i]).top();
-    const double bottom = i + 1 < headings.size()
-                              ? layout->blockBoundingRect(headings[i + 1]).top()
-                              : layout->documentSize().height();
+    const double bottom = i + 1 < headings.size() ? layout->blockBoundingRect(headings[i + 1]).top()
+                                                  : layout->documentSize().height();
     const bool split = page_of(top, page_height) != page_of(bottom - 1, page_height);
     if (split && bottom - top <= page_height) {
       QTextBlockFormat format;

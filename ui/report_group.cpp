@@ -3,22 +3,17 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 
 #include "failure_box.h"
 #include "form_design.h"
+#include "print_support.h"
 #include "qt_text.h"
 #include "report_document.h"
 #include "report_file.h"
@@ -42,8 +37,8 @@ QString window_caption() { return qt_text(design::window().caption); }
 
 // "计算书-20261207-101508": the report's name from the time of its calculation.
 QString report_name(const CalcRecord& record) {
-  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-      record.calculate.started.time_since_epoch());
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(record.calculate.started.time_since_epoch());
   return QStringLiteral("计算书-") +
          QDateTime::fromSecsSinceEpoch(seconds.count()).toString(QStringLiteral("yyyyMMdd-HHmmss"));
 }
@@ -56,9 +51,8 @@ QString labels_of(const std::vector<const InputField*>& fields) {
 
 }  // namespace
 
-ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls,
-                         const FormHandlers& handlers, const FormAccess& form,
-                         std::function<bool()> calculate)
+ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
+                         const FormAccess& form, std::function<bool()> calculate)
     : QObject(&window),
       window_(window),
       view_(qobject_cast<ReportView*>(controls.find("RichTextBox1")->second)),
@@ -104,8 +98,8 @@ void ReportGroup::inputs_changed() {
 }
 
 void ReportGroup::tell(const QString& message) {
-  auto* box = new QMessageBox(QMessageBox::Information, window_caption(), message,
-                              QMessageBox::Ok, &window_);
+  auto* box = new QMessageBox(QMessageBox::Information, window_caption(), message, QMessageBox::Ok,
+                              &window_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }
@@ -127,8 +121,7 @@ void ReportGroup::request(Use use) {
           .arg(labels_of(changed), what),
       QMessageBox::NoButton, &window_);
   QPushButton* earlier = box->addButton(QString::fromUtf8(kUseEarlier), QMessageBox::AcceptRole);
-  QPushButton* again =
-      box->addButton(QString::fromUtf8(kCalculateFirst), QMessageBox::ActionRole);
+  QPushButton* again = box->addButton(QString::fromUtf8(kCalculateFirst), QMessageBox::ActionRole);
   box->addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
   box->setAttribute(Qt::WA_DeleteOnClose);
   connect(box, &QMessageBox::finished, this, [this, box, earlier, again, use] {
@@ -174,44 +167,31 @@ void ReportGroup::save() {
   dialog->open();
 }
 
-QPrinter& ReportGroup::printer() {
-  if (!printer_) {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageLayout(report_page_layout());
-  }
-  printer_->setDocName(report_name(handlers_.record()));
-  // Without a printer, Qt's print dialog offers printing to a PDF file: name one.
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    printer_->setOutputFileName(
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(printer_->docName() + ".pdf"));
-  }
-  return *printer_;
-}
-
 void ReportGroup::print() {
-  auto* dialog = new QPrintDialog(&printer(), &window_);
-  dialog->setWindowTitle(QStringLiteral("打印计算书"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, qOverload<QPrinter*>(&QPrintDialog::accepted), this, [this](QPrinter* chosen) {
-    if (paint_report(*report_model(handlers_.record(), form_), *chosen) == 0) {
-      show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印"));
-    }
-  });
-  dialog->open();
+  QString why;
+  PrintSupport* support = print_support(why);
+  if (support == nullptr) {
+    show_failure_box(window_, QStringLiteral("无法打印计算书：缺少打印组件（%1）").arg(why));
+    return;
+  }
+  const ReportModel report = *report_model(handlers_.record(), form_);
+  support->print(
+      window_, report_page_layout(), report_name(handlers_.record()),
+      [report](QPagedPaintDevice& printer) { return paint_report(report, printer); },
+      [this] { show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印")); });
 }
 
 void ReportGroup::preview() {
   if (!handlers_.record().calculated) return;
-  auto* dialog = new QPrintPreviewDialog(&printer(), &window_);
-  dialog->setWindowTitle(QStringLiteral("计算书预览"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  const QRect screen = window_.screen()->availableGeometry();
-  dialog->resize(screen.width() * 4 / 5, screen.height() * 9 / 10);
-  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* shown) {
-    paint_report(*report_model(handlers_.record(), form_), *shown);
-  });
-  dialog->open();
+  QString why;
+  PrintSupport* support = print_support(why);
+  if (support == nullptr) {
+    show_failure_box(window_, QStringLiteral("无法预览计算书：缺少打印组件（%1）").arg(why));
+    return;
+  }
+  const ReportModel report = *report_model(handlers_.record(), form_);
+  support->preview(window_, report_page_layout(), report_name(handlers_.record()),
+                   [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
 }
 
 }  // namespace platewise

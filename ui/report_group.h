@@ -8,13 +8,10 @@
 
 #include <QObject>
 #include <functional>
-#include <memory>
 
 #include "control_factory.h"
 #include "form_handlers.h"
 #include "report_model.h"
-
-class QPrinter;
 
 namespace platewise {
 
@@ -45,7 +42,6 @@ class ReportGroup : public QObject {
   void save();
   void print();
   void preview();
-  QPrinter& printer();
   void tell(const QString& message);
 
   QWidget& window_;
@@ -53,7 +49,6 @@ class ReportGroup : public QObject {
   const FormHandlers& handlers_;
   const FormAccess& form_;
   std::function<bool()> calculate_;
-  std::unique_ptr<QPrinter> printer_;
   std::vector<const InputField*> shown_changes_;  // changed inputs the panel's notice names
   QString folder_;                                // where the last report was saved
 };

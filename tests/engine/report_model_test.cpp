@@ -2,15 +2,16 @@
 // of the default beam against a kept copy, and for varied runs the lines that
 // show their branch and a results summary equal to the result fields.
 
+#include "report_model.h"
+
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
 #include "form_handlers.h"
 #include "headless_form.h"
-#include "report_model.h"
 
 namespace platewise::testing {
 namespace {
@@ -33,12 +34,26 @@ struct Window {
     for (const Act& a : acts) {
       try {
         switch (a.kind) {
-          case Act::Type: form.type(a.control, a.text); break;
-          case Act::Pick: form.pick(a.control, std::stoi(a.text)); break;
-          case Act::Tick: form.tick(a.control, true); break;
-          case Act::Calculate: handlers.Command1_Click(); break;
-          case Act::EditWidth: form.type("Text9", a.text); handlers.Text9_Change(); break;
-          case Act::Hoops: form.type("Text4", a.text); handlers.Command2_Click(); break;
+          case Act::Type:
+            form.type(a.control, a.text);
+            break;
+          case Act::Pick:
+            form.pick(a.control, std::stoi(a.text));
+            break;
+          case Act::Tick:
+            form.tick(a.control, true);
+            break;
+          case Act::Calculate:
+            handlers.Command1_Click();
+            break;
+          case Act::EditWidth:
+            form.type("Text9", a.text);
+            handlers.Text9_Change();
+            break;
+          case Act::Hoops:
+            form.type("Text4", a.text);
+            handlers.Command2_Click();
+            break;
         }
       } catch (const CalcError&) {
         // The report says where the run stopped.
@@ -56,7 +71,8 @@ struct Window {
 std::string masked(const std::string& text) {
   static const std::regex kTime("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
   static const std::regex kVersion("Platewise [0-9.]+");
-  return std::regex_replace(std::regex_replace(text, kTime, "<时间>"), kVersion, "Platewise <版本>");
+  return std::regex_replace(std::regex_replace(text, kTime, "<时间>"), kVersion,
+                            "Platewise <版本>");
 }
 
 TEST(ReportTest, DefaultBeamMatchesTheKeptReport) {
@@ -83,8 +99,11 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        {"移至梁底的面积 ΔA = As,req' × (100 − β) / 100 = 1200 × (100 − 75) / 100 = 300 mm²",
         "As,req' ≤ As'：900 ≤ 981.25，梁面无需加固，实选宽度为 0"}},
       {"no plates and stirrups enough; the anchorage field keeps its old text",
-       {{Act::Type, "Txt_dj(1)", "14.71875"}, {Act::Type, "txt_mj(0)", "1"},
-        {Act::Type, "Txt_gj(1)", "12"}, {Act::Type, "Text2", "old"}, kCalculate},
+       {{Act::Type, "Txt_dj(1)", "14.71875"},
+        {Act::Type, "txt_mj(0)", "1"},
+        {Act::Type, "Txt_gj(1)", "12"},
+        {Act::Type, "Text2", "old"},
+        kCalculate},
        {"As,req ≤ As：1471.875 ≤ 1471.875，梁底无需加固，实选宽度为 0",
         "梁底无需加固，裂缝验算不计钢板：Aa = 0",
         "Asv,req ≤ Asv：1200 ≤ 2260.8 mm²/m，梁箍筋无需加固",
@@ -110,7 +129,8 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        false},
       {"unlisted and picked materials",
        {{Act::Type, "Cmb_Hnt", "C45"}, {Act::Pick, "cmb_sl", "0"}, kCalculate},
-       {"砼强度等级“C45”不在列表中，按C20计算", "混凝土（C20）：fc = 10 N/mm²，fcv = 1.75 N/mm²，ftk = 1.5 N/mm²",
+       {"砼强度等级“C45”不在列表中，按C20计算",
+        "混凝土（C20）：fc = 10 N/mm²，fcv = 1.75 N/mm²，ftk = 1.5 N/mm²",
         "梁底钢筋（I级）：fy = 210 N/mm²，Es = 210000 N/mm²，粘结特性系数 ν = 1"}},
       {"inputs changed after the run",
        {kCalculate, {Act::Type, "txt_lk(0)", "300"}, {Act::Tick, "Check1"}},
@@ -123,12 +143,15 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
         "箍板数 n' = N / 3.6 / b / bu = 139187.5 / 3.6 / 250 / 23.5383290267011 = 6.57025303717798",
         "U型箍板：6个3(厚)X24(宽bu)X150(高Lu)@100", "实际锚固长度(mm)：150"}},
       {"hoops by the first formula, then the width edited",
-       {{Act::Type, "txt_gba", "200"}, kCalculate, {Act::Hoops, "", "150"},
+       {{Act::Type, "txt_gba", "200"},
+        kCalculate,
+        {Act::Hoops, "", "150"},
         {Act::EditWidth, "", "140"}},
        {"3.6 × b = 3.6 × 250 = 900 ≤ 2 × fcv × Lu = 2 × 1.75 × 300 = 1050，按第一式",
         "箍板数（向下取整） n = ⌊n'⌋ = ⌊5.38449706214453⌋ = 5 个", "9 钢板端部锚固区U型箍板",
         "10 修改实选宽度后的裂缝验算"}},
-      {"anchorage long enough", {kCalculate, {Act::Hoops, "", "172"}},
+      {"anchorage long enough",
+       {kCalculate, {Act::Hoops, "", "172"}},
        {"La − la = 172 − 172 ≥ 0，无需加箍"}},
       {"concrete carries the plate force",
        {kCalculate, {Act::EditWidth, "", "0"}, {Act::Hoops, "", "150"}},
@@ -137,7 +160,8 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        {{Act::Type, "Txt_gj(1)", "12"}, kCalculate, {Act::Hoops, "", "150"}},
        {"计算中断：U型箍板中断：除数为零"},
        false},
-      {"width edit that stops", {kCalculate, {Act::EditWidth, "", "1e400"}},
+      {"width edit that stops",
+       {kCalculate, {Act::EditWidth, "", "1e400"}},
        {"计算中断：实选宽度中断：溢出"},
        false},
       {"result field typed over",

@@ -20,6 +20,7 @@ desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
   fail "desktop-file-validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
   fail "appstreamcli validate"
+find "$prefix" -name libplatewise_print.so | grep -q . || fail "no print module"
 for icon in scalable/apps/platewise.svg 32x32/apps/platewise.png 64x64/apps/platewise.png; do
   [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "no icon $icon"
 done

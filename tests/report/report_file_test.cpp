@@ -2,6 +2,8 @@
 // title and the bottom plate as text, the PDF has two A4 pages, and a save
 // that cannot be written says why and leaves nothing behind.
 
+#include "report_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,7 +14,6 @@
 
 #include "form_handlers.h"
 #include "headless_form.h"
-#include "report_file.h"
 
 namespace platewise {
 namespace {

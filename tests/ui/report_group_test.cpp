@@ -2,6 +2,8 @@
 // and with changed inputs, saving through the file dialog, printing and
 // the preview.
 
+#include "report_group.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -11,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
-#include "report_group.h"
 #include "window_fixture.h"
 
 using platewise::ReportGroup;
@@ -72,7 +73,8 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
   QTemporaryDir dir;
   calculate();
   type_into("txt_lk(0)", "300");
-  for (const QString& answer : {QString(ReportGroup::kUseEarlier), QString(ReportGroup::kCalculateFirst)}) {
+  for (const QString& answer :
+       {QString(ReportGroup::kUseEarlier), QString(ReportGroup::kCalculateFirst)}) {
     click("Command4");
     QMessageBox* question = open_dialog<QMessageBox>();
     ASSERT_NE(question, nullptr);
