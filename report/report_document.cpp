@@ -17,14 +17,24 @@ const QStringList& song_families() {
 }
 
 constexpr const char* kStyle =
-    "body { font-size: 10pt; }"
-    "h1 { font-size: 18pt; text-align: center; margin-bottom: 4pt; }"
-    "h2 { font-size: 11pt; margin-top: 10pt; margin-bottom: 3pt; }"
+    "h1 { text-align: center; margin-bottom: 4pt; }"
+    "h2 { margin-top: 10pt; margin-bottom: 3pt; }"
     "p { margin-top: 1pt; margin-bottom: 1pt; }"
     "p.meta { text-align: center; }"
-    "p.alert { color: #b00000; font-weight: bold; }"
-    "td { padding: 1pt 4pt; }"
-    "td.note { color: #b00000; }";
+    "p.alert { color: #b00000; font-weight: bold; }";
+
+// Font sizes in points: body, sections, title.
+struct Sizes {
+  int body, section, title;
+};
+
+// A heading whose size is set on its text, so that the ODT writer keeps it.
+QString heading(int level, int points, const std::string& text) {
+  return QStringLiteral("<h%1><span style=\"font-size:%2pt; font-weight:bold\">%3</span></h%1>\n")
+      .arg(level)
+      .arg(points)
+      .arg(html_text(text));
+}
 
 // A table of label and text, two pairs to a row when `paired`.
 QString table(const std::vector<ReportRow>& rows, bool paired) {
@@ -49,13 +59,16 @@ QString table(const std::vector<ReportRow>& rows, bool paired) {
 
 }  // namespace
 
-QString report_html(const ReportModel& report) {
+QString report_html(const ReportModel& report, ReportLook look) {
+  const bool panel = look == ReportLook::Panel;
+  const Sizes sizes = panel ? Sizes{9, 10, 14} : Sizes{10, 11, 18};
   QString families;
   for (const QString& family : song_families()) families += "'" + family + "', ";
   QString html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
                  html_text(report.title) + "</title><style>body { font-family: " + families +
-                 "serif; } " + kStyle + "</style></head><body>\n";
-  html += "<h1>" + html_text(report.title) + "</h1>\n";
+                 "serif; font-size: " + QString::number(sizes.body) + "pt; } " + kStyle +
+                 "</style></head><body>\n";
+  html += heading(1, sizes.title, report.title);
   html += "<p class=\"meta\">" + html_text(report.basis) + "<br>" + html_text(report.program) +
           "<br>" + html_text(report.calculated_at) + "</p>\n";
   if (!report.complete) html += "<p class=\"alert\">计算未完成</p>\n";
@@ -63,8 +76,8 @@ QString report_html(const ReportModel& report) {
     html += "<p class=\"alert\">" + html_text(report.stale_notice) + "</p>\n";
   }
   for (const ReportSection& section : report.sections) {
-    html += "<h2>" + html_text(section.title) + "</h2>\n";
-    if (!section.rows.empty()) html += table(section.rows, section.rows.size() > 12) + "\n";
+    html += heading(2, sizes.section, section.title);
+    if (!section.rows.empty()) html += table(section.rows, !panel && section.rows.size() > 12);
     for (const std::string& line : section.lines) {
       const bool stop = line.starts_with(kStopPrefix);
       html += (stop ? "<p class=\"alert\">" : "<p>") + html_text(line) + "</p>\n";

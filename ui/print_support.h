@@ -20,7 +20,7 @@ class PrintSupport {
   virtual ~PrintSupport() = default;
   // Opens the print dialog over `window`, pages laid out as `layout` until
   // the engineer chooses otherwise; where there is no printer it offers a
-  // PDF file `name`.pdf in the documents folder. `failed` is told when the
+  // PDF file `name`-打印.pdf in the documents folder. `failed` is told when the
   // chosen printer could not print.
   virtual void print(QWidget& window, const QPageLayout& layout, const QString& name,
                      PaintPages paint, std::function<void()> failed) = 0;

@@ -88,7 +88,7 @@ void ReportGroup::refresh() {
   shown_changes_ = changed_inputs(handlers_.record(), form_);
   if (!report) return;
   const int scrolled = view_->verticalScrollBar()->value();
-  view_->setHtml(report_html(*report));
+  view_->setHtml(report_html(*report, ReportLook::Panel));
   view_->verticalScrollBar()->setValue(scrolled);
 }
 

@@ -48,11 +48,12 @@ class QtPrintSupport : public PrintSupport {
       printer_->setPageLayout(layout);
     }
     printer_->setDocName(name);
-    // Without a printer, Qt's print dialog offers printing to a PDF file: name one.
+    // Without a printer, Qt's print dialog offers printing to a PDF file: name
+    // one apart from the saved report's, which it must not overwrite.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
       printer_->setOutputFileName(
           QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-              .filePath(name + ".pdf"));
+              .filePath(name + "-打印.pdf"));
     }
     return *printer_;
   }
