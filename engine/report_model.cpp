@@ -4,6 +4,7 @@
 
 #include "report_model.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "form_access.h"
@@ -18,12 +19,9 @@ using report::add_section;
 using report::num;
 
 const std::string& report::input_text(const CalculateRecord& calc, std::string_view control) {
-  static const std::string kNone;
   const std::span<const InputField* const> fields = calculate_inputs();
-  for (std::size_t i = 0; i < fields.size() && i < calc.inputs.size(); ++i) {
-    if (fields[i]->control == control) return calc.inputs[i];
-  }
-  return kNone;
+  const auto found = std::ranges::find(fields, control, &InputField::control);
+  return calc.inputs[static_cast<std::size_t>(found - fields.begin())];
 }
 
 namespace {
@@ -50,7 +48,7 @@ std::string form_text(const FormAccess& form, const InputField& field) {
 void input_section(ReportModel& report, const CalculateRecord& calc) {
   ReportSection& section = add_section(report, "输入数据");
   const std::span<const InputField* const> fields = calculate_inputs();
-  for (std::size_t i = 0; i < fields.size() && i < calc.inputs.size(); ++i) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
     const bool check = fields[i]->kind == FieldKind::Check;
     section.rows.push_back({std::string(fields[i]->label),
                             check ? (calc.inputs[i] == "1" ? "是" : "否") : calc.inputs[i], ""});
@@ -160,7 +158,7 @@ std::vector<const InputField*> changed_inputs(const CalcRecord& record, const Fo
   std::vector<const InputField*> changed;
   if (!record.calculated) return changed;
   const std::span<const InputField* const> fields = calculate_inputs();
-  for (std::size_t i = 0; i < fields.size() && i < record.calculate.inputs.size(); ++i) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
     if (form_text(form, *fields[i]) != record.calculate.inputs[i]) changed.push_back(fields[i]);
   }
   if (record.hoops && form.text(ctl::actual_anchorage) != record.hoops->actual_typed) {
@@ -196,10 +194,10 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
 }
 
 std::string plain_text(const ReportModel& report) {
-  std::string text = report.title + "\n" + report.basis + "\n" + report.program + "\n" +
-                     report.calculated_at + "\n";
+  std::string text = report.stale_notice.empty() ? "" : report.stale_notice + "\n";
+  text += report.title + "\n" + report.basis + "\n" + report.program + "\n" + report.calculated_at +
+          "\n";
   if (!report.complete) text += "计算未完成\n";
-  if (!report.stale_notice.empty()) text += report.stale_notice + "\n";
   for (const ReportSection& section : report.sections) {
     text += "\n" + section.title + "\n";
     for (const ReportRow& row : section.rows) {

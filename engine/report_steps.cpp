@@ -67,8 +67,10 @@ void crack_lines(Lines& out, const CrackRecord& c) {
                  c.psi_raw, "")) {
     return;
   }
-  if (*c.psi_raw < 0.4) out.text("ψ < 0.4，取 ψ = 0.4");
-  if (*c.psi_raw > 1) out.text("ψ > 1，取 ψ = 1");
+  if (*c.psi != *c.psi_raw) {  // held between its bounds
+    out.text("ψ" + std::string(*c.psi_raw < *c.psi ? " < " : " > ") + num(c.psi) +
+             "，取 ψ = " + num(c.psi));
+  }
   out.value("折算钢筋直径", "D", "0.1 × √((0.9 × Aa + As) / 0.785)",
             "0.1 × √((0.9 × " + num(c.aa) + " + " + num(c.as) + ") / 0.785)", c.d, "mm");
   out.value("最大裂缝宽度", "wmax", "2.1 × ψ × σs × (2.7 × (a − 10) + D / ρte) × ν / Es",

@@ -68,13 +68,14 @@ QString report_html(const ReportModel& report, ReportLook look) {
                  html_text(report.title) + "</title><style>body { font-family: " + families +
                  "serif; font-size: " + QString::number(sizes.body) + "pt; } " + kStyle +
                  "</style></head><body>\n";
+  // A notice that the report is behind the window comes before anything else.
+  if (!report.stale_notice.empty()) {
+    html += "<p class=\"alert\">" + html_text(report.stale_notice) + "</p>\n";
+  }
   html += heading(1, sizes.title, report.title);
   html += "<p class=\"meta\">" + html_text(report.basis) + "<br>" + html_text(report.program) +
           "<br>" + html_text(report.calculated_at) + "</p>\n";
   if (!report.complete) html += "<p class=\"alert\">计算未完成</p>\n";
-  if (!report.stale_notice.empty()) {
-    html += "<p class=\"alert\">" + html_text(report.stale_notice) + "</p>\n";
-  }
   for (const ReportSection& section : report.sections) {
     html += heading(2, sizes.section, section.title);
     if (!section.rows.empty()) html += table(section.rows, !panel && section.rows.size() > 12);
