@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStandardPaths>
 
 #include "failure_box.h"
@@ -86,10 +85,7 @@ ReportGroup::~ReportGroup() = default;
 void ReportGroup::refresh() {
   const std::optional<ReportModel> report = report_model(handlers_.record(), form_);
   shown_changes_ = changed_inputs(handlers_.record(), form_);
-  if (!report) return;
-  const int scrolled = view_->verticalScrollBar()->value();
-  view_->setHtml(report_html(*report, ReportLook::Panel));
-  view_->verticalScrollBar()->setValue(scrolled);
+  if (report) view_->show_html(report_html(*report, ReportLook::Panel));
 }
 
 void ReportGroup::inputs_changed() {

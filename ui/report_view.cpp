@@ -1,28 +1,52 @@
 #include "report_view.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 namespace platewise {
 
-ReportView::ReportView(QWidget* parent) : QTextBrowser(parent) {
+ReportView::ReportView(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setOpenLinks(false);
   setFocusPolicy(Qt::StrongFocus);
-  // Keys scroll and select; the text cannot be changed.
-  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
-  QTextBrowser::mouseDoubleClickEvent(event);
-  emit preview_requested();
+void ReportView::show_html(const QString& html) {
+  if (browser_ == nullptr) {
+    browser_ = new QTextBrowser(this);
+    browser_->setFrameStyle(QFrame::NoFrame);
+    browser_->setGeometry(contentsRect());
+    browser_->setOpenLinks(false);
+    // The panel keeps the focus and passes the keys on: the text cannot be changed.
+    browser_->setFocusPolicy(Qt::NoFocus);
+    browser_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    browser_->viewport()->installEventFilter(this);
+    browser_->show();
+  }
+  const int scrolled = browser_->verticalScrollBar()->value();
+  browser_->setHtml(html);
+  browser_->verticalScrollBar()->setValue(scrolled);
+}
+
+QString ReportView::text() const {
+  return browser_ == nullptr ? QString() : browser_->toPlainText();
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     emit preview_requested();
-    return;
+  } else if (browser_ != nullptr) {
+    QCoreApplication::sendEvent(browser_, event);  // scrolling and selecting
+  } else {
+    QFrame::keyPressEvent(event);
   }
-  QTextBrowser::keyPressEvent(event);
+}
+
+bool ReportView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) setFocus(Qt::MouseFocusReason);
+  if (event->type() == QEvent::MouseButtonDblClick) emit preview_requested();
+  return QFrame::eventFilter(watched, event);
 }
 
 }  // namespace platewise

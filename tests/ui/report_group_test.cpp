@@ -13,13 +13,14 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "report_view.h"
 #include "window_fixture.h"
 
 using platewise::ReportGroup;
 
 class ReportGroupTest : public WindowTest {
  protected:
-  QString panel() const { return widget<QTextBrowser>("RichTextBox1")->toPlainText(); }
+  QString panel() const { return widget<platewise::ReportView>("RichTextBox1")->text(); }
 
   // The dialog of that kind now open over the window, or nullptr.
   template <class Dialog>
@@ -112,11 +113,16 @@ TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
   EXPECT_TRUE(printed.read(5) == "%PDF-");
 }
 
-TEST_F(ReportGroupTest, DoubleClickOnThePanelOpensALargePreview) {
+TEST_F(ReportGroupTest, DoubleClickOrEnterOnThePanelOpensALargePreview) {
   calculate();
-  QTest::mouseDClick(widget<QTextBrowser>("RichTextBox1")->viewport(), Qt::LeftButton);
+  QTest::mouseDClick(widget("RichTextBox1")->findChild<QTextBrowser*>()->viewport(),
+                     Qt::LeftButton);
   QPrintPreviewDialog* preview = open_dialog<QPrintPreviewDialog>();
   ASSERT_NE(preview, nullptr);
   EXPECT_GT(preview->width(), window_->width());
   preview->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QTest::keyClick(widget("RichTextBox1"), Qt::Key_Return);
+  ASSERT_NE(open_dialog<QPrintPreviewDialog>(), nullptr);
+  open_dialog<QPrintPreviewDialog>()->close();
 }
