@@ -254,8 +254,7 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record) {
                     calc.materials.fy_bottom};
     plate_lines(out, calc, calc.bottom, face, steel);
     shown_width_check(out, calc);
-    if (*calc.bottom.needed && calc.bottom.width)
-      anchorage_lines(out, calc, calc.bottom.anchor_length);
+    if (*calc.bottom.needed) anchorage_lines(out, calc, calc.bottom.anchor_length);
   }
   if (calc.top.needed) {
     Lines out(add_section(report, "梁面钢板"));
@@ -267,7 +266,7 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record) {
                     s.as_top,
                     calc.materials.fy_top};
     plate_lines(out, calc, calc.top, face, steel);
-    if (*calc.top.needed && calc.top.width) anchorage_lines(out, calc, calc.top.anchor_length);
+    if (*calc.top.needed) anchorage_lines(out, calc, calc.top.anchor_length);
   }
   if (calc.u_plates.outcome || calc.u_plates.extra) {
     Lines out(add_section(report, "梁侧U型钢板"));
@@ -297,7 +296,7 @@ void width_edit_section(ReportModel& report, const WidthEditRecord& edit) {
 void hoop_lines(Lines& out, const HoopRecord& hoop) {
   out.read("实际锚固长度（输入“" + hoop.actual_typed + "”）", "La", hoop.actual, "mm");
   out.read("计算锚固长度", "la", hoop.anchor_length, "mm");
-  if (!hoop.needed || out.stopped()) return;
+  if (!hoop.needed) return;  // stopped reading the lengths
   if (!*hoop.needed) {
     out.text("La − la = " + num(hoop.actual) + " − " + num(hoop.anchor_length) + " ≥ 0，无需加箍");
     return;
@@ -317,7 +316,7 @@ void hoop_lines(Lines& out, const HoopRecord& hoop) {
                  hoop.excess, "N")) {
     return;
   }
-  if (*hoop.excess <= 0) {
+  if (hoop.finished && !hoop.quotient) {  // the command stopped counting: N ≤ 0
     out.text("N ≤ 0：混凝土已足以承担钢板拉力，无需加箍");
     return;
   }

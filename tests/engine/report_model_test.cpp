@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -128,10 +129,18 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
         "计算中断：箍筋面积中断：除数为零"},
        false},
       {"unlisted and picked materials",
-       {{Act::Type, "Cmb_Hnt", "C45"}, {Act::Pick, "cmb_sl", "0"}, kCalculate},
+       {{Act::Type, "Cmb_Hnt", "C45"},
+        {Act::Pick, "cmb_sl", "0"},
+        {Act::Type, "Txt_gj(1)", "11.9"},
+        kCalculate},
        {"砼强度等级“C45”不在列表中，按C20计算",
         "混凝土（C20）：fc = 10 N/mm²，fcv = 1.75 N/mm²，ftk = 1.5 N/mm²",
-        "梁底钢筋（I级）：fy = 210 N/mm²，Es = 210000 N/mm²，粘结特性系数 ν = 1"}},
+        "梁底钢筋（I级）：fy = 210 N/mm²，Es = 210000 N/mm²，粘结特性系数 ν = 1",
+        "箍筋：dv = 11.9 mm < 12 mm，fyv = 210 N/mm²"}},
+      {"U plate width just under a half rounds down",
+       {{Act::Type, "Txt_gj(0)", "1.199"}, kCalculate},
+       {"实选 bu = ⌊bu + 0.5⌋ = 23 mm（四舍五入取整）",
+        "梁侧U型钢板：3(厚)X23(宽bu)X150(高Lu)@100"}},
       {"inputs changed after the run",
        {kCalculate, {Act::Type, "txt_lk(0)", "300"}, {Act::Tick, "Check1"}},
        {"注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)、梁面筋调幅。"}},
@@ -180,6 +189,7 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
       stale = stale || line.starts_with("注意");
     }
     EXPECT_EQ(model.stale_notice.empty(), !stale);
+    EXPECT_EQ(text.find("（计算在此中断）") == std::string::npos, c.complete);
     EXPECT_EQ(model.complete, c.complete);
     EXPECT_EQ(text.find("计算未完成") != std::string::npos, !c.complete);
 
@@ -193,6 +203,13 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
       ASSERT_LT(row, summary.rows.size());
       EXPECT_EQ(summary.rows[row].label, field.label);
       EXPECT_EQ(summary.rows[row].text, w.form.text(field.control)) << field.control;
+      // After a whole run, a remark only where a case names it.
+      if (c.complete && !summary.rows[row].note.empty()) {
+        const ReportRow& r = summary.rows[row];
+        EXPECT_NE(std::ranges::find(c.lines, r.label + "：" + r.text + "（" + r.note + "）"),
+                  c.lines.end())
+            << r.label << " " << r.note;
+      }
       ++row;
     }
     EXPECT_EQ(row, summary.rows.size());
