@@ -78,7 +78,9 @@ int paint_report(const ReportModel& report, QPagedPaintDevice& device) {
     painter.translate(0, -shown.top());
     painter.setClipRect(shown);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = shown;
+    // Blocks that only touch the page's edges belong to the pages beside it:
+    // drawn here, though clipped, their text would still be in the PDF.
+    context.clip = shown.adjusted(0, 1, 0, -1);
     document->documentLayout()->draw(&painter, context);
     painter.restore();
     painter.setFont(footer_font);

@@ -61,6 +61,16 @@ TEST(ReportFileTest, EachFormatHoldsTheTitleAndTheBottomPlateAsText) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);  // no temporary files left
   const QString info = output_of("pdfinfo", {dir.filePath("计算书.pdf")});
   EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+  // A section that would run over the first page's foot starts the second, whole.
+  const auto page = [&](const char* n) {
+    return output_of("pdftotext",
+                     {"-f", n, "-l", n, "-enc", "UTF-8", dir.filePath("计算书.pdf"), "-"});
+  };
+  const QString heading = page("2").section('\n', 0, 0);
+  EXPECT_TRUE(QRegularExpression("^\\d+ \\S+$").match(heading).hasMatch())
+      << page("2").toStdString();
+  EXPECT_FALSE(page("1").contains(heading));
+  EXPECT_TRUE(page("1").contains("第 1 页 共 2 页"));
   EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595 x 842 pts \\(A4\\)")))
       << info.toStdString();
 }
