@@ -25,7 +25,7 @@ namespace {
 struct ClickWiring {
   std::string_view control;
   void (FormHandlers::*handler)();
-  bool is_command;
+  bool owns_status_line;
 };
 
 constexpr ClickWiring kClicks[] = {
@@ -74,12 +74,12 @@ void Form_sb::wire_handlers() {
   for (const ClickWiring& wiring : kClicks) {
     connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
             [this, wiring] {
-              if (wiring.is_command) status_line_->clear();
+              if (wiring.owns_status_line) status_line_->clear();
               if (run(wiring.handler, Report::Dialog) &&
                   wiring.handler == &FormHandlers::Command1_Click) {
                 status_line_->setText(qt_text(unlisted_materials(*this)));
               }
-              if (wiring.is_command) report_group_->refresh();
+              if (wiring.owns_status_line) report_group_->refresh();
             });
   }
   // Each edit of the selected bottom-plate width re-runs the crack check.
