@@ -1,12 +1,14 @@
 // Platewise: sizes bonded steel plates for strengthening reinforced-concrete beams.
+// `platewise COMMAND …` runs a command without a window; anything else opens the window.
 
-#include <QApplication>
-
-#include "startup.h"
+#include "commands.h"
+#include "window_launcher.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  const auto window = platewise::start_platewise();
-  // Closing the window, the last one, ends the event loop and the program.
-  return QApplication::exec();
+  if (argc > 1) {
+    if (const platewise::Command* command = platewise::command_named(argv[1])) {
+      return command->run(argc, argv);
+    }
+  }
+  return platewise::launch_window(argc, argv);
 }

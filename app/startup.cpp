@@ -5,11 +5,12 @@
 #include <QStyle>
 
 #include "app_icon.h"
+#include "beam_file_actions.h"
 #include "cjk_fonts.h"
 
 namespace platewise {
 
-std::unique_ptr<Form_sb> start_platewise() {
+std::unique_ptr<Form_sb> start_platewise(const QString& file) {
   register_cjk_font_substitutes();
   QApplication::setWindowIcon(app_icon());
 
@@ -17,7 +18,9 @@ std::unique_ptr<Form_sb> start_platewise() {
   const QRect screen = window->screen()->availableGeometry();
   window->setGeometry(
       QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen));
+  auto* files = new BeamFileActions(*window);
   window->show();
+  if (!file.isEmpty()) files->open(file);
   return window;
 }
 

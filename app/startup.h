@@ -1,6 +1,7 @@
 #pragma once
 // What the program does as it starts, short of running the event loop.
 
+#include <QString>
 #include <memory>
 
 #include "form_sb.h"
@@ -8,7 +9,8 @@
 namespace platewise {
 
 // Opens the Platewise window, centred on the screen with the focus on its
-// Calculate button. A QApplication must exist.
-std::unique_ptr<Form_sb> start_platewise();
+// Calculate button, with the beam file `file` open if one is named.
+// A QApplication must exist.
+std::unique_ptr<Form_sb> start_platewise(const QString& file = {});
 
 }  // namespace platewise

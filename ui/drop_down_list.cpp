@@ -7,15 +7,15 @@
 
 namespace platewise {
 
-DropDownList::DropDownList(const InputField& field, QWidget* parent) : QComboBox(parent) {
+DropDownList::DropDownList(const InputField& field, QWidget* parent)
+    : QComboBox(parent), field_(field) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
   // A wheel turn over the list must not take the focus and change the pick.
   setFocusPolicy(Qt::StrongFocus);
   for (std::string_view item : field.items) addItem(qt_text(item));
-  setCurrentIndex(-1);
-  setEditText(qt_text(field.start_text));
+  reset();
 
   // QComboBox's own look-up of the typed text when editing finishes is cut
   // off: the typed text picks by the field's rule, and text that names no
@@ -30,6 +30,17 @@ DropDownList::DropDownList(const InputField& field, QWidget* parent) : QComboBox
   connect(lineEdit(), &QLineEdit::editingFinished, this, [this] {
     if (picked_index_ >= 0) setEditText(itemText(picked_index_));
   });
+}
+
+void DropDownList::type(const QString& text) {
+  picked_index_ = field_.item_named(text.toStdString());
+  setEditText(picked_index_ >= 0 ? itemText(picked_index_) : text);
+}
+
+void DropDownList::reset() {
+  setCurrentIndex(-1);
+  setEditText(qt_text(field_.start_text));
+  picked_index_ = -1;
 }
 
 void DropDownList::wheelEvent(QWheelEvent* event) {

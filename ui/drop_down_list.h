@@ -20,12 +20,18 @@ class DropDownList : public QComboBox {
 
   // Position of the picked item from 0; -1 at start and while the typed text names none.
   int picked_index() const { return picked_index_; }
+  // Replaces the text as typing it does: an item the text names is picked
+  // and shown as the list spells it.
+  void type(const QString& text);
+  // Back to the start text with no item picked.
+  void reset();
 
  protected:
   // The wheel turns through the items only while the list has the keyboard focus.
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  const InputField& field_;
   int picked_index_ = -1;
 };
 

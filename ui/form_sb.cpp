@@ -93,8 +93,39 @@ void Form_sb::wire_handlers() {
   });
 }
 
+void Form_sb::reset() {
+  for (const design::Control& c : design::controls()) {
+    QWidget* widget = control<QWidget>(c.name);
+    if (auto* list = qobject_cast<DropDownList*>(widget)) {
+      list->reset();
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+      field->setText(qt_text(c.text));
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+      box->setChecked(false);
+    }
+    if (c.hidden_at_start) widget->hide();
+  }
+  state_ = BeamState{};
+  status_line_->clear();
+}
+
+void Form_sb::type(std::string_view control_name, const std::string& text) {
+  const QString typed = QString::fromStdString(text);
+  if (auto* list = qobject_cast<DropDownList*>(control<QWidget>(control_name))) {
+    list->type(typed);
+  } else {
+    control<QLineEdit>(control_name)->setText(typed);
+  }
+}
+
+void Form_sb::tick(std::string_view control_name, bool ticked) {
+  control<QCheckBox>(control_name)->setChecked(ticked);
+}
+
+void Form_sb::run_handler(Handler handler) { (handlers_.*handler)(); }
+
 bool Form_sb::run(Handler handler, Report report) {
-  const std::optional<std::string> failure = failure_of([&] { (handlers_.*handler)(); });
+  const std::optional<std::string> failure = failure_of([&] { run_handler(handler); });
   if (!failure) return true;
   if (report == Report::Dialog) {
     show_failure_box(*this, QString::fromStdString(*failure));

@@ -2,11 +2,13 @@
 // Form_sb: the program's only window. It is built from the design table,
 // owns the calculation state, runs the engine's handlers on the engineer's
 // clicks and edits, and gives the engine its fields through FormAccess.
+// As a BeamWindow it computes a beam opened from a file as the engineer would.
 
 #include <QWidget>
 #include <optional>
 
 #include "beam_state.h"
+#include "beam_window.h"
 #include "control_factory.h"
 #include "form_access.h"
 #include "form_handlers.h"
@@ -17,7 +19,7 @@ namespace platewise {
 
 class ReportGroup;
 
-class Form_sb : public QWidget, public FormAccess {
+class Form_sb : public QWidget, public FormAccess, public BeamWindow {
   Q_OBJECT
 
  public:
@@ -26,17 +28,22 @@ class Form_sb : public QWidget, public FormAccess {
   // Part of the window's outward interface; it does nothing.
   void CloseFile(const QString& FileName);
 
+  // BeamWindow
+  void reset() override;
+  void type(std::string_view control, const std::string& text) override;
+  void tick(std::string_view control, bool ticked) override;
+  void run_handler(Handler handler) override;
+
  private:
   // How a failing handler is reported: a message box for commands, the
   // status line for edits, which must not interrupt the typing.
   enum class Report { Dialog, StatusLine };
-  using Handler = void (FormHandlers::*)();
 
   void wire_handlers();
   // Runs a handler; false, with the failure reported, when it stopped on an error.
   bool run(Handler handler, Report report);
 
-  // FormAccess
+  // FormAccess and BeamWindow
   std::string text(std::string_view control) const override;
   void set_text(std::string_view control, const std::string& text) override;
   int check_value(std::string_view control) const override;

@@ -1,0 +1,33 @@
+#pragma once
+// Beam files: one beam's inputs and the results the window showed, as JSON.
+//   {"format": "platewise-beam", "version": 1, "name": "KL-3",
+//    "inputs": {"beam_width": "250", …, "redistribution_on": false, …},
+//    "results": {"bottom_plate": "A3号钢:4(厚)X131(宽)", …}}
+// Input values are texts as typed (a JSON number stands for its number
+// text), true/false for the two options. Reading needs only "inputs"; a
+// missing name is the file's base name.
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "beam.h"
+
+namespace platewise {
+
+inline constexpr const char* kBeamFileFormat = "platewise-beam";
+inline constexpr int kBeamFileVersion = 1;
+
+struct BeamFile {
+  Beam beam;
+  std::map<std::string, std::string> results;  // as saved, by result key
+};
+
+// Reads a beam file's bytes; `file` names it in messages. Throws FileError.
+BeamFile parse_beam_file(const QByteArray& bytes, const QString& file);
+// A beam file of every input given and the results, in the order of result_fields().
+QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& results);
+
+}  // namespace platewise

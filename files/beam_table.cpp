@@ -1,0 +1,86 @@
+#include "beam_table.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+#include "file_error.h"
+#include "qt_utf8.h"
+
+namespace platewise {
+namespace {
+
+CsvEncoding encoding_from_start(QIODevice& in) {
+  const CsvEncoding encoding = detect_encoding(in);
+  in.seek(0);
+  return encoding;
+}
+
+bool all_empty(const std::vector<std::string>& cells) {
+  return std::ranges::all_of(cells, [](const std::string& cell) { return cell.empty(); });
+}
+
+}  // namespace
+
+BeamTable::BeamTable(QIODevice& in, const QString& file)
+    : file_(file), csv_(in, encoding_from_start(in), file) {
+  read_header();
+}
+
+void BeamTable::read_header() {
+  do {
+    if (!csv_.next(cells_)) {
+      throw FileError(FileFault::NoHeader, file_, 0, {}, QStringLiteral("没有表头行"));
+    }
+  } while (all_empty(cells_));
+  for (const std::string& cell : cells_) {
+    const QString key = qstring(cell).trimmed();
+    if (key.isEmpty()) {
+      throw FileError(FileFault::UnknownKey, file_, csv_.line(), {},
+                      QStringLiteral("第%1列没有列名").arg(columns_.size() + 1));
+    }
+    const InputField* field = input_by_key(utf8(key));
+    if (field == nullptr && key != QLatin1String("name")) {
+      throw FileError(FileFault::UnknownKey, file_, csv_.line(), key,
+                      QStringLiteral("不是梁的输入项"));
+    }
+    if (std::ranges::find(columns_, field) != columns_.end()) {
+      throw FileError(FileFault::DuplicateColumn, file_, csv_.line(), key,
+                      QStringLiteral("列名重复"));
+    }
+    columns_.push_back(field);
+  }
+}
+
+bool BeamTable::next(Beam& beam) {
+  do {
+    if (!csv_.next(cells_)) return false;
+  } while (all_empty(cells_));
+  if (cells_.size() != columns_.size()) {
+    throw FileError(FileFault::CellCount, file_, csv_.line(), {},
+                    QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
+  }
+  beam.name = utf8(QFileInfo(file_).fileName()) + ':' + std::to_string(csv_.line());
+  beam.inputs.clear();
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    const InputField* field = columns_[i];
+    std::string& cell = cells_[i];
+    if (field == nullptr) {
+      beam.name = std::move(cell);
+    } else if (field->kind != FieldKind::Check) {
+      beam.inputs.push_back({field, std::move(cell)});
+    } else {
+      const QString option = qstring(cell).trimmed().toLower();
+      if (option == "true" || option == "1" || option == "是") {
+        beam.inputs.push_back({field, true});
+      } else if (option.isEmpty() || option == "false" || option == "0" || option == "否") {
+        beam.inputs.push_back({field, false});
+      } else {
+        throw FileError(FileFault::WrongType, file_, csv_.line(), qstring(field->key),
+                        QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cell)));
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace platewise

@@ -1,0 +1,38 @@
+#pragma once
+// A table of beams in a CSV file: a header row of input keys (any subset, in
+// any order) and an optional "name" column, then one beam a row. A column
+// left out keeps its field's start text; an empty cell is an empty text.
+// The two options read true/false, 1/0 or 是/否 (letter case ignored, empty
+// is false). Rows whose cells are all empty are skipped; a row without a
+// name column is named "FILE:LINE".
+
+#include <QIODevice>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "beam.h"
+#include "csv.h"
+
+namespace platewise {
+
+class BeamTable {
+ public:
+  // Finds the encoding (reading `in`, which must be seekable, to its end),
+  // then reads the header. Throws FileError.
+  BeamTable(QIODevice& in, const QString& file);
+
+  // Reads the next beam; false after the last. Throws FileError naming the
+  // line and the column.
+  bool next(Beam& beam);
+
+ private:
+  void read_header();
+
+  QString file_;
+  CsvReader csv_;
+  std::vector<const InputField*> columns_;  // in header order; nullptr for "name"
+  std::vector<std::string> cells_;
+};
+
+}  // namespace platewise

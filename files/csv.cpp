@@ -1,0 +1,113 @@
+#include "csv.h"
+
+#include "file_error.h"
+
+namespace platewise {
+namespace {
+
+constexpr qsizetype kChunk = 1 << 16;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+CsvEncoding detect_encoding(QIODevice& in) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  while (!in.atEnd()) {
+    const QString ignored = utf8.decode(in.read(kChunk));
+    if (utf8.hasError()) return CsvEncoding::Gb18030;
+  }
+  return CsvEncoding::Utf8;
+}
+
+CsvReader::CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file)
+    : in_(in), encoding_(encoding), file_(file) {
+  buffer_ = in_.read(kChunk);
+  if (encoding_ == CsvEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
+    pos_ = static_cast<qsizetype>(kUtf8Mark.size());
+  }
+}
+
+int CsvReader::get() {
+  if (pos_ == buffer_.size()) {
+    buffer_ = in_.read(kChunk);
+    pos_ = 0;
+    if (buffer_.isEmpty()) return -1;
+  }
+  return static_cast<unsigned char>(buffer_[pos_++]);
+}
+
+bool CsvReader::next_is(char c) {
+  const int next = get();
+  if (next == static_cast<unsigned char>(c)) return true;
+  if (next >= 0) --pos_;  // get() refills only when the buffer is used up
+  return false;
+}
+
+void CsvReader::end_cell(std::vector<std::string>& cells) {
+  if (encoding_ == CsvEncoding::Gb18030) {
+    const QString text = gb18030_.decode(QByteArrayView(cell_.data(), cell_.size()));
+    cells.push_back(text.toStdString());
+    gb18030_.resetState();
+  } else {
+    cells.push_back(cell_);
+  }
+  cell_.clear();
+}
+
+bool CsvReader::next(std::vector<std::string>& cells) {
+  cells.clear();
+  cell_.clear();
+  record_line_ = line_;
+  bool quoted = false;  // inside a quoted cell
+  int c = get();
+  if (c < 0) return false;
+  for (; c >= 0; c = get()) {
+    if (quoted) {
+      if (c == '"' && !next_is('"')) {
+        quoted = false;
+      } else {
+        if (c == '\n') ++line_;
+        cell_ += static_cast<char>(c);
+      }
+    } else if (c == '"' && cell_.empty()) {
+      quoted = true;
+    } else if (c == ',') {
+      end_cell(cells);
+    } else if (c == '\n' || c == '\r') {
+      if (c == '\r') next_is('\n');
+      ++line_;
+      end_cell(cells);
+      return true;
+    } else {
+      cell_ += static_cast<char>(c);
+    }
+  }
+  if (quoted) {
+    throw FileError(FileFault::UnclosedQuote, file_, record_line_, {},
+                    QStringLiteral("引号未闭合"));
+  }
+  end_cell(cells);
+  return true;
+}
+
+std::string csv_record(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += ',';
+    const std::string& cell = cells[i];
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+      line += cell;
+      continue;
+    }
+    line += '"';
+    for (char c : cell) {
+      if (c == '"') line += '"';
+      line += c;
+    }
+    line += '"';
+  }
+  line += "\r\n";
+  return line;
+}
+
+}  // namespace platewise

@@ -1,0 +1,54 @@
+#pragma once
+// Comma-separated values as spreadsheets write them (RFC 4180): cells
+// separated by commas, records by CRLF or LF; a cell in double quotes may
+// hold commas, line breaks and doubled quotes. Text is UTF-8, with or without
+// a byte-order mark, or GB18030 (of which GBK is a part), as Chinese Excel
+// saves it. Cells are handed out as UTF-8.
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringDecoder>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platewise {
+
+enum class CsvEncoding { Utf8, Gb18030 };
+
+// UTF-8 when the text is valid UTF-8, else GB18030. Reads `in` to its end.
+CsvEncoding detect_encoding(QIODevice& in);
+
+class CsvReader {
+ public:
+  // `file` names the input in messages.
+  CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file);
+
+  // Reads the next record into `cells`; false at the end of the input. An
+  // empty line is a record of one empty cell. Throws FileError(UnclosedQuote).
+  bool next(std::vector<std::string>& cells);
+  // The line on which the last record read starts, from 1.
+  int line() const { return record_line_; }
+
+ private:
+  int get();  // the next byte, or -1 at the end
+  bool next_is(char c);  // consumes the next byte when it is `c`
+  void end_cell(std::vector<std::string>& cells);
+
+  QIODevice& in_;
+  CsvEncoding encoding_;
+  QString file_;
+  QByteArray buffer_;
+  qsizetype pos_ = 0;
+  int line_ = 1;
+  int record_line_ = 0;
+  std::string cell_;
+  QStringDecoder gb18030_{"GB18030"};
+};
+
+// One record as a line of UTF-8: cells quoted where they must be, joined by
+// commas, ended by CRLF.
+std::string csv_record(const std::vector<std::string>& cells);
+
+}  // namespace platewise

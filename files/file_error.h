@@ -1,0 +1,39 @@
+#pragma once
+// What is wrong with a file the program reads or writes, and where: the file
+// as the engineer named it, the line (0 when none applies) and the key or
+// column. The message is the one shown to the engineer, in Chinese.
+
+#include <QString>
+#include <stdexcept>
+
+namespace platewise {
+
+enum class FileFault {
+  Unreadable,       // cannot be opened or read
+  Unwritable,       // cannot be written; the old file is kept
+  UnknownFileType,  // neither a beam file (.json) nor a table (.csv)
+  BrokenJson,       // not JSON at all
+  NotBeamFile,      // JSON, but not a beam file
+  NewerVersion,     // a beam file of a later version than this program reads
+  UnknownKey,       // a key or column that names no field
+  WrongType,        // a value of the wrong type for its key
+  DuplicateColumn,  // a table names one field twice
+  CellCount,        // a row with more or fewer cells than the header
+  UnclosedQuote,    // a quoted cell that never ends
+  NoHeader,         // a table without a header row
+};
+
+struct FileError : std::runtime_error {
+  // `reason` says what is wrong: "不是梁的输入项".
+  FileError(FileFault fault, const QString& file, int line, const QString& key,
+            const QString& reason);
+
+  FileFault fault;
+  QString file;
+  int line;
+  QString key;
+  // "“beams.csv”第5行“redistribution_on”：…"
+  QString message() const { return QString::fromUtf8(what()); }
+};
+
+}  // namespace platewise

@@ -1,0 +1,136 @@
+#include "result_writers.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "csv.h"
+#include "qt_utf8.h"
+
+namespace platewise {
+namespace {
+
+// Names of the error kinds and steps as the JSON output spells them.
+QString key_of(FaultKind kind) {
+  switch (kind) {
+    case FaultKind::DivisionByZero:
+      return QStringLiteral("division_by_zero");
+    case FaultKind::Overflow:
+      return QStringLiteral("overflow");
+    case FaultKind::InvalidArgument:
+      return QStringLiteral("invalid_argument");
+  }
+  return {};
+}
+
+QString key_of(Step step) {
+  static const char* const kSteps[] = {
+      "input_data",  "stirrup_areas", "redistribution",    "bottom_plate",
+      "top_plate",   "anchorage",     "side_u_plates",     "bottom_plate_area",
+      "plate_width_edit", "crack_check", "hoop_plates",
+  };
+  return QLatin1String(kSteps[static_cast<int>(step)]);
+}
+
+QJsonObject json_of(const std::string& name, const BeamOutcome& outcome) {
+  QJsonObject results;
+  for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+    results.insert(qstring(result_fields()[i].key), qstring(outcome.results[i]));
+  }
+  QJsonValue error;  // null
+  if (outcome.error) {
+    error = QJsonObject{{"kind", key_of(outcome.error->kind)},
+                        {"step", key_of(outcome.error->step)},
+                        {"message", qstring(describe(*outcome.error))}};
+  }
+  return {{"name", qstring(name)}, {"results", results}, {"error", error}};
+}
+
+class TextWriter final : public ResultWriter {
+ public:
+  explicit TextWriter(QIODevice& out) : out_(out) {}
+  void write(const std::string& name, const BeamOutcome& outcome) override {
+    std::string text = first_ ? "" : "\n";
+    first_ = false;
+    text.append("梁：").append(name).append("\n");
+    for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+      text.append(result_fields()[i].label).append("：").append(outcome.results[i]).append("\n");
+    }
+    if (outcome.error) text.append("错误：").append(describe(*outcome.error)).append("\n");
+    out_.write(text.data(), static_cast<qint64>(text.size()));
+  }
+
+ private:
+  QIODevice& out_;
+  bool first_ = true;
+};
+
+class JsonWriter final : public ResultWriter {
+ public:
+  JsonWriter(QIODevice& out, bool one_a_line) : out_(out), one_a_line_(one_a_line) {}
+  void write(const std::string& name, const BeamOutcome& outcome) override {
+    const QJsonDocument beam(json_of(name, outcome));
+    if (one_a_line_) {
+      out_.write(beam.toJson(QJsonDocument::Compact) + '\n');
+    } else {
+      out_.write(count_++ == 0 ? "[\n" : ",\n");
+      out_.write(beam.toJson(QJsonDocument::Indented).chopped(1));
+    }
+  }
+  void finish() override {
+    if (!one_a_line_) out_.write(count_ == 0 ? "[]\n" : "\n]\n");
+  }
+
+ private:
+  QIODevice& out_;
+  bool one_a_line_;
+  int count_ = 0;
+};
+
+class CsvWriter final : public ResultWriter {
+ public:
+  explicit CsvWriter(QIODevice& out) : out_(out) {
+    std::vector<std::string> header = {"name"};
+    for (const ResultField& field : result_fields()) header.emplace_back(field.key);
+    header.emplace_back("error");
+    put("\xEF\xBB\xBF" + csv_record(header));
+  }
+  void write(const std::string& name, const BeamOutcome& outcome) override {
+    row_.clear();
+    row_.push_back(name);
+    row_.insert(row_.end(), outcome.results.begin(), outcome.results.end());
+    row_.push_back(outcome.error ? describe(*outcome.error) : std::string());
+    put(csv_record(row_));
+  }
+
+ private:
+  void put(const std::string& text) { out_.write(text.data(), static_cast<qint64>(text.size())); }
+
+  QIODevice& out_;
+  std::vector<std::string> row_;
+};
+
+}  // namespace
+
+std::optional<OutputFormat> output_format_named(const QString& name) {
+  if (name == QLatin1String("text")) return OutputFormat::Text;
+  if (name == QLatin1String("json")) return OutputFormat::Json;
+  if (name == QLatin1String("jsonl")) return OutputFormat::JsonLines;
+  if (name == QLatin1String("csv")) return OutputFormat::Csv;
+  return std::nullopt;
+}
+
+std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out) {
+  switch (format) {
+    case OutputFormat::Text:
+      return std::make_unique<TextWriter>(out);
+    case OutputFormat::Json:
+      return std::make_unique<JsonWriter>(out, false);
+    case OutputFormat::JsonLines:
+      return std::make_unique<JsonWriter>(out, true);
+    case OutputFormat::Csv:
+      return std::make_unique<CsvWriter>(out);
+  }
+  return nullptr;
+}
+
+}  // namespace platewise

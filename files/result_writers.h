@@ -1,0 +1,35 @@
+#pragma once
+// How the calc command writes the results of its beams, one beam at a time:
+//   text   "梁：KL-3" and one "label：text" line a result, a blank line between beams;
+//   json   an array of {"name": …, "results": {key: text…}, "error": null |
+//          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"}};
+//   jsonl  the same objects, one a line;
+//   csv    UTF-8 with a byte-order mark (so that Excel shows the Chinese),
+//          columns name, every result key, error (the message).
+
+#include <QIODevice>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "compute_beam.h"
+
+namespace platewise {
+
+enum class OutputFormat { Text, Json, JsonLines, Csv };
+
+// The format named "text", "json", "jsonl" or "csv".
+std::optional<OutputFormat> output_format_named(const QString& name);
+
+class ResultWriter {
+ public:
+  virtual ~ResultWriter() = default;
+  virtual void write(const std::string& name, const BeamOutcome& outcome) = 0;
+  // After the last beam.
+  virtual void finish() {}
+};
+
+std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out);
+
+}  // namespace platewise

@@ -1,0 +1,219 @@
+#include "beam_file_actions.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStringList>
+
+#include "beam_file.h"
+#include "compute_beam.h"
+#include "failure_box.h"
+#include "file_error.h"
+#include "file_io.h"
+#include "form_design.h"
+#include "form_sb.h"
+#include "qt_text.h"
+
+namespace platewise {
+namespace {
+
+const QString kFilter = QStringLiteral("梁文件 (*.json)");
+
+QString caption() { return qt_text(design::window().caption); }
+
+// The local file a drag brings, or an empty text.
+QString dragged_file(const QMimeData* data) {
+  if (data == nullptr) return {};
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
+  }
+  return {};
+}
+
+// What the status line says after opening: the error that stopped the
+// computation, the unlisted materials, the results that differ from the file.
+QString status_after_open(const BeamOutcome& outcome, const BeamFile& file,
+                          const FormAccess& form) {
+  QStringList notes;
+  if (outcome.error) notes << qt_text(describe(*outcome.error));
+  if (const std::string unlisted = unlisted_materials(form); !unlisted.empty()) {
+    notes << qt_text(unlisted);
+  }
+  QStringList differing;
+  for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+    const ResultField& field = result_fields()[i];
+    const auto saved = file.results.find(std::string(field.key));
+    if (saved != file.results.end() && saved->second != outcome.results[i]) {
+      differing << qt_text(field.label);
+    }
+  }
+  if (!differing.isEmpty()) notes << QStringLiteral("结果与文件中保存的不同：") + differing.join("、");
+  return notes.join(QStringLiteral("；"));
+}
+
+}  // namespace
+
+BeamFileActions::BeamFileActions(Form_sb& window) : QObject(&window), window_(window) {
+  const auto shortcut = [this](QKeyCombination keys, auto action) {
+    connect(new QShortcut(QKeySequence(keys), &window_), &QShortcut::activated, this, action);
+  };
+  shortcut(Qt::CTRL | Qt::Key_O, [this] { pick_and_open(); });
+  shortcut(Qt::CTRL | Qt::Key_S, [this] { save(); });
+  shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { save_as(); });
+
+  window_.setAcceptDrops(true);
+  window_.installEventFilter(this);
+  for (QWidget* child : window_.findChildren<QWidget*>()) child->installEventFilter(this);
+  watch_inputs();
+}
+
+void BeamFileActions::watch_inputs() {
+  const auto changed = [this] { set_modified(true); };
+  for (const InputField& field : input_fields()) {
+    auto* widget = window_.findChild<QWidget*>(qt_text(field.control));
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      connect(list->lineEdit(), &QLineEdit::textEdited, this, changed);
+      connect(list, &QComboBox::activated, this, changed);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      connect(edit, &QLineEdit::textEdited, this, changed);
+    } else if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
+      connect(box, &QAbstractButton::clicked, this, changed);
+    }
+  }
+  connect(window_.findChild<QLineEdit*>(qt_text(ctl::bottom_width)), &QLineEdit::textEdited, this,
+          [this] { width_edited_ = true; });
+  connect(window_.findChild<QAbstractButton*>(QStringLiteral("Command1")),
+          &QAbstractButton::clicked, this, [this] { width_edited_ = false; });
+}
+
+bool BeamFileActions::open(const QString& path) {
+  if (!may_discard_changes()) return false;
+  BeamFile file;
+  try {
+    file = parse_beam_file(read_whole_file(path), path);
+  } catch (const FileError& error) {
+    show_failure_box(window_, error.message());
+    return false;
+  }
+  const BeamOutcome outcome = compute_beam(window_, file.beam);
+  const auto* width = std::get_if<std::string>(file.beam.given("selected_width"));
+  width_edited_ = width != nullptr && !width->empty();
+  window_.findChild<QLabel*>(QStringLiteral("status_line"))
+      ->setText(status_after_open(outcome, file, window_));
+  set_file(path);
+  set_modified(false);
+  return true;
+}
+
+Beam BeamFileActions::shown_beam(const QString& path) const {
+  const FormAccess& form = window_;
+  Beam beam{QFileInfo(path).completeBaseName().toStdString(), {}};
+  const bool hoops_on = form.check_value(ctl::short_anchorage_on) == 1;
+  for (const InputField& field : input_fields()) {
+    if (field.kind == FieldKind::Check) {
+      beam.inputs.push_back({&field, form.check_value(field.control) == 1});
+      continue;
+    }
+    // The selected width and the actual anchorage are inputs only once typed
+    // after Calculate, and while the hoop plates are asked for.
+    const bool given = (field.key != "selected_width" || width_edited_) &&
+                       (field.key != "actual_anchorage" || hoops_on);
+    beam.inputs.push_back({&field, given ? form.text(field.control) : std::string()});
+  }
+  return beam;
+}
+
+bool BeamFileActions::save_to(const QString& path) {
+  const FormAccess& form = window_;
+  std::vector<std::string> results;
+  for (const ResultField& field : result_fields()) results.push_back(form.text(field.control));
+  try {
+    write_atomically(path, beam_file_bytes(shown_beam(path), results));
+  } catch (const FileError& error) {
+    show_failure_box(window_, error.message());
+    return false;
+  }
+  set_file(path);
+  set_modified(false);
+  return true;
+}
+
+bool BeamFileActions::save() { return file_.isEmpty() ? save_as() : save_to(file_); }
+
+bool BeamFileActions::save_as() {
+  QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("保存梁文件"), file_, kFilter);
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+  return save_to(path);
+}
+
+void BeamFileActions::pick_and_open() {
+  const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("打开梁文件"),
+                                                    QFileInfo(file_).path(), kFilter);
+  if (!path.isEmpty()) open(path);
+}
+
+bool BeamFileActions::may_discard_changes() {
+  if (file_.isEmpty() || !modified_) return true;
+  QMessageBox box(QMessageBox::Question, caption(),
+                  QStringLiteral("“%1”已修改，是否保存？").arg(QFileInfo(file_).fileName()),
+                  QMessageBox::NoButton, &window_);
+  QAbstractButton* save_button = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+  QAbstractButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+  QAbstractButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+  box.setDefaultButton(qobject_cast<QPushButton*>(save_button));
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save_button) return save();
+  return box.clickedButton() == discard;
+}
+
+bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (dragged_file(drag->mimeData()).isEmpty()) break;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QString path = dragged_file(drop->mimeData());
+      if (path.isEmpty()) break;
+      drop->acceptProposedAction();
+      open(path);
+      return true;
+    }
+    case QEvent::Close:
+      if (watched == &window_ && !may_discard_changes()) {
+        event->ignore();
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void BeamFileActions::set_file(const QString& path) {
+  file_ = path;
+  window_.setWindowTitle(file_.isEmpty() ? caption()
+                                         : QFileInfo(file_).fileName() + "[*] - " + caption());
+}
+
+void BeamFileActions::set_modified(bool modified) {
+  modified_ = modified && !file_.isEmpty();
+  if (!file_.isEmpty()) window_.setWindowModified(modified_);
+}
+
+}  // namespace platewise
