@@ -10,11 +10,13 @@ namespace platewise {
 WindowOptions describe_window_command_line(QCommandLineParser& parser) {
   QCoreApplication::setApplicationName(QStringLiteral("platewise"));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
-  QString description = QStringLiteral("粘贴钢板加固混凝土梁的计算(CECS 25:90)。\n"
-                                       "不带命令时打开窗口，可同时打开一个梁文件。\n\n命令：");
+  QString description = QStringLiteral(
+      "粘贴钢板加固混凝土梁的计算(CECS 25:90)。\n"
+      "不带命令时打开窗口，可同时打开一个梁文件。\n\n命令：");
   for (const Command& command : commands()) {
-    description += QStringLiteral("\n  %1  %2").arg(QString::fromUtf8(command.name.data(), command.name.size()),
-                                                  QString::fromUtf8(command.summary.data(), command.summary.size()));
+    description += QStringLiteral("\n  %1  %2")
+                       .arg(QString::fromUtf8(command.name.data(), command.name.size()),
+                            QString::fromUtf8(command.summary.data(), command.summary.size()));
   }
   parser.setApplicationDescription(description);
   WindowOptions options{parser.addHelpOption(), parser.addVersionOption()};

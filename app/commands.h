@@ -8,8 +8,8 @@
 namespace platewise {
 
 struct Command {
-  std::string_view name;     // "calc"
-  std::string_view summary;  // one line for `platewise --help`
+  std::string_view name;               // "calc"
+  std::string_view summary;            // one line for `platewise --help`
   int (*run)(int argc, char* argv[]);  // the exit status
 };
 

@@ -16,8 +16,7 @@ namespace {
 QStringList window_module_paths() {
   const QString program_dir = QFileInfo(QFile::symLinkTarget("/proc/self/exe")).path();
   const QString name = QStringLiteral("/platewise_window.so");
-  return {program_dir + name,
-          program_dir + QStringLiteral("/" PLATEWISE_WINDOW_MODULE_DIR) + name};
+  return {program_dir + name, program_dir + QStringLiteral("/" PLATEWISE_WINDOW_MODULE_DIR) + name};
 }
 
 }  // namespace

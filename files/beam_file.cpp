@@ -128,8 +128,9 @@ QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& res
     shown.insert(qstring(result_fields()[i].key), qstring(results[i]));
   }
   const QJsonObject root = {
-      {"format", kBeamFileFormat}, {"version", kBeamFileVersion}, {"name", qstring(beam.name)},
-      {"inputs", inputs},          {"results", shown},
+      {"format", kBeamFileFormat},  {"version", kBeamFileVersion},
+      {"name", qstring(beam.name)}, {"inputs", inputs},
+      {"results", shown},
   };
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -56,8 +56,9 @@ bool BeamTable::next(Beam& beam) {
     if (!csv_.next(cells_)) return false;
   } while (all_empty(cells_));
   if (cells_.size() != columns_.size()) {
-    throw FileError(FileFault::CellCount, file_, csv_.line(), {},
-                    QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
+    throw FileError(
+        FileFault::CellCount, file_, csv_.line(), {},
+        QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
   beam.name = utf8(QFileInfo(file_).fileName()) + ':' + std::to_string(csv_.line());
   beam.inputs.clear();

@@ -57,15 +57,20 @@ struct Options {
 // The options, or the exit status when there is nothing to compute.
 std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, QIODevice& err) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("不开窗口计算梁：梁文件(.json)或每行一根梁的表格(.csv)。"));
+  parser.setApplicationDescription(
+      QStringLiteral("不开窗口计算梁：梁文件(.json)或每行一根梁的表格(.csv)。"));
   const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption format({"f", "format"}, QStringLiteral("输出格式：text、json、jsonl或csv（一根梁默认text，表格默认csv）。"),
-                                  QStringLiteral("格式"));
-  const QCommandLineOption output({"o", "output"}, QStringLiteral("写入文件（写完才替换）而不是标准输出。"),
+  const QCommandLineOption format(
+      {"f", "format"},
+      QStringLiteral("输出格式：text、json、jsonl或csv（一根梁默认text，表格默认csv）。"),
+      QStringLiteral("格式"));
+  const QCommandLineOption output({"o", "output"},
+                                  QStringLiteral("写入文件（写完才替换）而不是标准输出。"),
                                   QStringLiteral("文件"));
   parser.addOption(format);
   parser.addOption(output);
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("梁文件(.json)或梁表格(.csv)"),
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("梁文件(.json)或梁表格(.csv)"),
                                QStringLiteral("FILE…"));
   QStringList command_line = arguments;
   if (command_line.size() > 1) command_line.removeAt(1);  // "calc"
@@ -74,7 +79,9 @@ std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, Q
     return kUnusableInput;
   }
   if (parser.isSet(help)) {
-    out.write(parser.helpText().replace(QStringLiteral(" [options] "), QStringLiteral(" calc [options] ")).toUtf8());
+    out.write(parser.helpText()
+                  .replace(QStringLiteral(" [options] "), QStringLiteral(" calc [options] "))
+                  .toUtf8());
     return kAllComputed;
   }
   Options options;
@@ -89,7 +96,8 @@ std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, Q
   if (parser.isSet(format)) {
     const auto named = output_format_named(parser.value(format));
     if (!named) {
-      say(err, QStringLiteral("命令行有误：没有输出格式“%1”，应为text、json、jsonl或csv").arg(parser.value(format)));
+      say(err, QStringLiteral("命令行有误：没有输出格式“%1”，应为text、json、jsonl或csv")
+                   .arg(parser.value(format)));
       return kUnusableInput;
     }
     options.format = *named;

@@ -11,9 +11,9 @@
 namespace platewise {
 
 enum ExitStatus {
-  kAllComputed = 0,      // every beam computed
-  kSomeStopped = 1,      // some beams stopped with a run-time error; all are written
-  kUnusableInput = 2,    // an input or the command line cannot be used; nothing is written
+  kAllComputed = 0,    // every beam computed
+  kSomeStopped = 1,    // some beams stopped with a run-time error; all are written
+  kUnusableInput = 2,  // an input or the command line cannot be used; nothing is written
 };
 
 // `arguments` as main gets them, the program first and "calc" second.

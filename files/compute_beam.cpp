@@ -57,7 +57,8 @@ BeamOutcome compute_beam(BeamWindow& window, const Beam& beam) {
     outcome.error = error;
   }
   outcome.results.reserve(result_fields().size());
-  for (const ResultField& field : result_fields()) outcome.results.push_back(window.text(field.control));
+  for (const ResultField& field : result_fields())
+    outcome.results.push_back(window.text(field.control));
   return outcome;
 }
 

@@ -32,7 +32,7 @@ class CsvReader {
   int line() const { return record_line_; }
 
  private:
-  int get();  // the next byte, or -1 at the end
+  int get();             // the next byte, or -1 at the end
   bool next_is(char c);  // consumes the next byte when it is `c`
   void end_cell(std::vector<std::string>& cells);
 

@@ -10,7 +10,8 @@ namespace platewise {
 QByteArray read_whole_file(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw FileError(FileFault::Unreadable, path, 0, {}, QStringLiteral("无法读取：%1").arg(file.errorString()));
+    throw FileError(FileFault::Unreadable, path, 0, {},
+                    QStringLiteral("无法读取：%1").arg(file.errorString()));
   }
   return file.readAll();
 }

@@ -24,9 +24,9 @@ QString key_of(FaultKind kind) {
 
 QString key_of(Step step) {
   static const char* const kSteps[] = {
-      "input_data",  "stirrup_areas", "redistribution",    "bottom_plate",
-      "top_plate",   "anchorage",     "side_u_plates",     "bottom_plate_area",
-      "plate_width_edit", "crack_check", "hoop_plates",
+      "input_data",       "stirrup_areas", "redistribution", "bottom_plate",
+      "top_plate",        "anchorage",     "side_u_plates",  "bottom_plate_area",
+      "plate_width_edit", "crack_check",   "hoop_plates",
   };
   return QLatin1String(kSteps[static_cast<int>(step)]);
 }

@@ -55,7 +55,8 @@ QString status_after_open(const BeamOutcome& outcome, const BeamFile& file,
       differing << qt_text(field.label);
     }
   }
-  if (!differing.isEmpty()) notes << QStringLiteral("结果与文件中保存的不同：") + differing.join("、");
+  if (!differing.isEmpty())
+    notes << QStringLiteral("结果与文件中保存的不同：") + differing.join("、");
   return notes.join(QStringLiteral("；"));
 }
 
@@ -149,7 +150,8 @@ bool BeamFileActions::save_to(const QString& path) {
 bool BeamFileActions::save() { return file_.isEmpty() ? save_as() : save_to(file_); }
 
 bool BeamFileActions::save_as() {
-  QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("保存梁文件"), file_, kFilter);
+  QString path =
+      QFileDialog::getSaveFileName(&window_, QStringLiteral("保存梁文件"), file_, kFilter);
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
   return save_to(path);

@@ -1,0 +1,242 @@
+// Beam files in the window: saving every input and opening it again, the
+// caption and the question before closing, failed saves and bad files, and
+// beams computed by `calc` against the same beams worked in the window.
+
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "beam_file.h"
+#include "beam_file_actions.h"
+#include "compute_beam.h"
+#include "file_io.h"
+#include "headless_window.h"
+#include "window_fixture.h"
+
+namespace {
+
+using platewise::Beam;
+using platewise::InputValue;
+
+// Runs `answer` on the modal box or dialog that the next step opens.
+void answer_next_dialog(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+void press(const QString& button_text) {
+  answer_next_dialog([button_text](QWidget* box) {
+    for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons()) {
+      if (b->text() == button_text) b->click();
+    }
+  });
+}
+
+class BeamFileTest : public WindowTest {
+ protected:
+  platewise::BeamFileActions& files() const {
+    return *window_->findChild<platewise::BeamFileActions*>();
+  }
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  QString caption() const { return window_->windowHandle()->title(); }
+  QString status() const { return text("status_line"); }
+  QString box_text() const {
+    auto* box = window_->findChild<QMessageBox*>();
+    return box != nullptr ? box->text() : QString();
+  }
+  // Types or ticks an input in the widgets, as the engineer does.
+  void give(std::string_view key, const InputValue& value) {
+    const QString control = QString::fromUtf8(platewise::input_by_key(key)->control.data());
+    if (const bool* ticked = std::get_if<bool>(&value)) {
+      if (*ticked) click(control);
+    } else {
+      type_into(control, QString::fromStdString(std::get<std::string>(value)));
+    }
+  }
+  QStringList results() const {
+    QStringList shown;
+    for (const auto& field : platewise::result_fields()) shown << text(field.control.data());
+    return shown;
+  }
+
+  QTemporaryDir dir_;
+};
+
+// Every input, each unlike its start text.
+const std::vector<std::pair<std::string_view, InputValue>> kEveryInput = {
+    {"beam_width", "300"},           {"beam_height", "700"},        {"cover", "60"},
+    {"bottom_bar_grade", "I级"},     {"bottom_bar_diameter", "22"}, {"bottom_bar_count", "4"},
+    {"bar_rows", "双排"},            {"top_bar_grade", "I级"},      {"top_bar_diameter", "20"},
+    {"top_bar_count", "3"},          {"concrete_grade", "C30"},     {"stirrup_legs", "4"},
+    {"stirrup_diameter", "10"},      {"stirrup_spacing", "150"},    {"top_area_req", "15"},
+    {"bottom_area_req", "25"},       {"stirrup_area_req", "5"},     {"moment", "80"},
+    {"plate_steel", "16Mn钢"},       {"plate_thickness", "5"},      {"u_plate_thickness", "4"},
+    {"u_plate_spacing", "120"},      {"redistribution_on", true},   {"redistribution_percent", "80"},
+    {"short_anchorage_on", true},    {"actual_anchorage", "100"},   {"selected_width", "300"},
+};
+
+TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
+  for (const auto& [key, value] : kEveryInput) {
+    if (key == "short_anchorage_on") calculate();  // then Text9, Check2 and Text4, in the order given
+    give(key, value);
+  }
+  click("Command2");
+  ASSERT_TRUE(files().save_to(path("KL-3.json")));
+  const QStringList saved_results = results();
+
+  const platewise::BeamFile file =
+      platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "KL-3.json");
+  std::map<std::string_view, InputValue> saved;
+  for (const auto& input : file.beam.inputs) saved.emplace(input.field->key, input.value);
+  EXPECT_EQ(saved, (std::map<std::string_view, InputValue>(kEveryInput.begin(), kEveryInput.end())));
+
+  window_ = platewise::start_platewise(path("KL-3.json"));
+  for (const auto& [key, value] : kEveryInput) {
+    const char* control = platewise::input_by_key(key)->control.data();
+    const auto* box = qobject_cast<QAbstractButton*>(widget(control));
+    EXPECT_EQ(box != nullptr ? InputValue(box->isChecked()) : InputValue(text(control).toStdString()),
+              value)
+        << key;
+  }
+  EXPECT_EQ(results(), saved_results);
+  EXPECT_EQ(status(), "");
+  EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");
+}
+
+TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
+  type_into("txt_lk(0)", "300");
+  EXPECT_EQ(caption(), "Platewise1.0");
+  ASSERT_TRUE(files().save_to(path("KL-3.json")));
+  EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");
+  calculate();
+  EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");  // results are no inputs
+  type_into("txt_lk(0)", "320");
+  EXPECT_EQ(caption(), "KL-3.json* - Platewise1.0");
+
+  press("取消");
+  EXPECT_FALSE(window_->close());
+  press("保存");
+  EXPECT_TRUE(window_->close());
+  const auto saved = platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "");
+  EXPECT_EQ(*saved.beam.given("beam_width"), InputValue("320"));
+
+  SetUp();
+  ASSERT_TRUE(files().open(path("KL-3.json")));
+  click("Check1");
+  press("不保存");
+  EXPECT_TRUE(window_->close());
+  SetUp();
+  type_into("txt_lk(0)", "320");
+  EXPECT_TRUE(window_->close());  // never tied to a file: nothing to ask
+}
+
+TEST_F(BeamFileTest, FailedSaveKeepsTheOldFileAndTheInputs) {
+  // No temporary file can be made beside a name this long, even by root.
+  const QString target = path(QString(250, 'x') + ".json");
+  platewise::write_atomically(target, "old");
+  type_into("txt_lk(0)", "300");
+  EXPECT_FALSE(files().save_to(target));
+  EXPECT_EQ(platewise::read_whole_file(target), "old");
+  EXPECT_EQ(text("txt_lk(0)"), "300");
+  EXPECT_EQ(caption(), "Platewise1.0");
+  EXPECT_TRUE(box_text().endsWith("：无法保存，原文件未改动：Unknown error"));
+}
+
+TEST_F(BeamFileTest, BadFileLeavesTheWindowAsItWas) {
+  platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 2})");
+  type_into("txt_lk(0)", "300");
+  EXPECT_FALSE(files().open(path("KL-3.json")));
+  EXPECT_EQ(text("txt_lk(0)"), "300");
+  EXPECT_EQ(caption(), "Platewise1.0");
+  EXPECT_TRUE(box_text().endsWith("文件版本2比本程序能读的版本1新，请使用新版Platewise"));
+}
+
+TEST_F(BeamFileTest, StatusLineSaysWhatDiffersFromTheFile) {
+  platewise::write_atomically(path("KL-3.json"), R"j({"format": "platewise-beam", "version": 1,
+      "inputs": {"moment": "", "concrete_grade": "C45"},
+      "results": {"bottom_plate": "A3号钢:4(厚)X131(宽)", "bottom_width": "130", "crack_width": ""}})j");
+  ASSERT_TRUE(files().open(path("KL-3.json")));
+  EXPECT_EQ(status(),
+            "裂缝验算中断：除数为零；砼强度等级“C45”不在列表中，按C20计算；"
+            "结果与文件中保存的不同：梁底钢板实选宽度");
+}
+
+TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
+  platewise::write_atomically(path("a.json"), R"({"format": "platewise-beam", "version": 1,
+      "inputs": {"beam_width": "310"}})");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path("a.json"))});
+  QWidget* field = widget("txt_lk(0)");
+  QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(field, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(field, &drop);
+  EXPECT_EQ(text("txt_lk(0)"), "310");
+  EXPECT_EQ(caption(), "a.json - Platewise1.0");
+
+  const auto pick = [](const QString& file) {
+    answer_next_dialog([file](QWidget* dialog) {
+      auto* files = qobject_cast<QFileDialog*>(dialog);
+      files->selectFile(file);
+      QMetaObject::invokeMethod(files, "accept");
+    });
+  };
+  type_into("txt_lk(0)", "320");
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+  pick(path("b"));
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(caption(), "b.json - Platewise1.0");
+  window_->activateWindow();  // back from the dialog
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  pick(path("a.json"));
+  QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
+  for (const char* name : {"a.json", "b.json"}) {
+    const auto file = platewise::parse_beam_file(platewise::read_whole_file(path(name)), "");
+    EXPECT_EQ(*file.beam.given("beam_width"), InputValue("320")) << name;
+  }
+  EXPECT_EQ(caption(), "a.json - Platewise1.0");
+}
+
+// Beams worked in the window through its widgets, and computed by `calc`.
+using Inputs = std::vector<std::pair<std::string_view, InputValue>>;
+
+class CalcMatchesTheWindow : public BeamFileTest, public ::testing::WithParamInterface<Inputs> {};
+
+TEST_P(CalcMatchesTheWindow, SameResults) {
+  Beam beam;
+  for (const auto& [key, value] : GetParam()) beam.inputs.push_back({platewise::input_by_key(key), value});
+  platewise::HeadlessWindow headless;
+  const platewise::BeamOutcome outcome = compute_beam(headless, beam);
+
+  const auto given = [&](std::string_view key) -> const InputValue* { return beam.given(key); };
+  for (const auto& [key, value] : GetParam()) {
+    if (key != "selected_width" && key != "short_anchorage_on" && key != "actual_anchorage") give(key, value);
+  }
+  calculate();
+  if (const InputValue* width = given("selected_width")) give("selected_width", *width);
+  if (const InputValue* hoops = given("short_anchorage_on")) {
+    give("short_anchorage_on", *hoops);
+    if (const InputValue* actual = given("actual_anchorage")) give("actual_anchorage", *actual);
+    click("Command2");
+  }
+  QStringList expected;
+  for (const std::string& text : outcome.results) expected << QString::fromStdString(text);
+  EXPECT_EQ(results(), expected);
+  EXPECT_EQ(box_text().toStdString(), outcome.error ? describe(*outcome.error) : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beams, CalcMatchesTheWindow,
+    ::testing::Values(
+        Inputs{},
+        Inputs{{"redistribution_on", true}, {"redistribution_percent", "60"}, {"concrete_grade", " c30 "}},
+        Inputs{{"plate_steel", "16Mn钢"}, {"selected_width", "200"}, {"cover", "60"}},
+        Inputs{{"beam_width", "175"}, {"u_plate_spacing", "120"}, {"short_anchorage_on", true},
+               {"actual_anchorage", "150"}},
+        Inputs{{"short_anchorage_on", true}, {"concrete_grade", "C15"}},
+        Inputs{{"moment", ""}}));
+
+}  // namespace
