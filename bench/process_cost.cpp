@@ -14,6 +14,11 @@
 extern char** environ;
 
 ProcessCost run_to_exit(const std::string& program, bool quiet) {
+  return run_to_exit(std::vector<std::string>{program}, quiet);
+}
+
+ProcessCost run_to_exit(const std::vector<std::string>& command, bool quiet) {
+  const std::string& program = command.front();
   posix_spawn_file_actions_t output;
   posix_spawn_file_actions_init(&output);
   if (quiet) {
@@ -22,8 +27,10 @@ ProcessCost run_to_exit(const std::string& program, bool quiet) {
   }
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  const int error = posix_spawn(&pid, program.c_str(), &output, nullptr, argv, environ);
+  std::vector<char*> argv;
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
+  const int error = posix_spawn(&pid, program.c_str(), &output, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&output);
   if (error != 0) {
     throw std::runtime_error("cannot start " + program + ": " + std::strerror(error));

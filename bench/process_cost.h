@@ -2,6 +2,7 @@
 // What one run of a program costs, measured from outside it.
 
 #include <string>
+#include <vector>
 
 struct ProcessCost {
   double seconds;     // wall time from start to exit
@@ -12,3 +13,6 @@ struct ProcessCost {
 // `quiet`. Throws std::runtime_error when it cannot be started or does not
 // exit with status 0.
 ProcessCost run_to_exit(const std::string& program, bool quiet);
+
+// The same for a program with arguments: `command` is the program, then its arguments.
+ProcessCost run_to_exit(const std::vector<std::string>& command, bool quiet);

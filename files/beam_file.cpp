@@ -36,7 +36,7 @@ class Reader {
            QStringLiteral("不是梁文件（缺少\"format\": \"%1\"）").arg(kBeamFileFormat));
     }
     const QJsonValue version = root.value("version");
-    if (!version.isDouble() || version.toDouble() != version.toInt() || version.toInt() < 1) {
+    if (version.toInt() < 1) {  // 0 also for a fraction, a text or no version at all
       fail(FileFault::NotBeamFile, QStringLiteral("version"), QStringLiteral("应为正整数"));
     }
     if (version.toInt() > kBeamFileVersion) {

@@ -22,7 +22,9 @@ bool all_empty(const std::vector<std::string>& cells) {
 }  // namespace
 
 BeamTable::BeamTable(QIODevice& in, const QString& file)
-    : file_(file), csv_(in, encoding_from_start(in), file) {
+    : file_(file),
+      unnamed_(utf8(QFileInfo(file).fileName()) + ':'),
+      csv_(in, encoding_from_start(in), file) {
   read_header();
 }
 
@@ -60,7 +62,7 @@ bool BeamTable::next(Beam& beam) {
         FileFault::CellCount, file_, csv_.line(), {},
         QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
-  beam.name = utf8(QFileInfo(file_).fileName()) + ':' + std::to_string(csv_.line());
+  beam.name = unnamed_ + std::to_string(csv_.line());
   beam.inputs.clear();
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     const InputField* field = columns_[i];

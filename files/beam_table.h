@@ -30,6 +30,7 @@ class BeamTable {
   void read_header();
 
   QString file_;
+  std::string unnamed_;  // "FILE:" for rows without a name
   CsvReader csv_;
   std::vector<const InputField*> columns_;  // in header order; nullptr for "name"
   std::vector<std::string> cells_;

@@ -21,6 +21,7 @@ CsvEncoding detect_encoding(QIODevice& in) {
 
 CsvReader::CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file)
     : in_(in), encoding_(encoding), file_(file) {
+  if (encoding_ == CsvEncoding::Gb18030) gb18030_ = QStringDecoder("GB18030");
   buffer_ = in_.read(kChunk);
   if (encoding_ == CsvEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
     pos_ = static_cast<qsizetype>(kUtf8Mark.size());

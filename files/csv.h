@@ -44,7 +44,7 @@ class CsvReader {
   int line_ = 1;
   int record_line_ = 0;
   std::string cell_;
-  QStringDecoder gb18030_{"GB18030"};
+  QStringDecoder gb18030_;  // made only for GB18030 text
 };
 
 // One record as a line of UTF-8: cells quoted where they must be, joined by

@@ -119,15 +119,17 @@ Beam BeamFileActions::shown_beam(const QString& path) const {
   Beam beam{QFileInfo(path).completeBaseName().toStdString(), {}};
   const bool hoops_on = form.check_value(ctl::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {
-    if (field.kind == FieldKind::Check) {
-      beam.inputs.push_back({&field, form.check_value(field.control) == 1});
-      continue;
-    }
     // The selected width and the actual anchorage are inputs only once typed
     // after Calculate, and while the hoop plates are asked for.
     const bool given = (field.key != "selected_width" || width_edited_) &&
                        (field.key != "actual_anchorage" || hoops_on);
-    beam.inputs.push_back({&field, given ? form.text(field.control) : std::string()});
+    InputValue value;  // empty text
+    if (field.kind == FieldKind::Check) {
+      value = form.check_value(field.control) == 1;
+    } else if (given) {
+      value = form.text(field.control);
+    }
+    beam.inputs.push_back({&field, std::move(value)});
   }
   return beam;
 }
@@ -196,11 +198,19 @@ bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     case QEvent::Close:
-      if (watched == &window_ && !may_discard_changes()) {
-        event->ignore();
-        return true;
-      }
-      break;
+      if (watched != &window_ || file_.isEmpty() || !modified_) break;
+      // Asked after this close request is done with: a question asked inside
+      // it would leave the window deaf to the next one.
+      event->ignore();
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!may_discard_changes()) return;
+            modified_ = false;
+            window_.close();
+          },
+          Qt::QueuedConnection);
+      return true;
     default:
       break;
   }

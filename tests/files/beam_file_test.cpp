@@ -1,9 +1,10 @@
 // Reading beam files: what a good file gives, and each kind of bad file
 // with the message the engineer sees.
 
+#include "beam_file.h"
+
 #include <gtest/gtest.h>
 
-#include "beam_file.h"
 #include "file_error.h"
 
 namespace platewise {
@@ -60,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "“KL-3.json”“input”：不是梁文件的键"},
         BadFile{"NoInputs", BEAM(R"("name": "A")"), FileFault::WrongType,
                 "“KL-3.json”“inputs”：应为JSON对象"},
-        BadFile{"UnknownInput", BEAM(R"("inputs": {"beam_widht": "250"})"),
-                FileFault::UnknownKey, "“KL-3.json”“beam_widht”：不是梁的输入项"},
+        BadFile{"UnknownInput", BEAM(R"("inputs": {"beam_widht": "250"})"), FileFault::UnknownKey,
+                "“KL-3.json”“beam_widht”：不是梁的输入项"},
         BadFile{"OptionAsText", BEAM(R"("inputs": {"short_anchorage_on": "true"})"),
                 FileFault::WrongType, "“KL-3.json”“short_anchorage_on”：应为true或false"},
         BadFile{"TextAsOption", BEAM(R"("inputs": {"cover": false})"), FileFault::WrongType,

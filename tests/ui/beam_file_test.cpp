@@ -2,14 +2,16 @@
 // caption and the question before closing, failed saves and bad files, and
 // beams computed by `calc` against the same beams worked in the window.
 
+#include "beam_file.h"
+
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <memory>
 
-#include "beam_file.h"
 #include "beam_file_actions.h"
 #include "compute_beam.h"
 #include "file_io.h"
@@ -21,13 +23,24 @@ namespace {
 using platewise::Beam;
 using platewise::InputValue;
 
-// Runs `answer` on the modal box or dialog that the next step opens.
-void answer_next_dialog(std::function<void(QWidget*)> answer) {
-  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+// Runs `answer` on the next modal box or dialog, once it is open; true once answered.
+std::shared_ptr<bool> answer_next_dialog(std::function<void(QWidget*)> answer) {
+  auto answered = std::make_shared<bool>(false);
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, answer, answered] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->deleteLater();
+      poll->stop();
+      answer(modal);
+      *answered = true;
+    }
+  });
+  poll->start(5);
+  return answered;
 }
 
-void press(const QString& button_text) {
-  answer_next_dialog([button_text](QWidget* box) {
+std::shared_ptr<bool> press(const QString& button_text) {
+  return answer_next_dialog([button_text](QWidget* box) {
     for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons()) {
       if (b->text() == button_text) b->click();
     }
@@ -55,6 +68,14 @@ class BeamFileTest : public WindowTest {
       type_into(control, QString::fromStdString(std::get<std::string>(value)));
     }
   }
+  // Asks the window to close, answers its question; true when it closed.
+  bool close_answering(const QString& answer) {
+    const auto answered = press(answer);
+    window_->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return *answered; }));
+    QApplication::processEvents();
+    return window_->isHidden();
+  }
   QStringList results() const {
     QStringList shown;
     for (const auto& field : platewise::result_fields()) shown << text(field.control.data());
@@ -66,20 +87,21 @@ class BeamFileTest : public WindowTest {
 
 // Every input, each unlike its start text.
 const std::vector<std::pair<std::string_view, InputValue>> kEveryInput = {
-    {"beam_width", "300"},           {"beam_height", "700"},        {"cover", "60"},
-    {"bottom_bar_grade", "I级"},     {"bottom_bar_diameter", "22"}, {"bottom_bar_count", "4"},
-    {"bar_rows", "双排"},            {"top_bar_grade", "I级"},      {"top_bar_diameter", "20"},
-    {"top_bar_count", "3"},          {"concrete_grade", "C30"},     {"stirrup_legs", "4"},
-    {"stirrup_diameter", "10"},      {"stirrup_spacing", "150"},    {"top_area_req", "15"},
-    {"bottom_area_req", "25"},       {"stirrup_area_req", "5"},     {"moment", "80"},
-    {"plate_steel", "16Mn钢"},       {"plate_thickness", "5"},      {"u_plate_thickness", "4"},
-    {"u_plate_spacing", "120"},      {"redistribution_on", true},   {"redistribution_percent", "80"},
-    {"short_anchorage_on", true},    {"actual_anchorage", "100"},   {"selected_width", "300"},
+    {"beam_width", "300"},        {"beam_height", "700"},        {"cover", "60"},
+    {"bottom_bar_grade", "I级"},  {"bottom_bar_diameter", "22"}, {"bottom_bar_count", "4"},
+    {"bar_rows", "双排"},         {"top_bar_grade", "I级"},      {"top_bar_diameter", "20"},
+    {"top_bar_count", "3"},       {"concrete_grade", "C30"},     {"stirrup_legs", "4"},
+    {"stirrup_diameter", "10"},   {"stirrup_spacing", "150"},    {"top_area_req", "15"},
+    {"bottom_area_req", "25"},    {"stirrup_area_req", "5"},     {"moment", "80"},
+    {"plate_steel", "16Mn钢"},    {"plate_thickness", "5"},      {"u_plate_thickness", "4"},
+    {"u_plate_spacing", "120"},   {"redistribution_on", true},   {"redistribution_percent", "80"},
+    {"short_anchorage_on", true}, {"actual_anchorage", "100"},   {"selected_width", "300"},
 };
 
 TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
   for (const auto& [key, value] : kEveryInput) {
-    if (key == "short_anchorage_on") calculate();  // then Text9, Check2 and Text4, in the order given
+    if (key == "short_anchorage_on")
+      calculate();  // then Text9, Check2 and Text4, in the order given
     give(key, value);
   }
   click("Command2");
@@ -90,14 +112,16 @@ TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
       platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "KL-3.json");
   std::map<std::string_view, InputValue> saved;
   for (const auto& input : file.beam.inputs) saved.emplace(input.field->key, input.value);
-  EXPECT_EQ(saved, (std::map<std::string_view, InputValue>(kEveryInput.begin(), kEveryInput.end())));
+  EXPECT_EQ(saved,
+            (std::map<std::string_view, InputValue>(kEveryInput.begin(), kEveryInput.end())));
 
   window_ = platewise::start_platewise(path("KL-3.json"));
   for (const auto& [key, value] : kEveryInput) {
     const char* control = platewise::input_by_key(key)->control.data();
     const auto* box = qobject_cast<QAbstractButton*>(widget(control));
-    EXPECT_EQ(box != nullptr ? InputValue(box->isChecked()) : InputValue(text(control).toStdString()),
-              value)
+    EXPECT_EQ(
+        box != nullptr ? InputValue(box->isChecked()) : InputValue(text(control).toStdString()),
+        value)
         << key;
   }
   EXPECT_EQ(results(), saved_results);
@@ -115,18 +139,15 @@ TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
   type_into("txt_lk(0)", "320");
   EXPECT_EQ(caption(), "KL-3.json* - Platewise1.0");
 
-  press("取消");
-  EXPECT_FALSE(window_->close());
-  press("保存");
-  EXPECT_TRUE(window_->close());
+  EXPECT_FALSE(close_answering("取消"));
+  EXPECT_TRUE(close_answering("保存"));
   const auto saved = platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "");
   EXPECT_EQ(*saved.beam.given("beam_width"), InputValue("320"));
 
   SetUp();
   ASSERT_TRUE(files().open(path("KL-3.json")));
   click("Check1");
-  press("不保存");
-  EXPECT_TRUE(window_->close());
+  EXPECT_TRUE(close_answering("不保存"));
   SetUp();
   type_into("txt_lk(0)", "320");
   EXPECT_TRUE(window_->close());  // never tied to a file: nothing to ask
@@ -207,13 +228,15 @@ class CalcMatchesTheWindow : public BeamFileTest, public ::testing::WithParamInt
 
 TEST_P(CalcMatchesTheWindow, SameResults) {
   Beam beam;
-  for (const auto& [key, value] : GetParam()) beam.inputs.push_back({platewise::input_by_key(key), value});
+  for (const auto& [key, value] : GetParam())
+    beam.inputs.push_back({platewise::input_by_key(key), value});
   platewise::HeadlessWindow headless;
   const platewise::BeamOutcome outcome = compute_beam(headless, beam);
 
   const auto given = [&](std::string_view key) -> const InputValue* { return beam.given(key); };
   for (const auto& [key, value] : GetParam()) {
-    if (key != "selected_width" && key != "short_anchorage_on" && key != "actual_anchorage") give(key, value);
+    if (key != "selected_width" && key != "short_anchorage_on" && key != "actual_anchorage")
+      give(key, value);
   }
   calculate();
   if (const InputValue* width = given("selected_width")) give("selected_width", *width);
@@ -230,13 +253,16 @@ TEST_P(CalcMatchesTheWindow, SameResults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Beams, CalcMatchesTheWindow,
-    ::testing::Values(
-        Inputs{},
-        Inputs{{"redistribution_on", true}, {"redistribution_percent", "60"}, {"concrete_grade", " c30 "}},
-        Inputs{{"plate_steel", "16Mn钢"}, {"selected_width", "200"}, {"cover", "60"}},
-        Inputs{{"beam_width", "175"}, {"u_plate_spacing", "120"}, {"short_anchorage_on", true},
-               {"actual_anchorage", "150"}},
-        Inputs{{"short_anchorage_on", true}, {"concrete_grade", "C15"}},
-        Inputs{{"moment", ""}}));
+    ::testing::Values(Inputs{},
+                      Inputs{{"redistribution_on", true},
+                             {"redistribution_percent", "60"},
+                             {"concrete_grade", " c30 "}},
+                      Inputs{{"plate_steel", "16Mn钢"}, {"selected_width", "200"}, {"cover", "60"}},
+                      Inputs{{"beam_width", "175"},
+                             {"u_plate_spacing", "120"},
+                             {"short_anchorage_on", true},
+                             {"actual_anchorage", "150"}},
+                      Inputs{{"short_anchorage_on", true}, {"concrete_grade", "C15"}},
+                      Inputs{{"moment", ""}}));
 
 }  // namespace

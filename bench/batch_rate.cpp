@@ -1,0 +1,83 @@
+// A table of 100 000 beams through `platewise calc`, beside the engine's own
+// Calculate rate: prints beams per second, the ratio of the two, and whether
+// the table took under the 2 s aimed at.
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+
+#include "calc_command.h"
+#include "form_handlers.h"
+#include "headless_form.h"
+
+namespace {
+
+constexpr int kBeams = 100000;
+constexpr double kAimSeconds = 2.0;
+
+template <class Work>
+double seconds_of(Work&& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Beams that differ in section, materials and options, as a spreadsheet writes them.
+QByteArray table_of_beams() {
+  QByteArray table = "name,beam_width,beam_height,concrete_grade,bottom_area_req,redistribution_on,"
+                     "short_anchorage_on,actual_anchorage\r\n";
+  static const char* const kGrades[] = {"C20", "C25", "C30", "C35"};
+  for (int i = 0; i < kBeams; ++i) {
+    table += QStringLiteral("KL-%1,%2,%3,%4,%5,%6,%7,150\r\n")
+                 .arg(i)
+                 .arg(200 + i % 5 * 50)
+                 .arg(500 + i % 4 * 100)
+                 .arg(kGrades[i % 4])
+                 .arg(15 + i % 7)
+                 .arg(i % 2 ? "TRUE" : "FALSE")
+                 .arg(i % 3 ? "否" : "是")
+                 .toUtf8();
+  }
+  return table;
+}
+
+double engine_rate() {
+  platewise::BeamState state;
+  platewise::HeadlessForm form;
+  platewise::FormHandlers handlers(state, form);
+  constexpr int kRuns = 200000;
+  return kRuns / seconds_of([&] {
+           for (int i = 0; i < kRuns; ++i) handlers.Command1_Click();
+         });
+}
+
+}  // namespace
+
+int main() {
+  QTemporaryDir dir;
+  const QString table = dir.filePath("beams.csv");
+  QFile file(table);
+  if (!file.open(QIODevice::WriteOnly) || file.write(table_of_beams()) < 0) return 1;
+  file.close();
+
+  QBuffer out, err;
+  out.open(QIODevice::WriteOnly);
+  err.open(QIODevice::WriteOnly);
+  int status = 0;
+  const double seconds = seconds_of([&] {
+    status = platewise::run_calc({"platewise", "calc", table, "-o", dir.filePath("out.csv")}, out, err);
+  });
+  if (status > platewise::kSomeStopped) {
+    std::fprintf(stderr, "%s", err.data().constData());
+    return 1;
+  }
+  const double beams_per_second = kBeams / seconds;
+  const double calculate_per_second = engine_rate();
+  std::printf("calc of a table of %d beams: %.2f s, %.0f beams/s (aim < %.1f s: %s)\n", kBeams,
+              seconds, beams_per_second, kAimSeconds,
+              seconds < kAimSeconds ? "within aim" : "OVER AIM");
+  std::printf("engine Calculate alone: %.0f runs/s; calc per beam costs %.1f Calculate runs\n",
+              calculate_per_second, calculate_per_second / beams_per_second);
+  return 0;
+}

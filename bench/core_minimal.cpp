@@ -1,0 +1,8 @@
+// The yardstick for `platewise calc`: a bare QCoreApplication program.
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  return 0;
+}

@@ -1,0 +1,30 @@
+// libFuzzer target for the readers of outside data: the same bytes as a beam
+// file and as a table of beams. Reading may refuse the bytes with a
+// FileError; it must never crash, hang or read out of bounds.
+
+#include <QBuffer>
+#include <cstddef>
+#include <cstdint>
+
+#include "beam_file.h"
+#include "beam_table.h"
+#include "file_error.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  try {
+    platewise::parse_beam_file(bytes, "fuzz.json");
+  } catch (const platewise::FileError&) {
+  }
+  QBuffer table;
+  table.setData(bytes);
+  table.open(QIODevice::ReadOnly);
+  try {
+    platewise::BeamTable beams(table, "fuzz.csv");
+    platewise::Beam beam;
+    while (beams.next(beam)) {
+    }
+  } catch (const platewise::FileError&) {
+  }
+  return 0;
+}
