@@ -25,8 +25,9 @@ double seconds_of(Work&& work) {
 
 // Beams that differ in section, materials and options, as a spreadsheet writes them.
 QByteArray table_of_beams() {
-  QByteArray table = "name,beam_width,beam_height,concrete_grade,bottom_area_req,redistribution_on,"
-                     "short_anchorage_on,actual_anchorage\r\n";
+  QByteArray table =
+      "name,beam_width,beam_height,concrete_grade,bottom_area_req,redistribution_on,"
+      "short_anchorage_on,actual_anchorage\r\n";
   static const char* const kGrades[] = {"C20", "C25", "C30", "C35"};
   for (int i = 0; i < kBeams; ++i) {
     table += QStringLiteral("KL-%1,%2,%3,%4,%5,%6,%7,150\r\n")
@@ -66,7 +67,8 @@ int main() {
   err.open(QIODevice::WriteOnly);
   int status = 0;
   const double seconds = seconds_of([&] {
-    status = platewise::run_calc({"platewise", "calc", table, "-o", dir.filePath("out.csv")}, out, err);
+    status =
+        platewise::run_calc({"platewise", "calc", table, "-o", dir.filePath("out.csv")}, out, err);
   });
   if (status > platewise::kSomeStopped) {
     std::fprintf(stderr, "%s", err.data().constData());

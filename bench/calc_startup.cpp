@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     std::printf("platewise calc of one beam file, median of %d runs each\n", runs);
     std::printf("%-16s %7.1f ms\n", "platewise calc", c * 1000);
     std::printf("%-16s %7.1f ms\n", "QCoreApplication", y * 1000);
-    std::printf("ratio %.2f (aim < %.1f): %s\n", c / y, kAim, c / y < kAim ? "within aim" : "OVER AIM");
+    std::printf("ratio %.2f (aim < %.1f): %s\n", c / y, kAim,
+                c / y < kAim ? "within aim" : "OVER AIM");
   } catch (const std::exception& error) {
     std::fprintf(stderr, "calc_startup: %s\n", error.what());
     return 1;

@@ -124,7 +124,7 @@ QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& res
     }
   }
   QJsonObject shown;
-  for (std::size_t i = 0; i < results.size() && i < result_fields().size(); ++i) {
+  for (std::size_t i = 0; i < results.size(); ++i) {
     shown.insert(qstring(result_fields()[i].key), qstring(results[i]));
   }
   const QJsonObject root = {

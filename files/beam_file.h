@@ -27,7 +27,7 @@ struct BeamFile {
 
 // Reads a beam file's bytes; `file` names it in messages. Throws FileError.
 BeamFile parse_beam_file(const QByteArray& bytes, const QString& file);
-// A beam file of every input given and the results, in the order of result_fields().
+// A beam file of every input given and the results, one for each of result_fields(), in order.
 QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& results);
 
 }  // namespace platewise

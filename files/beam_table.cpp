@@ -15,6 +15,12 @@ CsvEncoding encoding_from_start(QIODevice& in) {
   return encoding;
 }
 
+// What an option cell may say, letter case and blanks around it ignored.
+const std::pair<QString, bool> kOptionWords[] = {
+    {"true", true}, {"1", true},   {"是", true}, {"false", false},
+    {"0", false},   {"否", false}, {"", false},
+};
+
 bool all_empty(const std::vector<std::string>& cells) {
   return std::ranges::all_of(cells, [](const std::string& cell) { return cell.empty(); });
 }
@@ -73,14 +79,12 @@ bool BeamTable::next(Beam& beam) {
       beam.inputs.push_back({field, std::move(cell)});
     } else {
       const QString option = qstring(cell).trimmed().toLower();
-      if (option == "true" || option == "1" || option == "是") {
-        beam.inputs.push_back({field, true});
-      } else if (option.isEmpty() || option == "false" || option == "0" || option == "否") {
-        beam.inputs.push_back({field, false});
-      } else {
+      const auto word = std::ranges::find(kOptionWords, option, &std::pair<QString, bool>::first);
+      if (word == std::end(kOptionWords)) {
         throw FileError(FileFault::WrongType, file_, csv_.line(), qstring(field->key),
                         QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cell)));
       }
+      beam.inputs.push_back({field, word->second});
     }
   }
   return true;

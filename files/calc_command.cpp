@@ -32,10 +32,7 @@ void for_each_beam(const QStringList& files, const std::function<void(const Beam
       each(parse_beam_file(read_whole_file(path), path).beam);
     } else if (is_table(path)) {
       QFile file(path);
-      if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(FileFault::Unreadable, path, 0, {},
-                        QStringLiteral("无法读取：%1").arg(file.errorString()));
-      }
+      open_to_read(file);
       BeamTable table(file, path);
       Beam beam;
       while (table.next(beam)) each(beam);
@@ -73,7 +70,7 @@ std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, Q
                                QStringLiteral("梁文件(.json)或梁表格(.csv)"),
                                QStringLiteral("FILE…"));
   QStringList command_line = arguments;
-  if (command_line.size() > 1) command_line.removeAt(1);  // "calc"
+  command_line.removeAt(1);  // "calc"
   if (!parser.parse(command_line)) {
     say(err, QStringLiteral("命令行有误：") + parser.errorText());
     return kUnusableInput;
@@ -132,11 +129,8 @@ int run_calc(const QStringList& arguments, QIODevice& out, QIODevice& err) {
       return compute_all(options.files, options.format, out) ? kAllComputed : kSomeStopped;
     }
     QSaveFile file(options.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-      throw FileError(FileFault::Unwritable, options.output, 0, {},
-                      QStringLiteral("无法写入：%1").arg(file.errorString()));
-    }
-    const bool all_computed = compute_all(options.files, options.format, file);
+    const bool all_computed =
+        file.open(QIODevice::WriteOnly) && compute_all(options.files, options.format, file);
     if (!file.commit()) {
       throw FileError(FileFault::Unwritable, options.output, 0, {},
                       QStringLiteral("无法写入，原文件未改动：%1").arg(file.errorString()));

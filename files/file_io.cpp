@@ -7,12 +7,16 @@
 
 namespace platewise {
 
-QByteArray read_whole_file(const QString& path) {
-  QFile file(path);
+void open_to_read(QFile& file) {
   if (!file.open(QIODevice::ReadOnly)) {
-    throw FileError(FileFault::Unreadable, path, 0, {},
+    throw FileError(FileFault::Unreadable, file.fileName(), 0, {},
                     QStringLiteral("无法读取：%1").arg(file.errorString()));
   }
+}
+
+QByteArray read_whole_file(const QString& path) {
+  QFile file(path);
+  open_to_read(file);
   return file.readAll();
 }
 

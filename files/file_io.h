@@ -3,10 +3,13 @@
 // file as it was and no part of the new one.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace platewise {
 
+// Opens `file` for reading. Throws FileError(Unreadable).
+void open_to_read(QFile& file);
 // Throws FileError(Unreadable).
 QByteArray read_whole_file(const QString& path);
 // Writes through a temporary file that replaces `path` only once complete.

@@ -91,26 +91,26 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
                  {{"b.csv",
-                   "\xEF\xBB\xBF"
-                   "beam_width\n\n250\n,\n"}},
+                   "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False "
+                   ",0\n,,\n"}},
                  {"b.csv"},
                  0,
-                 kHeader + "b.csv:3," + kDefaults + ",\r\n",
+                 kHeader + "b.csv:4," + kDefaults + ",\r\n",
                  ""},
         CalcCase{"GbkAsChineseExcelSavesIt",
-                 {{"b.csv", gbk("name,concrete_grade\r\n二层KL-1,C20\r\n")}},
+                 {{"b.csv", gbk("name,concrete_grade,short_anchorage_on\r\n二层KL-1,C20,\r\n")}},
                  {"b.csv", "-o", "out.csv"},
                  0,
                  kHeader + "二层KL-1," + kDefaults + ",\r\n",
                  ""},
         CalcCase{
             "RowStoppedByARunTimeErrorIsWritten",
-            {{"b.csv", "name,moment\r\nA,\r\nB,50\r\n"}},
+            {{"b.csv", "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n"}},
             {"b.csv", "--format", "jsonl"},
             1,
-            R"j({"error":{"kind":"division_by_zero","message":"裂缝验算中断：除数为零","step":"crack_check"},)j"
-            R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"A3号钢:4(厚)X131(宽)",)j"
-            R"j("bottom_width":"131","crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j"
+            R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
+            R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
+            R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j"
             "\n"
             R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
             R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
@@ -170,12 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  "",
                  "“b.txt”：应为梁文件(.json)或梁表格(.csv)\n"},
-        CalcCase{"MissingFile",
-                 {},
-                 {"a.json"},
-                 2,
-                 "",
-                 "“a.json”：无法读取：No such file or directory\n"},
+        CalcCase{
+            "MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：No such file or directory\n"},
         CalcCase{"UnwritableTargetKeepsTheOldFile",
                  {{"b.csv", "beam_width\n250\n"}, {kUnwritable, "old"}},
                  {"b.csv", "-o", kUnwritable},
