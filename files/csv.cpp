@@ -32,7 +32,7 @@ int CsvReader::get() {
   if (pos_ == buffer_.size()) {
     buffer_ = in_.read(kChunk);
     pos_ = 0;
-    if (buffer_.isEmpty()) return -1;
+    if (buffer_.isEmpty()) return kEnd;
   }
   return static_cast<unsigned char>(buffer_[pos_++]);
 }
@@ -40,7 +40,7 @@ int CsvReader::get() {
 bool CsvReader::next_is(char c) {
   const int next = get();
   if (next == static_cast<unsigned char>(c)) return true;
-  if (next >= 0) --pos_;  // get() refills only when the buffer is used up
+  if (next != kEnd) --pos_;  // get() refills only when the buffer is used up
   return false;
 }
 
@@ -61,8 +61,8 @@ bool CsvReader::next(std::vector<std::string>& cells) {
   record_line_ = line_;
   bool quoted = false;  // inside a quoted cell
   int c = get();
-  if (c < 0) return false;
-  for (; c >= 0; c = get()) {
+  if (c == kEnd) return false;
+  for (; c != kEnd; c = get()) {
     if (quoted) {
       if (c == '"' && !next_is('"')) {
         quoted = false;

@@ -32,7 +32,8 @@ class CsvReader {
   int line() const { return record_line_; }
 
  private:
-  int get();             // the next byte, or -1 at the end
+  static constexpr int kEnd = -1;
+  int get();             // the next byte, or kEnd
   bool next_is(char c);  // consumes the next byte when it is `c`
   void end_cell(std::vector<std::string>& cells);
 

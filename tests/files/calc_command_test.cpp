@@ -74,118 +74,58 @@ const QByteArray kBeamFile = R"({"format": "platewise-beam", "version": 1, "name
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tables, CalcCommandTest,
     ::testing::Values(
         CalcCase{"QuotingNamesAndOptions",
-                 {{"b.csv",
-                   "name,redistribution_on,plate_steel\r\n"
-                   "\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n"
-                   "\"KL-2\nB\",否,\r\n"}},
-                 {"b.csv"},
-                 0,
+                 {{"b.csv", "name,redistribution_on,plate_steel\r\n\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n\"KL-2\nB\",否,\r\n"}},
+                 {"b.csv"}, 0,
                  kHeader + "\"KL-1, \"\"二层\"\"\",16Mn钢:4(厚)X171(宽),171,梁面无需加固,0,252mm,"
                            "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,\r\n"
-                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,"
-                           "3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,\r\n",
-                 ""},
+                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,\r\n", ""},
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
-                 {{"b.csv",
-                   "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False "
-                   ",0\n,,\n"}},
-                 {"b.csv"},
-                 0,
-                 kHeader + "b.csv:4," + kDefaults + ",\r\n",
-                 ""},
-        CalcCase{"GbkAsChineseExcelSavesIt",
-                 {{"b.csv", gbk("name,concrete_grade,short_anchorage_on\r\n二层KL-1,C20,\r\n")}},
-                 {"b.csv", "-o", "out.csv"},
-                 0,
-                 kHeader + "二层KL-1," + kDefaults + ",\r\n",
-                 ""},
-        CalcCase{
-            "RowStoppedByARunTimeErrorIsWritten",
-            {{"b.csv", "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n"}},
-            {"b.csv", "--format", "jsonl"},
-            1,
-            R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
-            R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
-            R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j"
-            "\n"
-            R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
-            R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
-            R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j"
-            "\n",
-            ""},
-        CalcCase{"OneBeamFileAsText",
-                 {{"KL-3.json", kBeamFile}},
-                 {"KL-3.json"},
-                 0,
-                 "梁：KL-3\n梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n"
-                 "梁面钢板：A3号钢:4(厚)X87(宽)\n梁面钢板实选宽度：87\n计算锚固长度(mm)：229."
-                 "333333333333mm\n"
-                 "梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n加固后裂缝验算(mm)：0.049\n"
-                 "实际锚固长度(mm)：150\n钢板端部锚固区U型箍板：4个3(厚)X24(宽bu)X150(高Lu)@100\n",
-                 ""},
-        CalcCase{"UnknownColumnWritesNothing",
-                 {{"b.csv", "beam_width\n250\n"}, {"c.csv", "name,beam_widht\nA,1\n"}},
-                 {"b.csv", "c.csv"},
-                 2,
-                 "",
-                 "“c.csv”第1行“beam_widht”：不是梁的输入项\n"},
-        CalcCase{"BadOptionNamesLineAndColumn",
-                 {{"b.csv", "name,short_anchorage_on\n\"A\n\",1\nB,maybe\n"}},
-                 {"b.csv", "-o", "out.csv"},
-                 2,
-                 "(none)",
+                 {{"b.csv", "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False ,0\n,,\n"}},
+                 {"b.csv"}, 0, kHeader + "b.csv:4," + kDefaults + ",\r\n", ""},
+        CalcCase{"CellLongerThanAReadChunk", {{"b.csv", "name\n\"" + QByteArray(70000, 'x') + "\"\"\"\n"}},
+                 {"b.csv"}, 0, kHeader + "\"" + std::string(70000, 'x') + "\"\"\"," + kDefaults + ",\r\n", ""},
+        CalcCase{"GbkAsChineseExcelSavesIt", {{"b.csv", gbk("name,concrete_grade,short_anchorage_on\r\n二层KL-1,C20,\r\n")}},
+                 {"b.csv", "-o", "out.csv"}, 0, kHeader + "二层KL-1," + kDefaults + ",\r\n", ""},
+        CalcCase{"RowStoppedByARunTimeErrorIsWritten",
+                 {{"b.csv", "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n"}},
+                 {"b.csv", "--format", "jsonl"}, 1,
+                 R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
+                 R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
+                 R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j" "\n"
+                 R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
+                 R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
+                 R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j" "\n", ""},
+        CalcCase{"OneBeamFileAsText", {{"KL-3.json", kBeamFile}}, {"KL-3.json"}, 0,
+                 "梁：KL-3\n梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)\n"
+                 "梁面钢板实选宽度：87\n计算锚固长度(mm)：229.333333333333mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n"
+                 "加固后裂缝验算(mm)：0.049\n实际锚固长度(mm)：150\n钢板端部锚固区U型箍板：4个3(厚)X24(宽bu)X150(高Lu)@100\n", ""},
+        // Inputs that cannot be used: nothing is written.
+        CalcCase{"UnknownColumn", {{"b.csv", "beam_width\n250\n"}, {"c.csv", "name,beam_widht\nA,1\n"}},
+                 {"b.csv", "c.csv"}, 2, "", "“c.csv”第1行“beam_widht”：不是梁的输入项\n"},
+        CalcCase{"BadOptionNamesLineAndColumn", {{"b.csv", "name,short_anchorage_on\n\"KL\n\",1\nB,maybe\n"}},
+                 {"b.csv", "-o", "out.csv"}, 2, "(none)",
                  "“b.csv”第4行“short_anchorage_on”：“maybe”应为true/false、1/0或是/否\n"},
-        CalcCase{"RowWithMissingCells",
-                 {{"b.csv", "name,beam_width\nA\n"}},
-                 {"b.csv"},
-                 2,
-                 "",
+        CalcCase{"RowWithMissingCells", {{"b.csv", "name,beam_width\nA\n"}}, {"b.csv"}, 2, "",
                  "“b.csv”第2行：有1个单元格，表头有2列\n"},
-        CalcCase{"UnclosedQuote",
-                 {{"b.csv", "name\n\"A\n"}},
-                 {"b.csv"},
-                 2,
-                 "",
-                 "“b.csv”第2行：引号未闭合\n"},
-        CalcCase{"DuplicateColumn",
-                 {{"b.csv", "cover,name,cover\n"}},
-                 {"b.csv"},
-                 2,
-                 "",
-                 "“b.csv”第1行“cover”：列名重复\n"},
-        CalcCase{"UnnamedColumn",
-                 {{"b.csv", "cover,\n"}},
-                 {"b.csv"},
-                 2,
-                 "",
-                 "“b.csv”第1行：第2列没有列名\n"},
+        CalcCase{"UnclosedQuote", {{"b.csv", "name\n\"A\n"}}, {"b.csv"}, 2, "", "“b.csv”第2行：引号未闭合\n"},
+        CalcCase{"DuplicateColumn", {{"b.csv", "cover,name,cover\n"}}, {"b.csv"}, 2, "", "“b.csv”第1行“cover”：列名重复\n"},
+        CalcCase{"UnnamedColumn", {{"b.csv", "cover,\n"}}, {"b.csv"}, 2, "", "“b.csv”第1行：第2列没有列名\n"},
         CalcCase{"EmptyTable", {{"b.csv", "\n"}}, {"b.csv"}, 2, "", "“b.csv”：没有表头行\n"},
-        CalcCase{"NeitherBeamFileNorTable",
-                 {{"b.txt", ""}},
-                 {"b.txt"},
-                 2,
-                 "",
-                 "“b.txt”：应为梁文件(.json)或梁表格(.csv)\n"},
-        CalcCase{
-            "MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：No such file or directory\n"},
-        CalcCase{"UnwritableTargetKeepsTheOldFile",
-                 {{"b.csv", "beam_width\n250\n"}, {kUnwritable, "old"}},
-                 {"b.csv", "-o", kUnwritable},
-                 2,
-                 "old",
+        CalcCase{"NeitherBeamFileNorTable", {{"b.txt", ""}}, {"b.txt"}, 2, "", "“b.txt”：应为梁文件(.json)或梁表格(.csv)\n"},
+        CalcCase{"MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：No such file or directory\n"},
+        CalcCase{"UnwritableTargetKeepsTheOldFile", {{"b.csv", "beam_width\n250\n"}, {kUnwritable, "old"}},
+                 {"b.csv", "-o", kUnwritable}, 2, "old",
                  "“" + kUnwritable.toStdString() + "”：无法写入，原文件未改动：Unknown error\n"},
         CalcCase{"NoFile", {}, {}, 2, "", "命令行有误：没有给出要计算的文件\n"},
-        CalcCase{"UnknownFormat",
-                 {},
-                 {"-f", "xml", "a.csv"},
-                 2,
-                 "",
+        CalcCase{"UnknownFormat", {}, {"-f", "xml", "a.csv"}, 2, "",
                  "命令行有误：没有输出格式“xml”，应为text、json、jsonl或csv\n"}),
     [](const auto& info) { return std::string(info.param.title); });
+// clang-format on
 
 }  // namespace
 }  // namespace platewise
