@@ -69,14 +69,19 @@ bool BeamTable::next(Beam& beam) {
         QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
   beam.name = unnamed_ + std::to_string(csv_.line());
-  beam.inputs.clear();
+  beam.inputs.resize(columns_.size() -
+                     static_cast<std::size_t>(std::ranges::count(columns_, nullptr)));
+  auto input = beam.inputs.begin();
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     const InputField* field = columns_[i];
     std::string& cell = cells_[i];
     if (field == nullptr) {
       beam.name = std::move(cell);
-    } else if (field->kind != FieldKind::Check) {
-      beam.inputs.push_back({field, std::move(cell)});
+      continue;
+    }
+    input->field = field;
+    if (field->kind != FieldKind::Check) {
+      (input++)->value = std::move(cell);
     } else {
       const QString option = qstring(cell).trimmed().toLower();
       const auto word = std::ranges::find(kOptionWords, option, &std::pair<QString, bool>::first);
@@ -84,7 +89,7 @@ bool BeamTable::next(Beam& beam) {
         throw FileError(FileFault::WrongType, file_, csv_.line(), qstring(field->key),
                         QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cell)));
       }
-      beam.inputs.push_back({field, word->second});
+      (input++)->value = word->second;
     }
   }
   return true;

@@ -22,18 +22,25 @@ CsvEncoding detect_encoding(QIODevice& in) {
 CsvReader::CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file)
     : in_(in), encoding_(encoding), file_(file) {
   if (encoding_ == CsvEncoding::Gb18030) gb18030_ = QStringDecoder("GB18030");
-  buffer_ = in_.read(kChunk);
-  if (encoding_ == CsvEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
+  if (refill() && encoding_ == CsvEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
     pos_ = static_cast<qsizetype>(kUtf8Mark.size());
   }
 }
 
+bool CsvReader::refill() {
+  pos_ = 0;
+  do {
+    const QByteArray bytes = in_.read(kChunk);
+    if (bytes.isEmpty()) return false;
+    // GB18030 becomes UTF-8 a chunk at a time; a character split between two
+    // chunks waits in the decoder. Commas, quotes and line ends stay as they are.
+    buffer_ = encoding_ == CsvEncoding::Utf8 ? bytes : QString(gb18030_.decode(bytes)).toUtf8();
+  } while (buffer_.isEmpty());
+  return true;
+}
+
 int CsvReader::get() {
-  if (pos_ == buffer_.size()) {
-    buffer_ = in_.read(kChunk);
-    pos_ = 0;
-    if (buffer_.isEmpty()) return kEnd;
-  }
+  if (pos_ == buffer_.size() && !refill()) return kEnd;
   return static_cast<unsigned char>(buffer_[pos_++]);
 }
 
@@ -45,13 +52,7 @@ bool CsvReader::next_is(char c) {
 }
 
 void CsvReader::end_cell(std::vector<std::string>& cells) {
-  if (encoding_ == CsvEncoding::Gb18030) {
-    const QString text = gb18030_.decode(QByteArrayView(cell_.data(), cell_.size()));
-    cells.push_back(text.toStdString());
-    gb18030_.resetState();
-  } else {
-    cells.push_back(cell_);
-  }
+  cells.push_back(cell_);
   cell_.clear();
 }
 

@@ -33,6 +33,7 @@ class CsvReader {
 
  private:
   static constexpr int kEnd = -1;
+  bool refill();         // the next chunk of UTF-8 into the buffer; false at the end
   int get();             // the next byte, or kEnd
   bool next_is(char c);  // consumes the next byte when it is `c`
   void end_cell(std::vector<std::string>& cells);
