@@ -68,13 +68,9 @@ class JsonWriter final : public ResultWriter {
  public:
   JsonWriter(QIODevice& out, bool one_a_line) : out_(out), one_a_line_(one_a_line) {}
   void write(const std::string& name, const BeamOutcome& outcome) override {
-    const QJsonDocument beam(json_of(name, outcome));
-    if (one_a_line_) {
-      out_.write(beam.toJson(QJsonDocument::Compact) + '\n');
-    } else {
-      out_.write(count_++ == 0 ? "[\n" : ",\n");
-      out_.write(beam.toJson(QJsonDocument::Indented).chopped(1));
-    }
+    if (!one_a_line_) out_.write(count_++ == 0 ? "[\n" : ",\n");
+    out_.write(QJsonDocument(json_of(name, outcome)).toJson(QJsonDocument::Compact));
+    if (one_a_line_) out_.write("\n");
   }
   void finish() override {
     if (!one_a_line_) out_.write(count_ == 0 ? "[]\n" : "\n]\n");

@@ -2,7 +2,7 @@
 // How the calc command writes the results of its beams, one beam at a time:
 //   text   "梁：KL-3" and one "label：text" line a result, a blank line between beams;
 //   json   an array of {"name": …, "results": {key: text…}, "error": null |
-//          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"}};
+//          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"}}, one a line;
 //   jsonl  the same objects, one a line;
 //   csv    UTF-8 with a byte-order mark (so that Excel shows the Chinese),
 //          columns name, every result key, error (the message).

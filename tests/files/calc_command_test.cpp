@@ -71,6 +71,16 @@ TEST_P(CalcCommandTest, ExitStatusAndWholeOutput) {
 const QByteArray kBeamFile = R"({"format": "platewise-beam", "version": 1, "name": "KL-3",
   "inputs": {"beam_width": 250, "concrete_grade": " c15 ", "short_anchorage_on": true,
              "actual_anchorage": "150", "moment": "50"}})";
+// A row stopped by a run-time error before any result, and a row without one.
+const QByteArray kStoppedRow = "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n";
+const std::string kStoppedJson =
+    R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
+    R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
+    R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j";
+const std::string kComputedJson =
+    R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
+    R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
+    R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j";
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
@@ -91,15 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"b.csv"}, 0, kHeader + "\"" + std::string(70000, 'x') + "\"\"\"," + kDefaults + ",\r\n", ""},
         CalcCase{"GbkAsChineseExcelSavesIt", {{"b.csv", gbk("name,concrete_grade,short_anchorage_on\r\n二层KL-1,C20,\r\n")}},
                  {"b.csv", "-o", "out.csv"}, 0, kHeader + "二层KL-1," + kDefaults + ",\r\n", ""},
-        CalcCase{"RowStoppedByARunTimeErrorIsWritten",
-                 {{"b.csv", "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n"}},
-                 {"b.csv", "--format", "jsonl"}, 1,
-                 R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
-                 R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
-                 R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j" "\n"
-                 R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
-                 R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
-                 R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j" "\n", ""},
+        CalcCase{"RowStoppedByARunTimeErrorIsWritten", {{"b.csv", kStoppedRow}}, {"b.csv", "--format", "jsonl"}, 1,
+                 kStoppedJson + "\n" + kComputedJson + "\n", ""},
+        CalcCase{"JsonArray", {{"b.csv", kStoppedRow}}, {"b.csv", "-f", "json"}, 1,
+                 "[\n" + kStoppedJson + ",\n" + kComputedJson + "\n]\n", ""},
+        CalcCase{"EmptyJsonArray", {{"b.csv", "cover\n"}}, {"b.csv", "-f", "json"}, 0, "[]\n", ""},
         CalcCase{"OneBeamFileAsText", {{"KL-3.json", kBeamFile}}, {"KL-3.json"}, 0,
                  "梁：KL-3\n梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)\n"
                  "梁面钢板实选宽度：87\n计算锚固长度(mm)：229.333333333333mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n"
