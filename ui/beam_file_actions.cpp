@@ -105,6 +105,7 @@ bool BeamFileActions::open(const QString& path) {
     return false;
   }
   const BeamOutcome outcome = compute_beam(window_, file.beam);
+  window_.refresh_report();
   const auto* width = std::get_if<std::string>(file.beam.given("selected_width"));
   width_edited_ = width != nullptr && !width->empty();
   window_.findChild<QLabel*>(QStringLiteral("status_line"))

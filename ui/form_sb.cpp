@@ -124,6 +124,8 @@ void Form_sb::tick(std::string_view control_name, bool ticked) {
 
 void Form_sb::run_handler(Handler handler) { (handlers_.*handler)(); }
 
+void Form_sb::refresh_report() { report_group_->refresh(); }
+
 bool Form_sb::run(Handler handler, Report report) {
   const std::optional<std::string> failure = failure_of([&] { run_handler(handler); });
   if (!failure) return true;

@@ -33,6 +33,9 @@ class Form_sb : public QWidget, public FormAccess, public BeamWindow {
   void type(std::string_view control, const std::string& text) override;
   void tick(std::string_view control, bool ticked) override;
   void run_handler(Handler handler) override;
+  // Shows in the report panel what handlers run through run_handler did; the
+  // window's own events show theirs themselves.
+  void refresh_report();
 
  private:
   // How a failing handler is reported: a message box for commands, the

@@ -16,6 +16,7 @@
 #include "compute_beam.h"
 #include "file_io.h"
 #include "headless_window.h"
+#include "report_view.h"
 #include "window_fixture.h"
 
 namespace {
@@ -197,6 +198,9 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
   QApplication::sendEvent(field, &drop);
   EXPECT_EQ(text("txt_lk(0)"), "310");
   EXPECT_EQ(caption(), "a.json - Platewise1.0");
+  const QString report = widget<platewise::ReportView>("RichTextBox1")->text();
+  EXPECT_TRUE(report.contains("梁宽 b = 310 mm") && !report.contains("注意"))
+      << report.toStdString();
 
   const auto pick = [](const QString& file) {
     answer_next_dialog([file](QWidget* dialog) {
