@@ -69,9 +69,7 @@ std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, Q
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("梁文件(.json)或梁表格(.csv)"),
                                QStringLiteral("FILE…"));
-  QStringList command_line = arguments;
-  command_line.removeAt(1);  // "calc"
-  if (!parser.parse(command_line)) {
+  if (!parser.parse(arguments.mid(1))) {  // "calc" stands for the program
     say(err, QStringLiteral("命令行有误：") + parser.errorText());
     return kUnusableInput;
   }

@@ -115,6 +115,10 @@ TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
   for (const auto& input : file.beam.inputs) saved.emplace(input.field->key, input.value);
   EXPECT_EQ(saved,
             (std::map<std::string_view, InputValue>(kEveryInput.begin(), kEveryInput.end())));
+  for (int i = 0; i < saved_results.size(); ++i) {
+    EXPECT_EQ(file.results.at(std::string(platewise::result_fields()[i].key)),
+              saved_results[i].toStdString());
+  }
 
   window_ = platewise::start_platewise(path("KL-3.json"));
   for (const auto& [key, value] : kEveryInput) {
