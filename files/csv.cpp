@@ -31,7 +31,10 @@ bool CsvReader::refill() {
   pos_ = 0;
   do {
     const QByteArray bytes = in_.read(kChunk);
-    if (bytes.isEmpty()) return false;
+    if (bytes.isEmpty()) {
+      buffer_.clear();  // at the end it stays at the end
+      return false;
+    }
     // GB18030 becomes UTF-8 a chunk at a time; a character split between two
     // chunks waits in the decoder. Commas, quotes and line ends stay as they are.
     buffer_ = encoding_ == CsvEncoding::Utf8 ? bytes : QString(gb18030_.decode(bytes)).toUtf8();
