@@ -167,7 +167,7 @@ void BeamFileActions::pick_and_open() {
 }
 
 bool BeamFileActions::may_discard_changes() {
-  if (file_.isEmpty() || !modified_) return true;
+  if (!modified_) return true;  // only a file can be modified
   QMessageBox box(QMessageBox::Question, caption(),
                   QStringLiteral("“%1”已修改，是否保存？").arg(QFileInfo(file_).fileName()),
                   QMessageBox::NoButton, &window_);
@@ -199,7 +199,7 @@ bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     case QEvent::Close:
-      if (watched != &window_ || file_.isEmpty() || !modified_) break;
+      if (watched != &window_ || !modified_) break;  // only a file can be modified
       // Asked after this close request is done with: a question asked inside
       // it would leave the window deaf to the next one.
       event->ignore();

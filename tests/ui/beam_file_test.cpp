@@ -154,6 +154,9 @@ TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
   click("Check1");
   EXPECT_TRUE(close_answering("不保存"));
   SetUp();
+  ASSERT_TRUE(files().open(path("KL-3.json")));
+  EXPECT_TRUE(window_->close());  // unchanged: nothing to ask
+  SetUp();
   type_into("txt_lk(0)", "320");
   EXPECT_TRUE(window_->close());  // never tied to a file: nothing to ask
 }
