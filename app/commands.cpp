@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "calc_command.h"
+#include "module_loader.h"
 
 namespace platewise {
 namespace {
@@ -18,8 +19,13 @@ int calc(int argc, char* argv[]) {
   return run_calc(QCoreApplication::arguments(), out, err);
 }
 
+int report(int argc, char* argv[]) {
+  return run_in_module("platewise_report_command", "platewise_report_main", argc, argv);
+}
+
 constexpr Command kCommands[] = {
     {"calc", "不开窗口计算梁文件(.json)或梁表格(.csv)：platewise calc --help", calc},
+    {"report", "把梁文件的计算书写成PDF、ODT或HTML：platewise report --help", report},
 };
 
 }  // namespace

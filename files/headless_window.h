@@ -15,6 +15,10 @@ class HeadlessWindow final : public BeamWindow {
   void run_handler(Handler handler) override;
   std::string text(std::string_view control) const override;
 
+  // What the calculation report is written from.
+  const CalcRecord& record() const { return handlers_.record(); }
+  const FormAccess& form() const { return form_; }
+
  private:
   HeadlessForm form_;
   BeamState state_;

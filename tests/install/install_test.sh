@@ -21,6 +21,10 @@ desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
   fail "appstreamcli validate"
 find "$prefix" -name libplatewise_print.so | grep -q . || fail "no print module"
+# The installed program finds its modules: the report of the example beam, without a display.
+example=$(dirname "$0")/../../examples/KL-1.json
+DISPLAY='' "$prefix/bin/platewise" report "$example" -o "$prefix/KL-1.pdf" 2>/dev/null &&
+  [ -s "$prefix/KL-1.pdf" ] || fail "the installed program wrote no report"
 for icon in scalable/apps/platewise.svg 32x32/apps/platewise.png 64x64/apps/platewise.png; do
   [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "no icon $icon"
 done
