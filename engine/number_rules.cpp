@@ -1,6 +1,7 @@
 #include "number_rules.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "calc_error.h"
 
@@ -108,6 +109,8 @@ double number_of_text(std::string_view text) {
 
 std::string number_text(double value) {
   if (value == 0.0) return "0";
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return std::signbit(value) ? "-INF" : "INF";
   // Whole numbers below 1E+15 have at most 15 digits: written as they are.
   if (value > -1e15 && value < 1e15 &&
       value == static_cast<double>(static_cast<long long>(value))) {

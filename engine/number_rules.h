@@ -17,7 +17,9 @@ double number_of_text(std::string_view text);
 
 // The text of a number: rounded to 15 significant digits, positional, without
 // trailing zeros, "0" before the point below 1; exponent form ("1.5E+20",
-// "1E-05") only from 1E+15 up and below 1E-04. Negative zero gives "0".
+// "1E-05") only from 1E+15 up and below 1E-04. Negative zero gives "0";
+// infinities and NaN, which checked arithmetic never lets through, give
+// "INF", "-INF" and "NAN".
 std::string number_text(double value);
 
 // Reads a text that is exactly a number in the form number_text writes;

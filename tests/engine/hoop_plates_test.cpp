@@ -1,63 +1,64 @@
-// The U hoop-plate command after a Calculate run.
+// The U hoop-plate command, for the anchorage length actually available.
 
 #include "engine_fixture.h"
 
 namespace platewise::testing {
 namespace {
 
-class HoopPlatesTest : public EngineTest {
- protected:
-  std::string hoops(const char* actual_length) {
-    form.type("Text4", actual_length);
-    handlers.Command2_Click();
-    return form.text("Text5");
+TEST(HoopPlates, CountAfterACalculation) {
+  const struct {
+    const char* name;
+    Texts before;  // entered before the Calculate run
+    Texts after;
+    const char* hoops;
+    const char* error = "";
+  } cases[] = {
+      {"actual length equals the calculated", {}, {{"Text4", "172"}}, "无需加箍"},
+      {"150: second formula", {}, {{"Text4", "150"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+      {"171.9", {}, {{"Text4", "171.9"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+      {"empty length reads as 0", {}, {{"Text4", ""}}, "5个3(厚)X24(宽bu)X150(高Lu)@100"},
+      {"selected width 1000",
+       {},
+       {{"Text4", "150"}, {"Text9", "1000"}},
+       "39个3(厚)X24(宽bu)X150(高Lu)@100"},
+      {"taller U plates: first formula",
+       {{"txt_gba", "200"}},
+       {{"Text4", "150"}},
+       "5个3(厚)X24(宽bu)X300(高Lu)@200"},
+      {"first formula, selected width 1000",
+       {{"txt_gba", "200"}},
+       {{"Text4", "150"}, {"Text9", "1000"}},
+       "55个3(厚)X24(宽bu)X300(高Lu)@200"},
+      {"3.6 b equal to 2 fcv Lu: first formula",
+       {{"txt_lk(0)", "175"}, {"txt_gba", "120"}},
+       {{"Text4", "150"}},
+       "8个3(厚)X24(宽bu)X180(高Lu)@120"},
+      {"3.6 b just above 2 fcv Lu: second formula",
+       {{"txt_lk(0)", "180"}, {"txt_gba", "120"}},
+       {{"Text4", "150"}},
+       "5个3(厚)X24(宽bu)X180(高Lu)@120"},
+      {"the concrete carries the plate force", {}, {{"Text4", "150"}, {"Text9", ""}}, "无需加箍"},
+      {"no force left at all", {}, {{"Text4", "0"}, {"Text9", "0"}}, "无需加箍"},
+      {"no U plate sized yet: stops at the count",
+       {{"Txt_gj(1)", "12"}},
+       {{"Text4", "150"}, {"Text5", "earlier"}},
+       "earlier",
+       "U型箍板中断：除数为零"},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    e.enter(c.before);
+    e.calculate();
+    e.enter(c.after);
+    EXPECT_EQ(e.run(&FormHandlers::Command2_Click), c.error) << c.name;
+    EXPECT_EQ(e.form.text("Text5"), c.hoops) << c.name;
   }
-};
-
-TEST_F(HoopPlatesTest, CountsAfterTheDefaultCalculation) {
-  handlers.Command1_Click();
-  EXPECT_EQ(hoops("172"), "无需加箍");
-  EXPECT_EQ(hoops("150"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
-  EXPECT_EQ(hoops("171.9"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
-  EXPECT_EQ(hoops(""), "5个3(厚)X24(宽bu)X150(高Lu)@100");
 }
 
-TEST_F(HoopPlatesTest, FirstFormulaForTallerUPlates) {
-  form.type("txt_gba", "200");
-  handlers.Command1_Click();
-  EXPECT_EQ(form.text("Text6"), "3(厚)X24(宽bu)X300(高Lu)@200");
-  EXPECT_EQ(hoops("150"), "5个3(厚)X24(宽bu)X300(高Lu)@200");
-}
-
-TEST_F(HoopPlatesTest, ConcreteCarryingThePlateForceNeedsNoHoops) {
-  handlers.Command1_Click();
-  form.type("Text9", "");  // excess -32812.5: never a negative count
-  EXPECT_EQ(hoops("150"), "无需加箍");
-  form.type("Text9", "30");  // 215 × 30 × 4 = 25800 < 32812.5
-  EXPECT_EQ(hoops("150"), "无需加箍");
-}
-
-TEST_F(HoopPlatesTest, NoBottomPlateAnyMoreNeedsNoHoops) {
-  handlers.Command1_Click();
-  form.type("Txt_dj(1)", "10");
-  handlers.Command1_Click();
-  EXPECT_EQ(hoops("150"), "无需加箍");
-}
-
-TEST_F(HoopPlatesTest, BeforeAnyCalculation) {
-  EXPECT_EQ(hoops(""), "无需加箍");
-  EXPECT_EQ(hoops("-5"), "无需加箍");
-}
-
-TEST_F(HoopPlatesTest, NoUPlatesSizedYetStopsAtTheCount) {
-  form.type("Txt_gj(1)", "12");  // enough stirrups: no U plate is sized
-  handlers.Command1_Click();
-  form.type("Text5", "earlier");
-  const CalcError e = error_of([&] { hoops("150"); });
-  EXPECT_EQ(e.kind, FaultKind::DivisionByZero);
-  EXPECT_EQ(e.step, Step::HoopPlates);
-  EXPECT_EQ(describe(e), "U型箍板中断：除数为零");
-  EXPECT_EQ(form.text("Text5"), "earlier");
+TEST(HoopPlates, BeforeAnyCalculationNoneAreNeeded) {
+  Engine e;
+  e.handlers.Command2_Click();
+  EXPECT_EQ(e.form.text("Text5"), "无需加箍");
 }
 
 }  // namespace

@@ -1,50 +1,74 @@
-// Material look-ups take the picked list index, and only at Calculate.
+// Material rows by the picked item of each list, typed list names, and the
+// notice for a name that is not in its list.
 
 #include "engine_fixture.h"
 
 namespace platewise::testing {
 namespace {
 
-using MaterialsTest = EngineTest;
-
-std::vector<double> materials(const BeamState& s) {
-  return {Num(s.fa_plate).value(),
-          Num(s.fy_bottom).value(),
-          Num(s.fy_top).value(),
-          Num(s.es_bottom).value(),
-          Num(s.bond_coef_bottom).value(),
-          Num(s.fc).value(),
-          Num(s.fcv).value(),
-          Num(s.ftk).value()};
+TEST(Materials, RowOfThePickedItem) {
+  const struct {
+    const char* list;
+    const char* typed;
+    std::vector<double> values;  // the members that list sets, as below
+  } cases[] = {
+      {"cmb_gb", "Q235", {215}},
+      {"cmb_gb", "A3号钢", {215}},
+      {"cmb_gb", "16Mn钢", {315}},
+      {"cmb_sl", "III级", {310, 200000, 0.7}},
+      {"cmb_sl", "I级", {210, 210000, 1}},
+      {"cmb_sl", "II级", {310, 200000, 0.7}},
+      {"cmb_sm", "I级", {210}},
+      {"cmb_sm", "II级", {310}},
+      {"cmb_sm", "", {310}},
+      {"Cmb_Hnt", "C45", {10, 1.75, 1.5}},
+      {"Cmb_Hnt", "C10", {5, 1, 0.9}},
+      {"Cmb_Hnt", "C15", {7.5, 1.25, 1.2}},
+      {"Cmb_Hnt", "C20", {10, 1.75, 1.5}},
+      {"Cmb_Hnt", "C25", {12.5, 1.8, 1.75}},
+      {"Cmb_Hnt", "C30", {15, 2.1, 2}},
+      {"Cmb_Hnt", "C35", {17.5, 2.35, 2.25}},
+      {"Cmb_Hnt", "C40", {19.5, 2.6, 2.45}},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    e.enter({{c.list, c.typed}});
+    e.calculate();
+    const BeamState& s = e.state;
+    const std::map<std::string, std::vector<Num>> members = {
+        {"cmb_gb", {s.fa_plate}},
+        {"cmb_sl", {s.fy_bottom, s.es_bottom, s.bond_coef_bottom}},
+        {"cmb_sm", {s.fy_top}},
+        {"Cmb_Hnt", {s.fc, s.fcv, s.ftk}}};
+    std::vector<double> values;
+    for (Num m : members.at(c.list)) values.push_back(m.value());
+    EXPECT_EQ(values, c.values) << c.list << " " << c.typed;
+  }
 }
 
-TEST_F(MaterialsTest, RowsByPickedIndex) {
-  const std::vector<double> defaults = {215, 310, 310, 200000, 0.7, 10, 1.75, 1.5};
-  handlers.Command1_Click();
-  EXPECT_EQ(materials(state), defaults);
+TEST(Materials, APickCountsFromTheNextCalculation) {
+  Engine e;
+  e.calculate();
+  e.form.pick("cmb_gb", 1);
+  EXPECT_EQ(Num(e.state.fa_plate).value(), 215);
+}
 
-  type({{"Cmb_Hnt", "C45"}, {"cmb_sl", "III级"}});  // names no item: the default rows
-  handlers.Command1_Click();
-  EXPECT_EQ(materials(state), defaults);
+TEST(Materials, TypedTextNamesAnItemIgnoringBlanksAroundItAndLetterCase) {
+  const InputField& concrete = *input_by_control("Cmb_Hnt");
+  const std::pair<const char*, int> cases[] = {
+      {"C30", 4}, {" c30 ", 4}, {"\tC30\r\n", 4}, {"c10", 0}, {"C3", -1}, {"C300", -1}, {"", -1}};
+  for (const auto& [typed, index] : cases) EXPECT_EQ(concrete.item_named(typed), index) << typed;
+  EXPECT_EQ(input_by_control("cmb_gb")->item_named("a3号钢"), 0);
+  const std::string_view letters[] = {"AZ"};
+  EXPECT_EQ((InputField{"k", "c", FieldKind::List, "", "", letters}.item_named("az")), 0);
+}
 
-  form.pick("cmb_sl", 0);                 // I级
-  form.pick("cmb_sm", 1);                 // II级
-  form.pick("Cmb_Hnt", 6);                // C40
-  form.pick("cmb_gb", 1);                 // 16Mn钢
-  EXPECT_EQ(materials(state), defaults);  // a pick counts from the next calculation
-  handlers.Command1_Click();
-  EXPECT_EQ(materials(state), (std::vector<double>{315, 210, 310, 210000, 1, 19.5, 2.6, 2.45}));
-
-  const double concrete[][3] = {{5, 1, 0.9},       {7.5, 1.25, 1.2}, {10, 1.75, 1.5},
-                                {12.5, 1.8, 1.75}, {15, 2.1, 2},     {17.5, 2.35, 2.25}};
-  for (int i = 0; i < 6; ++i) {
-    form.pick("Cmb_Hnt", i);
-    handlers.Command1_Click();
-    const auto m = materials(state);
-    EXPECT_EQ((std::vector<double>{m[5], m[6], m[7]}),
-              (std::vector<double>{concrete[i][0], concrete[i][1], concrete[i][2]}))
-        << i;
-  }
+TEST(Materials, NoticeNamesTheRowUsedForEachUnlistedName) {
+  Engine e;
+  EXPECT_EQ(unlisted_materials(e.form), "");
+  e.enter({{"cmb_sl", "III级"}, {"cmb_sm", "I级"}, {"Cmb_Hnt", "C45"}});
+  EXPECT_EQ(unlisted_materials(e.form),
+            "梁底钢筋级别“III级”不在列表中，按II级计算；砼强度等级“C45”不在列表中，按C20计算");
 }
 
 }  // namespace

@@ -1,37 +1,46 @@
-// Ticking Check2 fills Text4 with the calculated anchorage length of the
-// last Calculate run. (Showing and hiding is tested through the window.)
+// The option boxes show and hide their controls; ticking Check2 fills Text4
+// with the calculated anchorage length of the last Calculate run.
 
 #include "engine_fixture.h"
 
 namespace platewise::testing {
 namespace {
 
-class OptionTogglesTest : public EngineTest {
- protected:
-  std::string tick_check2() {
-    form.tick("Check2", true);
-    handlers.Check2_Click();
-    return form.text("Text4");
+TEST(OptionToggles, EachBoxShowsItsControlsWhileTicked) {
+  const struct {
+    const char* box;
+    void (FormHandlers::*handler)();
+    std::vector<std::string> controls;
+  } cases[] = {
+      {"Check1", &FormHandlers::Check1_Click, {"Label21", "Text8", "Label22"}},
+      {"Check2", &FormHandlers::Check2_Click, {"Label10", "Text4", "Label26", "Command2", "Text5"}},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    for (const char* ticked : {"1", "0"}) {
+      e.enter({{c.box, ticked}});
+      e.run(c.handler);
+      for (const std::string& name : c.controls) {
+        EXPECT_EQ(e.form.visible(name), ticked == std::string("1")) << c.box << " " << name;
+      }
+    }
   }
-};
+}
 
-TEST_F(OptionTogglesTest, TickingCheck2FillsTheCalculatedLength) {
-  type({{"Text4", "typed"}});
-  EXPECT_EQ(tick_check2(), "");  // no plate sized yet
+TEST(OptionToggles, TickingCheck2FillsTheCalculatedLength) {
+  Engine e;
+  e.enter({{"Text4", "typed"}, {"Check2", "1"}});
+  e.handlers.Check2_Click();
+  EXPECT_EQ(e.form.text("Text4"), "");  // no plate sized yet
 
-  handlers.Command1_Click();
-  type({{"Text4", "150"}, {"Text5", "kept"}});
-  form.tick("Check2", false);
-  handlers.Check2_Click();
-  EXPECT_EQ(form.text("Text4"), "150");
-  EXPECT_FALSE(form.visible("Text5"));
-  EXPECT_EQ(tick_check2(), "172");
-  EXPECT_TRUE(form.visible("Text5"));
-  EXPECT_EQ(form.text("Text5"), "kept");
-
-  form.pick("Cmb_Hnt", 1);  // C15
-  handlers.Command1_Click();
-  EXPECT_EQ(tick_check2(), "229.333333333333");
+  e.calculate();
+  e.enter({{"Text4", "150"}, {"Text5", "kept"}, {"Check2", "0"}});
+  e.handlers.Check2_Click();
+  EXPECT_EQ(e.form.text("Text4"), "150");
+  e.enter({{"Check2", "1"}});
+  e.handlers.Check2_Click();
+  EXPECT_EQ(e.form.text("Text4"), "172");
+  EXPECT_EQ(e.form.text("Text5"), "kept");
 }
 
 }  // namespace

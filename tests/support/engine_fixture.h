@@ -1,12 +1,13 @@
 #pragma once
 // One window's worth of engine: a BeamState, an in-memory window at its
-// start state, and the handlers working on both.
+// start state, and the handlers working on both, driven as the engineer does.
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "default_results.h"
+#include "form_fields.h"
 #include "form_handlers.h"
 #include "headless_form.h"
 
@@ -20,34 +21,37 @@ inline Texts with(Texts base, const Texts& changes) {
   return base;
 }
 
-class EngineTest : public ::testing::Test {
- protected:
+struct Engine {
   BeamState state;
   HeadlessForm form;
   FormHandlers handlers{state, form};
 
-  void type(const Texts& typed) {
-    for (const auto& [name, text] : typed) form.type(name, text);
-  }
-  // What the result fields show now.
-  static Texts results_of(const HeadlessForm& f) {
-    Texts shown;
-    for (const auto& [name, _] : kDefaultResults) shown[name] = f.text(name);
-    return shown;
-  }
-  Texts results() const { return results_of(form); }
-  static double value(const Member& m) { return Num(m).value(); }
-
-  // Runs `handler` and returns the error it stopped with; fails if it did not stop.
-  template <class Handler>
-  CalcError error_of(Handler&& handler) {
-    try {
-      handler();
-    } catch (const CalcError& e) {
-      return e;
+  // Types each text; for a check box "1" ticks it and "0" clears it.
+  void enter(const Texts& entries) {
+    for (const auto& [name, text] : entries) {
+      const InputField* field = input_by_control(name);
+      if (field != nullptr && field->kind == FieldKind::Check) {
+        form.tick(name, text == "1");
+      } else {
+        form.type(name, text);
+      }
     }
-    ADD_FAILURE() << "the handler completed without an error";
-    return CalcError(FaultKind::Overflow, Step::InputData);
+  }
+  // Runs a handler: "" when it completes, else the message the engineer sees.
+  std::string run(void (FormHandlers::*handler)()) {
+    try {
+      (handlers.*handler)();
+      return "";
+    } catch (const CalcError& error) {
+      return describe(error);
+    }
+  }
+  std::string calculate() { return run(&FormHandlers::Command1_Click); }
+  // What the result fields show now.
+  Texts results() const {
+    Texts shown;
+    for (const auto& [name, _] : kDefaultResults) shown[name] = form.text(name);
+    return shown;
   }
 };
 
