@@ -13,8 +13,6 @@
 #include <QTest>
 #include <memory>
 #include <ostream>
-#include <utility>
-#include <vector>
 
 #include "startup.h"
 
@@ -22,9 +20,6 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }
-
-// Pairs of control name and the text it shows.
-using Texts = std::vector<std::pair<QString, QString>>;
 
 class WindowTest : public testing::Test {
  protected:
@@ -51,6 +46,13 @@ class WindowTest : public testing::Test {
     return {};
   }
 
+  // Texts of the named controls, joined by "|".
+  QString texts(const QStringList& names) const {
+    QStringList shown;
+    for (const QString& name : names) shown << text(name);
+    return shown.join('|');
+  }
+
   // Replaces a field's or list's text by typing, as the engineer does.
   void type_into(const QString& name, const QString& typed) {
     QWidget* field = widget(name);
@@ -72,15 +74,6 @@ class WindowTest : public testing::Test {
   void click(const QString& name) {
     QWidget* w = widget(name);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-  }
-
-  void calculate() { click("Command1"); }
-
-  // The texts that the controls named in `expected` show now.
-  Texts shown(const Texts& expected) const {
-    Texts actual;
-    for (const auto& [name, _] : expected) actual.emplace_back(name, text(name));
-    return actual;
   }
 
   int list_index(const char* name) const {
