@@ -41,8 +41,8 @@ constexpr std::array<Concrete, 8> kConcrete = {{
 // The row for a picked index; an index outside the list falls back on the default row.
 template <class Row, std::size_t N>
 const Row& row(const std::array<Row, N>& table, int list_index) {
-  const int i = list_index + 1;
-  return (i >= 0 && i < static_cast<int>(N)) ? table[static_cast<std::size_t>(i)] : table[0];
+  const auto i = static_cast<std::size_t>(list_index + 1);  // below -1: past any table
+  return i < N ? table[i] : table[0];
 }
 
 }  // namespace

@@ -46,6 +46,16 @@ TEST(Materials, RowOfThePickedItem) {
   }
 }
 
+TEST(Materials, AnIndexOutsideTheListGivesTheDefaultRow) {
+  struct OddForm : HeadlessForm {
+    int list_index(std::string_view) const override { return 7; }
+  } form;
+  BeamState s;
+  FormHandlers(s, form).Command1_Click();
+  EXPECT_EQ(form.text("Text2"), "172mm");  // 2 × 215 × 4 / 10
+  EXPECT_EQ(form.text("Text6"), "3(厚)X24(宽bu)X150(高Lu)@100");
+}
+
 TEST(Materials, APickCountsFromTheNextCalculation) {
   Engine e;
   e.calculate();
