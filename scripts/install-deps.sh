@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12 packages, whatever the build, the tests and the
 # window need and this machine lacks. Installs nothing else.
+#   install-deps.sh        what make test, run, bench, install and package need
+#   install-deps.sh fuzz   that and clang with libFuzzer, for make fuzz
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,9 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming
   clang-format
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
