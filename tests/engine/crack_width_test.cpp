@@ -13,6 +13,7 @@ TEST(CrackWidth, EditOfTheSelectedWidthAfterACalculation) {
     const char* width;
     const char* error = "";
   } cases[] = {
+      // clang-format off
       {"moment 50: psi raised to 0.4", {}, {{"txt_m", "50"}, {"Text9", "131"}}, "0.038"},
       {"moment 57: psi 0.45 kept", {}, {{"txt_m", "57"}, {"Text9", "131"}}, "0.05"},
       {"moment 150", {}, {{"txt_m", "150"}, {"Text9", "131"}}, "0.249"},
@@ -21,12 +22,10 @@ TEST(CrackWidth, EditOfTheSelectedWidthAfterACalculation) {
       {"no plate, moment 50", {}, {{"txt_m", "50"}, {"Text9", ""}}, "0.058"},
       {"no plate, moment 150", {}, {{"txt_m", "150"}, {"Text9", ""}}, "0.377"},
       {"width with letters after it", {}, {{"txt_m", "150"}, {"Text9", "131abc"}}, "0.249"},
-      {"cover 5: negative cover term",
-       {{"cmb_bhc", "5"}},
-       {{"txt_m", "150"}, {"Text9", "131"}},
-       "0.16"},
+      {"cover 5: negative cover term", {{"cmb_bhc", "5"}}, {{"txt_m", "150"}, {"Text9", "131"}}, "0.16"},
       {"no moment", {}, {{"txt_m", ""}}, "0.038", "裂缝验算中断：除数为零"},
       {"negative width", {}, {{"Text9", "-9999"}}, "0.038", "裂缝验算中断：无效的参数"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     Engine e;

@@ -7,40 +7,34 @@ namespace platewise::testing {
 namespace {
 
 TEST(OptionToggles, EachBoxShowsItsControlsWhileTicked) {
-  const struct {
-    const char* box;
-    void (FormHandlers::*handler)();
-    std::vector<std::string> controls;
-  } cases[] = {
+  const std::tuple<const char*, void (FormHandlers::*)(), std::vector<std::string>> cases[] = {
       {"Check1", &FormHandlers::Check1_Click, {"Label21", "Text8", "Label22"}},
       {"Check2", &FormHandlers::Check2_Click, {"Label10", "Text4", "Label26", "Command2", "Text5"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [box, handler, controls] : cases) {
     Engine e;
-    for (const char* ticked : {"1", "0"}) {
-      e.enter({{c.box, ticked}});
-      e.run(c.handler);
-      for (const std::string& name : c.controls) {
-        EXPECT_EQ(e.form.visible(name), ticked == std::string("1")) << c.box << " " << name;
-      }
+    for (const std::string ticked : {"1", "0"}) {
+      e.enter({{box, ticked}});
+      e.run(handler);
+      for (const std::string& name : controls)
+        EXPECT_EQ(e.form.visible(name), ticked == "1") << name;
     }
   }
 }
 
 TEST(OptionToggles, TickingCheck2FillsTheCalculatedLength) {
   Engine e;
-  e.enter({{"Text4", "typed"}, {"Check2", "1"}});
-  e.handlers.Check2_Click();
-  EXPECT_EQ(e.form.text("Text4"), "");  // no plate sized yet
-
+  const auto tick = [&](const char* ticked) {
+    e.enter({{"Check2", ticked}});
+    e.handlers.Check2_Click();
+    return e.form.text("Text4") + "|" + e.form.text("Text5");
+  };
+  e.enter({{"Text4", "typed"}});
+  EXPECT_EQ(tick("1"), "|");  // no plate sized yet
   e.calculate();
-  e.enter({{"Text4", "150"}, {"Text5", "kept"}, {"Check2", "0"}});
-  e.handlers.Check2_Click();
-  EXPECT_EQ(e.form.text("Text4"), "150");
-  e.enter({{"Check2", "1"}});
-  e.handlers.Check2_Click();
-  EXPECT_EQ(e.form.text("Text4"), "172");
-  EXPECT_EQ(e.form.text("Text5"), "kept");
+  e.enter({{"Text4", "150"}, {"Text5", "kept"}});
+  EXPECT_EQ(tick("0"), "150|kept");
+  EXPECT_EQ(tick("1"), "172|kept");
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
 #pragma once
-// The result fields after a Calculate run with every input at its default.
+// The result fields, and what they show after a Calculate run with every
+// input at its default, joined by "|" in the order of the fields.
 
-#include <map>
 #include <string>
+#include <vector>
 
 namespace platewise::testing {
 
-inline const std::map<std::string, std::string> kDefaultResults = {
-    {"Text3", "A3号钢:4(厚)X131(宽)"},
-    {"Text9", "131"},
-    {"Text1", "A3号钢:4(厚)X87(宽)"},
-    {"Text11", "87"},
-    {"Text2", "172mm"},
-    {"Text6", "3(厚)X24(宽bu)X150(高Lu)@100"},
-    {"Text7", "0.038"},  // for the unrounded plate width, not the 131 shown
-};
+inline const std::vector<std::string> kResultFields = {"Text3", "Text9", "Text1", "Text11",
+                                                       "Text2", "Text6", "Text7"};
+// Text7 is for the unrounded plate width, not for the 131 shown.
+inline const std::string kDefaultResults =
+    "A3号钢:4(厚)X131(宽)|131|A3号钢:4(厚)X87(宽)|87|172mm|3(厚)X24(宽bu)X150(高Lu)@100|0.038";
 
 }  // namespace platewise::testing

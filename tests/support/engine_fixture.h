@@ -16,11 +16,6 @@ namespace platewise::testing {
 // Texts of controls by name.
 using Texts = std::map<std::string, std::string>;
 
-inline Texts with(Texts base, const Texts& changes) {
-  for (const auto& [name, text] : changes) base[name] = text;
-  return base;
-}
-
 struct Engine {
   BeamState state;
   HeadlessForm form;
@@ -47,10 +42,11 @@ struct Engine {
     }
   }
   std::string calculate() { return run(&FormHandlers::Command1_Click); }
-  // What the result fields show now.
-  Texts results() const {
-    Texts shown;
-    for (const auto& [name, _] : kDefaultResults) shown[name] = form.text(name);
+  // What the result fields show now, joined as kDefaultResults.
+  std::string results() const {
+    std::string shown = form.text(kResultFields[0]);
+    for (std::size_t i = 1; i < kResultFields.size(); ++i)
+      shown += "|" + form.text(kResultFields[i]);
     return shown;
   }
 };

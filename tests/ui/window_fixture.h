@@ -4,16 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <ostream>
 
+#include "default_results.h"
 #include "startup.h"
 
 // Readable QStrings in test failure messages.
@@ -35,22 +31,27 @@ class WindowTest : public testing::Test {
     return found;
   }
 
-  // What a control shows: a field's or list's text, a caption, a label.
+  // What a control shows: a field's, list's, button's or label's text, a frame's caption.
   QString text(const QString& name) const {
-    QWidget* w = widget(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* list = qobject_cast<QComboBox*>(w)) return list->currentText();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
+    for (const char* shown : {"text", "currentText", "title"}) {
+      if (const QVariant v = widget(name)->property(shown); v.isValid()) return v.toString();
+    }
     return {};
   }
-
   // Texts of the named controls, joined by "|".
   QString texts(const QStringList& names) const {
     QStringList shown;
     for (const QString& name : names) shown << text(name);
     return shown.join('|');
+  }
+  QString results() const {
+    QStringList names;
+    for (const std::string& name : platewise::testing::kResultFields) names << name.c_str();
+    return texts(names);
+  }
+  QString status() const { return text("status_line"); }
+  int list_index(const char* name) const {
+    return static_cast<const platewise::FormAccess&>(*window_).list_index(name);
   }
 
   // Replaces a field's or list's text by typing, as the engineer does.
@@ -62,22 +63,16 @@ class WindowTest : public testing::Test {
     for (QChar c : typed) {
       if (c.unicode() < 0x80) {
         QTest::keyClick(field, c.toLatin1());
-      } else {
-        // Chinese comes through the input method, as a committed string.
+      } else {  // Chinese comes through the input method, as a committed string
         QInputMethodEvent composed;
         composed.setCommitString(c);
         QApplication::sendEvent(field, &composed);
       }
     }
   }
-
   void click(const QString& name) {
     QWidget* w = widget(name);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-  }
-
-  int list_index(const char* name) const {
-    return static_cast<const platewise::FormAccess&>(*window_).list_index(name);
   }
 
   std::unique_ptr<platewise::Form_sb> window_;
