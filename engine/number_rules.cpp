@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <memory>
 
 #include "calc_error.h"
 
@@ -14,7 +16,7 @@ int digit_value(char c) {
   if (is_digit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
+  return std::numeric_limits<int>::max();  // no digit in any radix
 }
 
 double checked(double v) {
@@ -79,14 +81,14 @@ double decimal_number(std::string_view s) {
     }
   }
 
-  double value = 0.0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  double value{};
+  const auto [end, ec] = std::from_chars(number.data(), std::to_address(number.end()), value);
   if (ec == std::errc::result_out_of_range) {
-    if (!seen_significant) return 0.0;
-    // Decimal magnitude of the first significant digit decides: too large or too small.
+    // Out of range (never for a zero): the decimal magnitude of the first
+    // significant digit tells a number too large from one too small.
     const long magnitude = (int_digits > 0 ? int_digits : -leading_zeros) + exponent;
     if (magnitude > 0) throw ArithmeticFault(FaultKind::Overflow);
-    return number.front() == '-' ? -0.0 : 0.0;
+    return 0.0;
   }
   return checked(value);
 }
@@ -99,10 +101,11 @@ double number_of_text(std::string_view text) {
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n') s += c;
   }
-  if (s.size() >= 2 && s[0] == '&') {
-    if (s[1] == 'H' || s[1] == 'h') return radix_number(std::string_view(s).substr(2), 16);
-    if (s[1] == 'O' || s[1] == 'o') return radix_number(std::string_view(s).substr(2), 8);
-    return 0.0;
+  if (s.starts_with('&')) {
+    const std::string_view rest = std::string_view(s).substr(1);
+    if (rest.starts_with('H') || rest.starts_with('h')) return radix_number(rest.substr(1), 16);
+    if (rest.starts_with('O') || rest.starts_with('o')) return radix_number(rest.substr(1), 8);
+    return 0.0;  // "&" followed by anything else
   }
   return decimal_number(s);
 }
