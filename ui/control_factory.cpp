@@ -22,8 +22,8 @@ namespace {
 using design::Control;
 using design::Kind;
 
-QWidget* make_label(const Control& c, QWidget* parent) {
-  auto* label = new QLabel(qt_text(c.text), parent);
+QWidget* make_label(QWidget* parent) {
+  auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -31,8 +31,8 @@ QWidget* make_label(const Control& c, QWidget* parent) {
 }
 
 // A single-line field without a length limit (Qt's default cuts at 32767).
-QWidget* make_text_box(const Control& c, QWidget* parent) {
-  auto* field = new QLineEdit(qt_text(c.text), parent);
+QWidget* make_text_box(QWidget* parent) {
+  auto* field = new QLineEdit(parent);
   field->setMaxLength(std::numeric_limits<int>::max());
   return field;
 }
@@ -42,8 +42,8 @@ QWidget* make_drop_down(const Control& c, QWidget* parent) {
   return new DropDownList(*input_by_control(c.name), parent);
 }
 
-QWidget* make_push_button(const Control& c, QWidget* parent) {
-  auto* button = new QPushButton(qt_text(c.text), parent);
+QWidget* make_push_button(QWidget* parent) {
+  auto* button = new QPushButton(parent);
   // Enter on a focused button presses it, as Space does.
   button->setAutoDefault(true);
   return button;
@@ -70,17 +70,17 @@ QWidget* make_line(const Control& c, QWidget* parent) {
 QWidget* make_widget(const Control& c, QWidget* parent) {
   switch (c.kind) {
     case Kind::Frame:
-      return new QGroupBox(qt_text(c.text), parent);
+      return new QGroupBox(parent);
     case Kind::Label:
-      return make_label(c, parent);
+      return make_label(parent);
     case Kind::TextBox:
-      return make_text_box(c, parent);
+      return make_text_box(parent);
     case Kind::ComboBox:
       return make_drop_down(c, parent);
     case Kind::CheckBox:
-      return new QCheckBox(qt_text(c.text), parent);
+      return new QCheckBox(parent);
     case Kind::CommandButton:
-      return make_push_button(c, parent);
+      return make_push_button(parent);
     case Kind::PictureBox:
       return make_panel(parent);
     case Kind::ReportView:
@@ -89,6 +89,21 @@ QWidget* make_widget(const Control& c, QWidget* parent) {
       return make_line(c, parent);
   }
   return nullptr;
+}
+
+// The caption or text of a control that shows one. Set once the control has
+// its font, so that the text is laid out once, in that font.
+void set_text(QWidget* widget, const Control& c) {
+  const QString text = qt_text(c.text);
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(text);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+  } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    field->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(text);
+  }
 }
 
 // Pixel rectangle of a control in its parent; edges are rounded, not sizes,
@@ -143,6 +158,7 @@ ControlMap build_controls(QWidget& window) {
     widget->setGeometry(pixel_rect(c));
     // Set on every control: a frame's font would otherwise pass to its children.
     widget->setFont(design_font(c.font));
+    set_text(widget, c);
     if (!c.tooltip.empty()) widget->setToolTip(qt_text(c.tooltip));
     if (!c.accessible_name.empty()) widget->setAccessibleName(qt_text(c.accessible_name));
     if (c.hidden_at_start) widget->hide();

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <stdexcept>
 
-#include "app_icon.h"
 #include "drop_down_list.h"
 #include "failure_box.h"
 #include "form_fields.h"
@@ -41,7 +40,6 @@ Form_sb::Form_sb(QWidget* parent) : QWidget(parent) {
   const design::Window& design = design::window();
   setObjectName(qt_text(design.name));
   setWindowTitle(qt_text(design.caption));
-  setWindowIcon(app_icon());
   setFont(design_font(design::Font::Window));
 
   controls_ = build_controls(*this);
