@@ -2,6 +2,8 @@
 // bottom plate counted as additional tension steel, and the two things
 // that set the plate area it counts.
 
+#include <algorithm>
+
 #include "form_handlers.h"
 #include "number_rules.h"
 
@@ -54,12 +56,9 @@ void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
     const Num moment = noted(rec.moment, number_in(ctl::moment));
     const Num sigma_s = noted(rec.sigma_s, (moment * 1e6) / ((Num(0.87) * h0) * (aa + as)));
     const Num rho_te = noted(rec.rho_te, ((Num(0.9) * aa) + as) / ate);
-    Num psi = noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
-    if (psi < 0.4) {
-      psi = 0.4;
-    } else if (psi > 1) {
-      psi = 1;
-    }
+    const Num psi_raw =
+        noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
+    const Num psi = std::clamp(psi_raw.value(), 0.4, 1.0);  // 0.4 and 1 themselves stay
     rec.psi = psi.value();
     // One tenth of the diameter of one bar with the whole effective tension steel.
     const Num d = noted(rec.d, Num(0.1) * sqrt(((Num(0.9) * aa) + as) / 0.785));
