@@ -2,6 +2,7 @@
 // notice for a name that is not in its list.
 
 #include "engine_fixture.h"
+#include "form_fields.h"
 
 namespace platewise::testing {
 namespace {

@@ -17,44 +17,34 @@
 #include "calc_error.h"
 #include "number_rules.h"
 
-using platewise::number_of_text;
-using platewise::number_text;
-using platewise::strict_number;
+namespace platewise {
 
-namespace {
-
-void check(bool holds) {
-  if (!holds) std::abort();
+bool overflows(const std::string& text) {
+  try {
+    number_of_text(text);
+    return false;
+  } catch (const ArithmeticFault& fault) {
+    return fault.kind == FaultKind::Overflow;
+  }
 }
 
-}  // namespace
+bool holds(double x) {
+  const std::string text = number_text(x);
+  if (std::isnan(x)) return text == "NAN";
+  if (std::isinf(x)) return text == (x > 0 ? "INF" : "-INF");
+  char rounded[40];
+  std::snprintf(rounded, sizeof rounded, "%.14e", x);
+  const double r = std::strtod(rounded, nullptr);
+  if (std::isinf(r)) return !strict_number(text) && overflows(text);
+  return strict_number(text) == r && number_of_text(text) == r && number_text(r) == text;
+}
+
+}  // namespace platewise
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   double x = 0;
   if (size != sizeof x) return 0;
   std::memcpy(&x, data, sizeof x);
-  const std::string text = number_text(x);
-  if (std::isnan(x)) {
-    check(text == "NAN");
-  } else if (std::isinf(x)) {
-    check(text == (x > 0 ? "INF" : "-INF"));
-  } else {
-    char rounded[40];
-    std::snprintf(rounded, sizeof rounded, "%.14e", x);
-    const double r = std::strtod(rounded, nullptr);
-    if (std::isinf(r)) {
-      check(!strict_number(text).has_value());
-      try {
-        number_of_text(text);
-        check(false);
-      } catch (const platewise::ArithmeticFault& fault) {
-        check(fault.kind == platewise::FaultKind::Overflow);
-      }
-    } else {
-      check(strict_number(text) == r);
-      check(number_of_text(text) == r);
-      check(number_text(r) == text);
-    }
-  }
+  if (!platewise::holds(x)) std::abort();
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <map>
 
 #include "default_results.h"
-#include "form_fields.h"
 #include "form_handlers.h"
 #include "headless_form.h"
 
@@ -24,12 +23,7 @@ struct Engine {
   // Types each text; for a check box "1" ticks it and "0" clears it.
   void enter(const Texts& entries) {
     for (const auto& [name, text] : entries) {
-      const InputField* field = input_by_control(name);
-      if (field != nullptr && field->kind == FieldKind::Check) {
-        form.tick(name, text == "1");
-      } else {
-        form.type(name, text);
-      }
+      name.starts_with("Check") ? form.tick(name, text == "1") : form.type(name, text);
     }
   }
   // Runs a handler: "" when it completes, else the message the engineer sees.
