@@ -28,17 +28,5 @@ TEST(CheckedNumber, FaultsInsteadOfInfinitiesAndNaNs) {
   }
 }
 
-TEST(CheckedNumber, WholePartRoundsTowardMinusInfinity) {
-  const std::pair<Num, double> cases[] = {
-      {Num(23.5) + 0.5, 24}, {131.999, 131}, {-1.55, -2}, {-1.5, -2}, {3, 3}};
-  for (const auto& [value, whole] : cases) EXPECT_EQ(whole_part(value).value(), whole);
-}
-
-TEST(Member, UnsetCountsAsZeroAndShowsEmpty) {
-  BeamState s;
-  EXPECT_EQ((s.anchor_length * 5 + 1).value(), 1);
-  EXPECT_EQ(s.anchor_length.text(), "");
-}
-
 }  // namespace
 }  // namespace platewise

@@ -8,11 +8,8 @@ namespace platewise::testing {
 namespace {
 
 TEST(Materials, RowOfThePickedItem) {
-  const struct {
-    const char* list;
-    const char* typed;
-    std::vector<Num> values;  // the members that list sets
-  } cases[] = {
+  // list, text typed into it, the members that list sets
+  const std::tuple<std::string, const char*, std::vector<Num>> cases[] = {
       // clang-format off
       {"cmb_gb", "Q235", {215}}, {"cmb_gb", "A3号钢", {215}}, {"cmb_gb", "16Mn钢", {315}},
       {"cmb_sl", "III级", {310, 200000, 0.7}}, {"cmb_sl", "I级", {210, 210000, 1}}, {"cmb_sl", "II级", {310, 200000, 0.7}},
@@ -22,9 +19,9 @@ TEST(Materials, RowOfThePickedItem) {
       {"Cmb_Hnt", "C35", {17.5, 2.35, 2.25}}, {"Cmb_Hnt", "C40", {19.5, 2.6, 2.45}},
       // clang-format on
   };
-  for (const auto& c : cases) {
+  for (const auto& [list, typed, values] : cases) {
     Engine e;
-    e.enter({{c.list, c.typed}});
+    e.enter({{list, typed}});
     e.calculate();
     const BeamState& s = e.state;
     const std::map<std::string, std::vector<Num>> members = {
@@ -32,7 +29,7 @@ TEST(Materials, RowOfThePickedItem) {
         {"cmb_sl", {s.fy_bottom, s.es_bottom, s.bond_coef_bottom}},
         {"cmb_sm", {s.fy_top}},
         {"Cmb_Hnt", {s.fc, s.fcv, s.ftk}}};
-    EXPECT_EQ(members.at(c.list), c.values) << c.list << " " << c.typed;
+    EXPECT_EQ(members.at(list), values) << list << " " << typed;
   }
 }
 

@@ -6,35 +6,26 @@
 namespace platewise::testing {
 namespace {
 
-TEST(OptionToggles, EachBoxShowsItsControlsWhileTicked) {
-  const std::tuple<const char*, void (FormHandlers::*)(), std::vector<std::string>> cases[] = {
-      {"Check1", &FormHandlers::Check1_Click, {"Label21", "Text8", "Label22"}},
-      {"Check2", &FormHandlers::Check2_Click, {"Label10", "Text4", "Label26", "Command2", "Text5"}},
-  };
-  for (const auto& [box, handler, controls] : cases) {
-    Engine e;
-    for (const std::string ticked : {"1", "0"}) {
-      e.enter({{box, ticked}});
-      e.run(handler);
-      for (const std::string& name : controls)
-        EXPECT_EQ(e.form.visible(name), ticked == "1") << name;
-    }
-  }
-}
-
-TEST(OptionToggles, TickingCheck2FillsTheCalculatedLength) {
+TEST(OptionToggles, BoxesShowTheirControlsAndCheck2FillsTheCalculatedLength) {
   Engine e;
-  const auto tick = [&](const char* ticked) {
-    e.enter({{"Check2", ticked}});
+  // Visibility of the controls of Check1, then of Check2, and the texts of Text4 and Text5.
+  const auto toggle = [&](const char* ticked) {
+    e.enter({{"Check1", ticked}, {"Check2", ticked}});
+    e.handlers.Check1_Click();
     e.handlers.Check2_Click();
-    return e.form.text("Text4") + "|" + e.form.text("Text5");
+    std::string shown;
+    for (const char* name :
+         {"Label21", "Text8", "Label22", "Label10", "Text4", "Label26", "Command2", "Text5"}) {
+      shown += e.form.visible(name) ? "1" : "0";
+    }
+    return shown + "|" + e.form.text("Text4") + "|" + e.form.text("Text5");
   };
   e.enter({{"Text4", "typed"}});
-  EXPECT_EQ(tick("1"), "|");  // no plate sized yet
+  EXPECT_EQ(toggle("1"), "11111111||");  // no plate sized yet: empty, not "0"
   e.calculate();
   e.enter({{"Text4", "150"}, {"Text5", "kept"}});
-  EXPECT_EQ(tick("0"), "150|kept");
-  EXPECT_EQ(tick("1"), "172|kept");
+  EXPECT_EQ(toggle("0"), "00000000|150|kept");
+  EXPECT_EQ(toggle("1"), "11111111|172|kept");
 }
 
 }  // namespace

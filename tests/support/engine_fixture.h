@@ -36,6 +36,14 @@ struct Engine {
     }
   }
   std::string calculate() { return run(&FormHandlers::Command1_Click); }
+  // Enters `before`, calculates, enters `after` and runs `handler`, as run() does.
+  std::string after_calculation(const Texts& before, const Texts& after,
+                                void (FormHandlers::*handler)()) {
+    enter(before);
+    calculate();
+    enter(after);
+    return run(handler);
+  }
   // What the result fields show now, joined as kDefaultResults.
   std::string results() const {
     std::string shown = form.text(kResultFields[0]);
