@@ -33,13 +33,14 @@ TEST(Materials, RowOfThePickedItem) {
   }
 }
 
-TEST(Materials, AnIndexOutsideTheListGivesTheDefaultRow) {
+TEST(Materials, AnIndexJustPastEachListGivesTheDefaultRow) {
   struct OddForm : HeadlessForm {
-    int list_index(std::string_view) const override { return 7; }
+    int list_index(std::string_view list) const override { return list == "Cmb_Hnt" ? 7 : 2; }
   } form;
   BeamState s;
   FormHandlers(s, form).Command1_Click();
-  EXPECT_EQ(form.text("Text2"), "172mm");  // 2 × 215 × 4 / 10
+  EXPECT_EQ(form.text("Text3") + form.text("Text2") + form.text("Text7"),
+            "A3号钢:4(厚)X131(宽)172mm0.038");
 }
 
 TEST(Materials, TypedTextNamesAnItemIgnoringBlanksAroundItAndLetterCase) {
