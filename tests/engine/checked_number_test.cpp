@@ -28,5 +28,10 @@ TEST(CheckedNumber, FaultsInsteadOfInfinitiesAndNaNs) {
   }
 }
 
+TEST(CheckedNumber, WholePartRoundsTowardMinusInfinity) {
+  EXPECT_EQ(whole_part(Num(23.5) + 0.5).value(), 24);
+  EXPECT_EQ(whole_part(-1.55).value(), -2);
+}
+
 }  // namespace
 }  // namespace platewise
