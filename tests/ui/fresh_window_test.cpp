@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include "window_fixture.h"
@@ -70,28 +71,23 @@ TEST_F(WindowTest, StartsWithDefaultTextsNoPickNoTickAndTheOptionalControlsHidde
 }
 
 TEST_F(WindowTest, FocusStartsOnCalculateAndTabFollowsTheDesignSkippingHiddenControls) {
-  const QStringList all =
-      QString(
-          "Command1 Text3 Command4 Command5 RichTextBox1 txt_lk(0) Txt_lg(1) "
-          "Txt_gj(1) txt_gja Txt_gj(0) Txt_dj(1) txt_mj(0) cmb_gb txt_hgb Text1 "
-          "Text2 Text4 Text6 cmb_ngj Cmb_Hnt Text7 cmb_gjpl txt_nd txt_dd cmb_sl "
-          "txt_nm Txt_dm cmb_sm cmb_bhc Check1 Text8 Text9 txt_gba txt_du Text11 "
-          "txt_m Check2 Text5 Command2")  // CommonDialog1, last, stays hidden
-          .split(' ');
+  const QString all =
+      "Command1 Text3 Command4 Command5 RichTextBox1 txt_lk(0) Txt_lg(1) Txt_gj(1) txt_gja "
+      "Txt_gj(0) Txt_dj(1) txt_mj(0) cmb_gb txt_hgb Text1 Text2 Text4 Text6 cmb_ngj Cmb_Hnt Text7 "
+      "cmb_gjpl txt_nd txt_dd cmb_sl txt_nm Txt_dm cmb_sm cmb_bhc Check1 Text8 Text9 txt_gba "
+      "txt_du "
+      "Text11 txt_m Check2 Text5 Command2";  // then CommonDialog1, which stays hidden
   const auto tab_round = [&] {
     QStringList visited;
-    for (QWidget* w = QApplication::focusWidget(); visited.size() <= all.size();
-         w = QApplication::focusWidget()) {
-      if (!visited.isEmpty() && w == widget("Command1")) break;
+    do {
+      QWidget* w = QApplication::focusWidget();
       const bool part = w->objectName().isEmpty() || w->objectName().startsWith("qt_");
       visited << (part ? w->parentWidget() : w)->objectName();  // a list's text part: the list
       QTest::keyClick(w, Qt::Key_Tab);
-    }
-    return visited;
+    } while (QApplication::focusWidget() != widget("Command1") && visited.size() < 50);
+    return visited.join(' ');
   };
-  QStringList shown = all;
-  for (const char* name : {"Text4", "Text8", "Text5", "Command2"}) shown.removeOne(name);
-  EXPECT_EQ(tab_round(), shown);
+  EXPECT_EQ(tab_round(), QString(all).remove(QRegularExpression(" (Text4|Text8|Text5|Command2)")));
   click("Check1");
   click("Check2");
   widget("Command1")->setFocus();
