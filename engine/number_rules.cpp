@@ -131,10 +131,8 @@ std::string number_text(double value) {
   for (char c : sci.substr(negative ? 1 : 0, e_pos - (negative ? 1 : 0))) {
     if (c != '.') digits += c;
   }
-  int exponent = 0;
-  std::from_chars(sci.data() + e_pos + 1 + (sci[e_pos + 1] == '+'), sci.data() + sci.size(),
-                  exponent);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int exponent = std::stoi(std::string(sci.substr(e_pos + 1)));  // "+20", "-05"
+  digits.erase(digits.find_last_not_of('0') + 1);  // a value not 0 has a digit not 0
 
   std::string out = negative ? "-" : "";
   if (exponent >= 15 || exponent < -4) {
