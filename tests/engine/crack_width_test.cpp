@@ -29,11 +29,13 @@ TEST(CrackWidth, EditOfTheSelectedWidthAfterACalculation) {
   }
 }
 
-TEST(CrackWidth, EditBeforeAnyCalculationStopsOnAZeroDivisor) {
+// Before any calculation every member counts as 0.
+TEST(CrackWidth, BeforeAnyCalculationAnEditStopsAndNoHoopsAreNeeded) {
   Engine e;
   e.enter({{"Text9", "131"}});
   EXPECT_EQ(e.run(&FormHandlers::Text9_Change), "裂缝验算中断：除数为零");
-  EXPECT_EQ(e.form.text("Text7"), "");
+  e.handlers.Command2_Click();
+  EXPECT_EQ(e.form.text("Text7") + "|" + e.form.text("Text5"), "|无需加箍");
 }
 
 }  // namespace

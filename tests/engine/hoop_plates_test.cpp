@@ -35,11 +35,5 @@ TEST(HoopPlates, CountAfterACalculation) {
   }
 }
 
-TEST(HoopPlates, BeforeAnyCalculationNoneAreNeeded) {
-  Engine e;
-  e.handlers.Command2_Click();
-  EXPECT_EQ(e.form.text("Text5"), "无需加箍");
-}
-
 }  // namespace
 }  // namespace platewise::testing
