@@ -138,10 +138,7 @@ std::string number_text(double value) {
   if (exponent >= 15 || exponent < -4) {
     out += digits.front();
     if (digits.size() > 1) out.append(".").append(digits, 1);
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    out += exponent < 0 ? "E-" : "E+";
-    if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+    out.append("E").append(sci.substr(e_pos + 1));  // sign and at least two digits: "+20", "-05"
   } else if (exponent >= 0) {
     const auto int_len = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= int_len) {
