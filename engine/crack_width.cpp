@@ -56,8 +56,7 @@ void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
     const Num moment = noted(rec.moment, number_in(ctl::moment));
     const Num sigma_s = noted(rec.sigma_s, (moment * 1e6) / ((Num(0.87) * h0) * (aa + as)));
     const Num rho_te = noted(rec.rho_te, ((Num(0.9) * aa) + as) / ate);
-    const Num psi_raw =
-        noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
+    const Num psi_raw = noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
     const Num psi = std::clamp(psi_raw.value(), 0.4, 1.0);  // 0.4 and 1 themselves stay
     rec.psi = psi.value();
     // One tenth of the diameter of one bar with the whole effective tension steel.

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <ostream>
@@ -74,6 +76,7 @@ class WindowTest : public testing::Test {
     QWidget* w = widget(name);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
   }
+  void calculate() { click("Command1"); }
 
   std::unique_ptr<platewise::Form_sb> window_;
 };
