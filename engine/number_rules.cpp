@@ -1,5 +1,6 @@
 #include "number_rules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -73,7 +74,8 @@ double decimal_number(std::string_view s) {
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) negative_exponent = s[j++] == '-';
     if (j < s.size() && is_digit(s[j])) {
       for (; j < s.size() && is_digit(s[j]); ++j) {
-        if (exponent < 1'000'000) exponent = exponent * 10 + (s[j] - '0');
+        // Held at the largest int: far past any double, and no overflow of the long.
+        exponent = std::min<long>(exponent * 10 + (s[j] - '0'), std::numeric_limits<int>::max());
       }
       if (negative_exponent) exponent = -exponent;
       number += 'e';
