@@ -159,9 +159,10 @@ std::optional<double> strict_number(std::string_view text) {
   for (char c : text) {
     if (!is_digit(c) && c != '.' && c != '-' && c != '+' && c != 'E') return std::nullopt;
   }
-  double value = 0.0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  double value{};
+  const char* const last = std::to_address(text.end());
+  const auto [end, ec] = std::from_chars(text.data(), last, value);
+  if (ec != std::errc() || end != last) return std::nullopt;
   return value;
 }
 
