@@ -4,6 +4,7 @@
 
 #include "beam_file.h"
 
+#include <QAbstractButton>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMessageBox>
