@@ -7,11 +7,13 @@
 #include "app_icon.h"
 #include "beam_file_actions.h"
 #include "cjk_fonts.h"
+#include "qt_chinese.h"
 
 namespace platewise {
 
 std::unique_ptr<Form_sb> start_platewise(const QString& file) {
   register_cjk_font_substitutes();
+  use_chinese_qt_texts();
   QApplication::setWindowIcon(app_icon());
 
   auto window = std::make_unique<Form_sb>();

@@ -69,6 +69,7 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
   EXPECT_TRUE(box->isVisible());
   EXPECT_EQ(box->windowTitle() + "|" + box->text(), "Platewise1.0|裂缝验算中断：除数为零");
   EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+  EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "确定");  // Qt's own texts in Chinese too
   EXPECT_EQ(status(), "");  // the width the command wrote starts no edit handler
   EXPECT_EQ(texts({"Text3", "Text9", "Text1"}), "A3号钢:4(厚)X131(宽)|131|");
   QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);

@@ -1,0 +1,11 @@
+#pragma once
+// Qt's own texts (the buttons of message boxes, the file and print dialogs)
+// in Simplified Chinese, like the rest of the window.
+
+namespace platewise {
+
+// Loads Qt's Chinese translation into the running application; without the
+// translation installed (Debian: qt6-translations-l10n) Qt keeps its English.
+void use_chinese_qt_texts();
+
+}  // namespace platewise
