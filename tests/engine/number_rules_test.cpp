@@ -38,6 +38,7 @@ TEST(NumberOfText, ReadsTheLeadingNumberOrOverflows) {
       {"0.000", 0}, {"C20", 0}, {"&H1F", 31}, {"&hff", 255}, {"&Ha", 10}, {"&HAg", 10}, {"&O17", 15},
       {"&o8", 0}, {"&o78", 7}, {"&H1.", 1}, {"&H", 0}, {"& H10", 16}, {"&X1", 0}, {"&", 0},
       {"1e-400", 0}, {"-1e-400", 0}, {"0e999999", 0}, {"0." + std::string(400, '0') + "1", 0},
+      {"0." + std::string(400, '0') + "1e50", 0},  // too small: the zeros after the point count
       {"1.7976931348623157e308", kMax}, {"-1.7976931348623157e308", -kMax},
       {"1e309", kOverflow}, {"-1e400", kOverflow}, {"1.8e308", kOverflow}, {"1e99999999999999999999", kOverflow},
       {"123456789e301", kOverflow}, {"0.001e312", kOverflow}, {"1" + std::string(309, '0'), kOverflow},
