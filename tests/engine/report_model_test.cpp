@@ -167,7 +167,7 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        {"N ≤ 0：混凝土已足以承担钢板拉力，无需加箍"}},
       {"hoops without side U plates stop",
        {{Act::Type, "Txt_gj(1)", "12"}, kCalculate, {Act::Hoops, "", "150"}},
-       {"计算中断：U型箍板中断：除数为零"},
+       {"计算中断：U型箍板中断：除数为零", "钢板端部锚固区U型箍板：（本次计算未写入此栏）"},
        false},
       {"width edit that stops",
        {kCalculate, {Act::EditWidth, "", "1e400"}},
