@@ -185,12 +185,13 @@ TEST_F(BeamFileTest, BadFileLeavesTheWindowAsItWas) {
 
 TEST_F(BeamFileTest, StatusLineSaysWhatDiffersFromTheFile) {
   platewise::write_atomically(path("KL-3.json"), R"j({"format": "platewise-beam", "version": 1,
-      "inputs": {"moment": "", "concrete_grade": "C45"},
+      "inputs": {"moment": "", "concrete_grade": "C45", "top_bar_grade": " i级 "},
       "results": {"bottom_plate": "A3号钢:4(厚)X130(宽)", "bottom_width": "130", "crack_width": ""}})j");
   ASSERT_TRUE(files().open(path("KL-3.json")));
   EXPECT_EQ(status(),
             "裂缝验算中断：除数为零；砼强度等级“C45”不在列表中，按C20计算；"
             "结果与文件中保存的不同：梁底钢板、梁底钢板实选宽度");
+  EXPECT_EQ(text("cmb_sm"), "I级");  // a named item shows as the list spells it
 }
 
 TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {

@@ -79,7 +79,8 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
     click("Command4");
     QMessageBox* question = open_dialog<QMessageBox>();
     ASSERT_NE(question, nullptr);
-    EXPECT_TRUE(question->text().startsWith("计算后以下输入已修改：梁宽(mm)。"));
+    EXPECT_EQ(question->text(),
+              "计算后以下输入已修改：梁宽(mm)。\n保存修改前输入的计算书，还是先重新计算？");
     press(question, answer);
     auto* save = open_dialog<QFileDialog>();
     ASSERT_NE(save, nullptr) << answer.toStdString();
