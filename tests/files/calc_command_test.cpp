@@ -89,11 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, CalcCommandTest,
     ::testing::Values(
         CalcCase{"QuotingNamesAndOptions",
-                 {{"b.csv", "name,redistribution_on,plate_steel\r\n\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n\"KL-2\nB\",否,\r\n"}},
+                 {{"b.csv", "name,redistribution_on,plate_steel\r\n\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n\"KL-2\nB\",否,\r\nKL-3,否, a3号钢 \r\n"}},
                  {"b.csv"}, 0,
                  kHeader + "\"KL-1, \"\"二层\"\"\",16Mn钢:4(厚)X171(宽),171,梁面无需加固,0,252mm,"
                            "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,\r\n"
-                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,\r\n", ""},
+                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,\r\n"
+                           "KL-3," + kDefaults + ",\r\n", ""},
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
                  {{"b.csv", "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False ,0\n,,"}},
                  {"b.csv"}, 0, kHeader + "b.csv:4," + kDefaults + ",\r\n", ""},

@@ -171,7 +171,7 @@ TEST_F(BeamFileTest, FailedSaveKeepsTheOldFileAndTheInputs) {
   EXPECT_EQ(platewise::read_whole_file(target), "old");
   EXPECT_EQ(text("txt_lk(0)"), "300");
   EXPECT_EQ(caption(), "Platewise1.0");
-  EXPECT_TRUE(box_text().contains("：无法保存，原文件未改动："));
+  EXPECT_TRUE(box_text().contains("”：无法保存，原文件未改动："));
 }
 
 TEST_F(BeamFileTest, BadFileLeavesTheWindowAsItWas) {
