@@ -7,17 +7,15 @@
 #include <QGuiApplication>
 
 #include "beam_file.h"
-#include "calc_command.h"
 #include "compute_beam.h"
 #include "file_error.h"
 #include "file_io.h"
+#include "headless_command.h"
 #include "headless_window.h"
 #include "report_file.h"
 
 namespace platewise {
 namespace {
-
-void say(QIODevice& err, const QString& message) { err.write((message + '\n').toUtf8()); }
 
 int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
   QCommandLineParser parser;
@@ -30,15 +28,9 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
       QStringLiteral("文件"));
   parser.addOption(output);
   parser.addPositionalArgument(QStringLiteral("FILE.json"), QStringLiteral("梁文件"));
-  if (!parser.parse(arguments.mid(1))) {  // "report" stands for the program
-    say(err, QStringLiteral("命令行有误：") + parser.errorText());
-    return kUnusableInput;
-  }
-  if (parser.isSet(help)) {
-    out.write(parser.helpText()
-                  .replace(QStringLiteral(" [options] "), QStringLiteral(" report [options] "))
-                  .toUtf8());
-    return kAllComputed;
+  if (const std::optional<int> done =
+          read_command_line(parser, help, arguments, QStringLiteral("report"), out, err)) {
+    return *done;
   }
   if (parser.positionalArguments().size() != 1 || !parser.isSet(output)) {
     say(err, QStringLiteral("命令行有误：应为 platewise report FILE.json -o 计算书.pdf"));

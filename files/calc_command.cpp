@@ -43,8 +43,6 @@ void for_each_beam(const QStringList& files, const std::function<void(const Beam
   }
 }
 
-void say(QIODevice& err, const QString& message) { err.write((message + '\n').toUtf8()); }
-
 struct Options {
   QStringList files;
   OutputFormat format = OutputFormat::Csv;
@@ -69,15 +67,9 @@ std::variant<Options, int> parse(const QStringList& arguments, QIODevice& out, Q
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("梁文件(.json)或梁表格(.csv)"),
                                QStringLiteral("FILE…"));
-  if (!parser.parse(arguments.mid(1))) {  // "calc" stands for the program
-    say(err, QStringLiteral("命令行有误：") + parser.errorText());
-    return kUnusableInput;
-  }
-  if (parser.isSet(help)) {
-    out.write(parser.helpText()
-                  .replace(QStringLiteral(" [options] "), QStringLiteral(" calc [options] "))
-                  .toUtf8());
-    return kAllComputed;
+  if (const std::optional<int> done =
+          read_command_line(parser, help, arguments, QStringLiteral("calc"), out, err)) {
+    return *done;
   }
   Options options;
   options.files = parser.positionalArguments();

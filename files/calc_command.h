@@ -8,13 +8,9 @@
 #include <QIODevice>
 #include <QStringList>
 
-namespace platewise {
+#include "headless_command.h"
 
-enum ExitStatus {
-  kAllComputed = 0,    // every beam computed
-  kSomeStopped = 1,    // some beams stopped with a run-time error; all are written
-  kUnusableInput = 2,  // an input or the command line cannot be used; nothing is written
-};
+namespace platewise {
 
 // `arguments` as main gets them, the program first and "calc" second.
 // Results go to `out` (or the -o file), messages to `err`.
