@@ -17,7 +17,7 @@ struct DefaultBeam {
   BeamState state;
   HeadlessForm form;
   FormHandlers handlers{state, form};
-  DefaultBeam() { handlers.Command1_Click(); }
+  DefaultBeam() { handlers.calculate(); }
 };
 
 void ReportModelOfTheDefaultBeam(benchmark::State& bench) {

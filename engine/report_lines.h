@@ -41,7 +41,7 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record);
 void add_later_handlers(ReportModel& report, const CalcRecord& record);
 
 // The text an input had when Calculate ran.
-const std::string& input_text(const CalculateRecord& calc, std::string_view control);
+const std::string& input_text(const CalculateRecord& calc, std::string_view key);
 
 // A new numbered section: "5 梁底钢板".
 ReportSection& add_section(ReportModel& report, std::string_view title);

@@ -242,7 +242,7 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record) {
     redistribution_lines(out, calc);
   }
   const auto& r = calc.redistribution;
-  const std::string& steel = input_text(calc, ctl::plate_steel);
+  const std::string& steel = input_text(calc, role::plate_steel);
   if (calc.bottom.needed) {
     Lines out(add_section(report, "梁底钢板"));
     const Face face{"梁底",

@@ -54,22 +54,22 @@ ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const Form
                          const FormAccess& form, std::function<bool()> calculate)
     : QObject(&window),
       window_(window),
-      view_(qobject_cast<ReportView*>(controls.find("RichTextBox1")->second)),
+      view_(qobject_cast<ReportView*>(control_for(controls, role::report_view))),
       handlers_(handlers),
       form_(form),
       calculate_(std::move(calculate)) {
   connect(view_, &ReportView::preview_requested, this, &ReportGroup::preview);
-  connect(qobject_cast<QAbstractButton*>(controls.find("Command4")->second),
+  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::save_report_button)),
           &QAbstractButton::clicked, this, [this] { request(Use::Save); });
-  connect(qobject_cast<QAbstractButton*>(controls.find("Command5")->second),
+  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::print_report_button)),
           &QAbstractButton::clicked, this, [this] { request(Use::Print); });
 
   // A change of any input the report shows may leave it behind the window.
   std::vector<std::string_view> watched;
-  for (const InputField* field : calculate_inputs()) watched.push_back(field->control);
-  watched.push_back(ctl::actual_anchorage);
+  for (const InputField* field : calculate_inputs()) watched.push_back(field->key);
+  watched.push_back(role::actual_anchorage);
   for (std::string_view name : watched) {
-    QWidget* widget = controls.find(name)->second;
+    QWidget* widget = control_for(controls, name);
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
       connect(field, &QLineEdit::textChanged, this, &ReportGroup::inputs_changed);
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {

@@ -22,7 +22,7 @@ ReportModel default_report() {
   BeamState state;
   HeadlessForm form;
   FormHandlers handlers(state, form);
-  handlers.Command1_Click();
+  handlers.calculate();
   return *report_model(handlers.record(), form);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Form_sb: the program's only window. It is built from the design table,
+// MainWindow: the program's only window. It is built from the design table,
 // owns the calculation state, runs the engine's handlers on the engineer's
-// clicks and edits, and gives the engine its fields through FormAccess.
-// As a BeamWindow it computes a beam opened from a file as the engineer would.
+// clicks and edits, and gives the engine its fields through FormAccess, by
+// their role keys. As a BeamWindow it computes a beam opened from a file as
+// the engineer would.
 
 #include <QWidget>
 #include <optional>
@@ -19,14 +20,19 @@ namespace platewise {
 
 class ReportGroup;
 
-class Form_sb : public QWidget, public FormAccess, public BeamWindow {
+class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   Q_OBJECT
 
  public:
-  explicit Form_sb(QWidget* parent = nullptr);
+  explicit MainWindow(QWidget* parent = nullptr);
 
-  // Part of the window's outward interface; it does nothing.
-  void CloseFile(const QString& FileName);
+  // Part of the window's outward interface since its first design; it does nothing.
+  void close_file(const QString& file_name);
+
+  // The widget behind a role key (form_access.h); throws std::invalid_argument
+  // when there is none of that kind.
+  template <class W = QWidget>
+  W* control(std::string_view role) const;
 
   // BeamWindow
   void reset() override;
@@ -52,9 +58,6 @@ class Form_sb : public QWidget, public FormAccess, public BeamWindow {
   int check_value(std::string_view control) const override;
   int list_index(std::string_view control) const override;
   void set_visible(std::string_view control, bool visible) override;
-
-  template <class W>
-  W* control(std::string_view name) const;
 
   BeamState state_;
   FormHandlers handlers_{state_, *this};
