@@ -69,22 +69,22 @@ void material_section(ReportModel& report, const CalculateRecord& calc) {
   const std::span<const InputField* const> lists = material_lists();
   const std::string unit = " N/mm²";
   section.lines = {
-      "梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：fy = " + num(m.fy_bottom) + unit +
-          "，Es = " + num(m.es_bottom) + unit + "，粘结特性系数 ν = " + num(m.nu),
-      "梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：fy' = " + num(m.fy_top) + unit,
-      "混凝土（" + row_name(*lists[2], m.concrete) + "）：fc = " + num(m.fc) + unit +
-          "，fcv = " + num(m.fcv) + unit + "，ftk = " + num(m.ftk) + unit,
-      "钢板（" + row_name(*lists[3], m.plate_steel) + "）：fa = " + num(m.fa) + unit,
+      {"梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：fy = " + num(m.fy_bottom) + unit +
+       "，Es = " + num(m.es_bottom) + unit + "，粘结特性系数 ν = " + num(m.nu)},
+      {"梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：fy' = " + num(m.fy_top) + unit},
+      {"混凝土（" + row_name(*lists[2], m.concrete) + "）：fc = " + num(m.fc) + unit +
+       "，fcv = " + num(m.fcv) + unit + "，ftk = " + num(m.ftk) + unit},
+      {"钢板（" + row_name(*lists[3], m.plate_steel) + "）：fa = " + num(m.fa) + unit},
   };
   const CalculateRecord::Section& s = calc.section;
   if (s.fyv) {
-    section.lines.push_back("箍筋：dv = " + num(s.stirrup_d) + " mm" +
-                            (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12 mm，fyv = " + num(s.fyv) +
-                            unit);
+    section.lines.push_back({"箍筋：dv = " + num(s.stirrup_d) + " mm" +
+                             (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12 mm，fyv = " + num(s.fyv) +
+                             unit});
   }
   for (const InputField* list : lists) {
     const std::string notice = unlisted_material_notice(*list, report::input_text(calc, list->key));
-    if (!notice.empty()) section.lines.push_back(notice);
+    if (!notice.empty()) section.lines.push_back({notice});
   }
 }
 
@@ -191,6 +191,18 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   return report;
 }
 
+std::string_view verdict_word(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Satisfied:
+      return "满足";
+    case Verdict::Attention:
+      return "注意";
+    case Verdict::NotSatisfied:
+      break;
+  }
+  return "不满足";
+}
+
 std::string plain_text(const ReportModel& report) {
   std::string text = report.stale_notice.empty() ? "" : report.stale_notice + "\n";
   text += report.title + "\n" + report.basis + "\n" + report.program + "\n" + report.calculated_at +
@@ -203,7 +215,7 @@ std::string plain_text(const ReportModel& report) {
       if (!row.note.empty()) text += "（" + row.note + "）";
       text += "\n";
     }
-    for (const std::string& line : section.lines) text += line + "\n";
+    for (const ReportLine& line : section.lines) text += line.text + "\n";
   }
   return text;
 }
