@@ -165,10 +165,17 @@ std::vector<const InputField*> changed_inputs(const CalcRecord& record, const Fo
   return changed;
 }
 
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form) {
+std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+                                        const ReportInfo& info) {
   if (!record.calculated) return std::nullopt;
   const CalculateRecord& calc = record.calculate;
   ReportModel report;
+  report.info = info;
+  for (const std::string& part : {info.project, info.member, std::string("计算书")}) {
+    if (part.empty()) continue;
+    if (!report.running_header.empty()) report.running_header += ' ';
+    report.running_header += part;
+  }
   report.title = "计算书";
   report.basis = "编制依据：混凝土结构加固技术规范 CECS 25:90";
   report.program = std::string("计算程序：") + kProgramName + " " + kProgramVersion;

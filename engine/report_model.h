@@ -55,8 +55,10 @@ struct ReportModel {
   std::vector<ReportSection> sections;  // inputs, materials, steps, stop, results summary
 };
 
-// The report of the last Calculate run with what followed it; nothing before any run.
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form);
+// The report of the last Calculate run with what followed it, for the
+// project, member and signatures of `info`; nothing before any run.
+std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+                                        const ReportInfo& info = {});
 
 // The inputs the report shows whose text in the form differs from the one
 // the report was written with; empty while the report is current.
