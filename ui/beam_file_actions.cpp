@@ -117,7 +117,7 @@ bool BeamFileActions::open(const QString& path) {
 
 Beam BeamFileActions::shown_beam(const QString& path) const {
   const FormAccess& form = window_;
-  Beam beam{QFileInfo(path).completeBaseName().toStdString(), {}};
+  Beam beam{QFileInfo(path).completeBaseName().toStdString(), {}, {}};
   const bool hoops_on = form.check_value(role::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {
     // The selected width and the actual anchorage are inputs only once typed

@@ -58,7 +58,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(width, design_height + status_height);
 
   // The report group works its own buttons; "先重新计算" clicks "计算".
-  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, [this] {
+  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, report_info_, [this] {
     control<QAbstractButton>(role::calculate_button)->click();
     return handlers_.record().calculate.finished;
   });
@@ -122,6 +122,11 @@ void MainWindow::tick(std::string_view control_name, bool ticked) {
 void MainWindow::run_handler(Handler handler) { (handlers_.*handler)(); }
 
 void MainWindow::refresh_report() { report_group_->refresh(); }
+
+void MainWindow::set_report_info(const ReportInfo& info) {
+  report_info_ = info;
+  report_group_->refresh();
+}
 
 bool MainWindow::run(Handler handler, Report report) {
   const std::optional<std::string> failure = failure_of([&] { run_handler(handler); });

@@ -13,6 +13,7 @@
 #include "control_factory.h"
 #include "form_access.h"
 #include "form_handlers.h"
+#include "report_info.h"
 
 class QLabel;
 
@@ -43,6 +44,10 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   // window's own events show theirs themselves.
   void refresh_report();
 
+  // Who and what the window's reports are for.
+  const ReportInfo& report_info() const { return report_info_; }
+  void set_report_info(const ReportInfo& info);
+
  private:
   // How a failing handler is reported: a message box for commands, the
   // status line for edits, which must not interrupt the typing.
@@ -60,6 +65,7 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   void set_visible(std::string_view control, bool visible) override;
 
   BeamState state_;
+  ReportInfo report_info_;
   FormHandlers handlers_{state_, *this};
   ControlMap controls_;
   QLabel* status_line_;
