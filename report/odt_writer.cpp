@@ -46,34 +46,32 @@ void start_root(XmlPart& part, const char* name) {
 
 // ---- How a span looks: its text style --------------------------------------
 
+// A span's look; its size is its paragraph's.
 struct SpanLook {
   Face face;
   Script script;
   Tone tone;
-  bool small;
 
   auto operator<=>(const SpanLook&) const = default;
 };
 
-SpanLook span_look(const Span& span, bool small) {
-  return {span.face, span.script, span.tone, small};
-}
+SpanLook span_look(const Span& span) { return {span.face, span.script, span.tone}; }
 
 bool is_plain(const SpanLook& look) {
-  return look.script == Script::Normal && look.tone == Tone::Plain && !look.small;
+  return look.script == Script::Normal && look.tone == Tone::Plain;
 }
 
-// The automatic text styles, "T1", "T2" …, in the order the text first needs them.
+// The automatic text styles, named "T1", "T2" … in the order the text first needs them.
 class SpanStyles {
  public:
   explicit SpanStyles(const Outline& outline) {
     for (const Part& part : outline.parts) {
       for (const Block& block : part.blocks) {
-        if (const auto* paragraph = std::get_if<Paragraph>(&block)) add(*paragraph, false);
+        if (const auto* paragraph = std::get_if<Paragraph>(&block)) add(*paragraph);
         if (const auto* table = std::get_if<Table>(&block)) {
           for (const auto& row : table->rows) {
             for (const auto& cell : row) {
-              for (const Paragraph& paragraph : cell) add(paragraph, table->small);
+              for (const Paragraph& paragraph : cell) add(paragraph);
             }
           }
         }
@@ -108,21 +106,15 @@ class SpanStyles {
           xml.writeAttribute(weight, "bold");
         }
       }
-      if (look.small) {
-        for (const char* size :
-             {"fo:font-size", "style:font-size-asian", "style:font-size-complex"}) {
-          xml.writeAttribute(size, pt(kSmallPoints));
-        }
-      }
       part.end();
       part.end();
     }
   }
 
  private:
-  void add(const Paragraph& paragraph, bool small) {
+  void add(const Paragraph& paragraph) {
     for (const Span& span : paragraph.spans) {
-      const SpanLook look = span_look(span, small);
+      const SpanLook look = span_look(span);
       if (!is_plain(look) && !names_.contains(look)) {
         names_.emplace(look, "T" + count(names_.size() + 1));
       }
@@ -169,14 +161,15 @@ class TextOut {
   bool after_space_ = true;  // a paragraph's leading space would be dropped too
 };
 
-void write_spans(XmlPart& part, const std::vector<Span>& spans, const SpanStyles* styles,
-                 bool small) {
+// Spans in the text styles of `styles`; without them (the running header, the
+// footer) only the faces are kept.
+void write_spans(XmlPart& part, const std::vector<Span>& spans, const SpanStyles* styles) {
   TextOut out(part);
   for (const Span& span : spans) {
-    const SpanLook look = span_look(span, small);
-    const QString style =
-        styles ? styles->name(look)
-               : (is_plain(look) && look.face == Face::Latin ? QString("Latin") : QString());
+    const SpanLook look = span_look(span);
+    const QString style = styles                     ? styles->name(look)
+                          : look.face == Face::Latin ? QString("Latin")
+                                                     : QString();
     if (!style.isEmpty()) part.start("text:span", {{"text:style-name", style}});
     out.write(text_of(span.text));
     if (!style.isEmpty()) part.end();
@@ -207,7 +200,7 @@ class ContentWriter {
       // The part's first paragraph starts its master page, and so a new page.
       const auto* first = blocks.empty() ? nullptr : std::get_if<Paragraph>(&blocks.front());
       const Paragraph opening = first ? *first : Paragraph{Role::Centered, {}};
-      write_paragraph(opening, part_start_style(i), false);
+      write_paragraph(opening, part_start_style(i));
       for (std::size_t b = first ? 1 : 0; b < blocks.size(); ++b) write_block(blocks[b]);
     }
     part_.end();
@@ -303,20 +296,20 @@ class ContentWriter {
     return QString("Cell") + (right ? "R" : "") + (bottom ? "B" : "");
   }
 
-  void write_paragraph(const Paragraph& paragraph, const QString& style, bool small) {
+  void write_paragraph(const Paragraph& paragraph, const QString& style) {
     const int level = look_of(paragraph.role).outline_level;
     if (level > 0) {
       part_.start("text:h", {{"text:style-name", style}, {"text:outline-level", count(level)}});
     } else {
       part_.start("text:p", {{"text:style-name", style}});
     }
-    write_spans(part_, paragraph.spans, &spans_, small);
+    write_spans(part_, paragraph.spans, &spans_);
     part_.end();
   }
 
   void write_block(const Block& block) {
     if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
-      write_paragraph(*paragraph, style_name(paragraph->role), false);
+      write_paragraph(*paragraph, style_name(paragraph->role));
     } else if (const auto* table = std::get_if<Table>(&block)) {
       write_table(*table);
     } else if (const auto* picture = std::get_if<Picture>(&block)) {
@@ -342,13 +335,13 @@ class ContentWriter {
             "table:table-cell",
             {{"table:style-name", cell_style(c + 1 == row.size(), r + 1 == table.rows.size())},
              {"office:value-type", "string"}});
-        if (row[c].empty()) write_paragraph({Role::Cell, {}}, style_name(Role::Cell), table.small);
+        if (row[c].empty()) write_paragraph({Role::Cell, {}}, style_name(Role::Cell));
         for (const Paragraph& paragraph : row[c]) {
           const bool heading = paragraph.role == Role::CellHead;
           const QString style = !table.small ? style_name(paragraph.role)
                                 : heading    ? "SmallHead"
                                              : "SmallCell";
-          write_paragraph(paragraph, style, table.small);
+          write_paragraph(paragraph, style);
         }
         part_.end();
       }
@@ -488,13 +481,13 @@ void write_page_layout(XmlPart& part) {
 void write_footer(XmlPart& part) {
   part.start("style:footer");
   part.start("text:p", {{"text:style-name", style_name(Role::Footer)}});
-  write_spans(part, spans_of("第 "), nullptr, false);
+  write_spans(part, spans_of("第 "), nullptr);
   part.start("text:page-number", {{"text:select-page", "current"}});
   part.xml().writeCharacters("1");
   part.end();
-  write_spans(part, spans_of(" 页 共 "), nullptr, false);
+  write_spans(part, spans_of(" 页 共 "), nullptr);
   part.text_element("text:page-count", "1");
-  write_spans(part, spans_of(" 页"), nullptr, false);
+  write_spans(part, spans_of(" 页"), nullptr);
   part.end();
   part.end();
 }
@@ -511,7 +504,7 @@ void write_master_pages(XmlPart& part, const Outline& outline) {
     if (i > 0) {
       part.start("style:header");
       part.start("text:p", {{"text:style-name", style_name(Role::Header)}});
-      write_spans(part, spans_of(headers[i]), nullptr, false);
+      write_spans(part, spans_of(headers[i]), nullptr);
       part.end();
       part.end();
     }

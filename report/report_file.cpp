@@ -85,8 +85,10 @@ QByteArray report_bytes(const ReportModel& report, ReportFormat format) {
     }
     case ReportFormat::Odt:
     case ReportFormat::Docx: {
-      const ReportBook book{.project = report.info.project, .members = {}, .chapters = {report}};
-      const std::optional<ReportPicture> sketches[] = {sketch_picture(report)};
+      ReportBook book;  // of one beam: no title page, no members' table
+      book.project = report.info.project;
+      book.chapters = {report};
+      const auto sketches = sketch_pictures(book);
       return format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches);
     }
     case ReportFormat::Html:

@@ -1,5 +1,5 @@
 // The .docx and .odt writers, read back: the package's parts, the heading
-// and body styles, the page, and the document as a reader sees it (running
+// and body styles, and the document as a reader sees it (running
 // headers, page fields, headings, tables, coloured verdicts, subscripts),
 // the same lines from both formats.
 
@@ -231,13 +231,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(StyleTest, SetsChineseInTheSongFaceWithItsWeightAndSize) {
   const StyleRow& row = GetParam();
   EXPECT_EQ(style_summary(row.format, bytes_of(row.format, one_beam()), row.role), row.expected);
-}
-
-TEST(EditablePageTest, A4WithTheBindingMarginOnTheLeft) {
-  EXPECT_EQ(page_summary(ReportFormat::Docx, docx_bytes(one_beam())),
-            "210x297mm, margins 15 15 15 25mm, header and footer at 8 8mm from the edge");
-  EXPECT_EQ(page_summary(ReportFormat::Odt, odt_bytes(one_beam())),
-            "210x297mm, margins 8 15 8 25mm, header and footer inside, 2.5mm from the text");
 }
 
 }  // namespace

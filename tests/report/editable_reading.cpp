@@ -404,32 +404,4 @@ std::string style_summary(ReportFormat format, const QByteArray& package, const 
   return summary;
 }
 
-std::string page_summary(ReportFormat format, const QByteArray& package) {
-  if (format == ReportFormat::Docx) {
-    const QDomDocument document = xml_of(package_part(package, "word/document.xml"));
-    const QDomElement section = all(document, "w:sectPr").back();
-    const QDomElement size = section.firstChildElement("w:pgSz");
-    const QDomElement margins = section.firstChildElement("w:pgMar");
-    const auto mm = [](const QDomElement& e, const char* attribute) {
-      return mm_text(e.attribute(attribute).toDouble() * 25.4 / 1440);
-    };
-    return mm(size, "w:w") + "x" + mm(size, "w:h") + "mm, margins " + mm(margins, "w:top") + " " +
-           mm(margins, "w:right") + " " + mm(margins, "w:bottom") + " " + mm(margins, "w:left") +
-           "mm, header and footer at " + mm(margins, "w:header") + " " + mm(margins, "w:footer") +
-           "mm from the edge";
-  }
-  const QDomDocument styles = xml_of(package_part(package, "styles.xml"));
-  const QDomElement page = all(styles, "style:page-layout-properties").front();
-  const auto at = [&page](const char* attribute) {
-    return page.attribute(attribute).chopped(2).toStdString();
-  };
-  const auto band = [&styles](const char* tag, const char* attribute) {
-    return all(styles, tag).front().firstChildElement().attribute(attribute).toStdString();
-  };
-  return at("fo:page-width") + "x" + at("fo:page-height") + "mm, margins " + at("fo:margin-top") +
-         " " + at("fo:margin-right") + " " + at("fo:margin-bottom") + " " + at("fo:margin-left") +
-         "mm, header and footer inside, " + band("style:header-style", "fo:margin-bottom") +
-         " from the text";
-}
-
 }  // namespace platewise::testing

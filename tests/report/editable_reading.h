@@ -32,8 +32,5 @@ std::vector<std::string> document_lines(ReportFormat format, const QByteArray& p
 // How a style sets its text: "heading 1: Song AR PL UMing CN, bold, 16pt".
 // `role` is "title", "heading 1", "heading 2" or "body" (the defaults).
 std::string style_summary(ReportFormat format, const QByteArray& package, const std::string& role);
-// "210x297mm, margins 15 15 15 25mm (top right bottom left)" and where the
-// header and footer stand.
-std::string page_summary(ReportFormat format, const QByteArray& package);
 
 }  // namespace platewise::testing

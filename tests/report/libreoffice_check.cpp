@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <algorithm>
 #include <map>
 
 #include "docx_writer.h"
@@ -182,6 +183,26 @@ TEST_P(LibreOfficeTest, HeadingsAreLargerInTheSongFaceAndFontsAreEmbedded) {
       EXPECT_TRUE(line.contains(" yes ")) << line.toStdString();
     }
   }
+}
+
+TEST_P(LibreOfficeTest, A4WithTheBindingMarginOnTheLeft) {
+  EXPECT_TRUE(run("pdfinfo", {pdf()})
+                  .contains(QRegularExpression("Page size:\\s+595\\.\\d+ x 841\\.\\d+ pts")));
+  // The text of the first chapter's first page lies between 25 mm from the left edge and 15 mm
+  // from the right; its headings start at the left margin.
+  const QString boxes = run("pdftotext", {"-f", "3", "-l", "3", "-bbox", pdf(), "-"});
+  double left = 1e9, right = 0;
+  QRegularExpressionMatchIterator words =
+      QRegularExpression("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"")
+          .globalMatch(boxes);
+  while (words.hasNext()) {
+    const QRegularExpressionMatch word = words.next();
+    left = std::min(left, word.captured(1).toDouble());
+    right = std::max(right, word.captured(2).toDouble());
+  }
+  constexpr double kPointsPerMm = 72 / 25.4;
+  EXPECT_NEAR(left, 25 * kPointsPerMm, 1.5);
+  EXPECT_LE(right, (210 - 15) * kPointsPerMm);
 }
 
 TEST_P(LibreOfficeTest, EachChapterShowsItsSketch) {
