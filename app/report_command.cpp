@@ -1,4 +1,4 @@
-// platewise report FILE.json -o OUT.pdf|.odt|.html: the calculation report
+// platewise report FILE.json -o OUT.pdf|.odt|.html|.docx: the calculation report
 // of one beam file, computed as in the window and written without a display.
 // A module, since it needs Qt's GUI library for the layout.
 
@@ -20,11 +20,11 @@ namespace {
 int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("把梁文件(.json)的计算书写成PDF、ODT或HTML文件，不开窗口。"));
+      QStringLiteral("把梁文件(.json)的计算书写成PDF、ODT、HTML或Word文件，不开窗口。"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption output(
       {"o", "output"},
-      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt或.html（写完才替换）。"),
+      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt、.html或.docx（写完才替换）。"),
       QStringLiteral("文件"));
   parser.addOption(output);
   parser.addPositionalArgument(QStringLiteral("FILE.json"), QStringLiteral("梁文件"));
@@ -39,7 +39,7 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
   const QString target = parser.value(output);
   const std::optional<ReportFormat> format = format_of_name(target);
   if (!format) {
-    say(err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt或.html结尾").arg(target));
+    say(err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt、.html或.docx结尾").arg(target));
     return kUnusableInput;
   }
   try {

@@ -30,6 +30,7 @@ constexpr Filter kFilters[] = {
     {ReportFormat::Pdf, "PDF 文件 (*.pdf)"},
     {ReportFormat::Odt, "ODT 文档 (*.odt)"},
     {ReportFormat::Html, "HTML 网页 (*.html *.htm)"},
+    {ReportFormat::Docx, "Word 文档 (*.docx)"},
 };
 
 QString window_caption() { return qt_text(design::window().caption); }
