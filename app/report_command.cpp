@@ -99,7 +99,12 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     return kUnusableInput;
   }
   try {
-    for_each_beam(files, [](const Beam&) {});  // every input usable before any output
+    int beams = 0;
+    for_each_beam(files, [&](const Beam&) { ++beams; });  // every input usable before any output
+    if (beams == 0) {
+      say(err, QStringLiteral("没有要写计算书的梁：“%1”中没有一根梁").arg(files.join("”“")));
+      return kUnusableInput;
+    }
     ReportBook book;
     HeadlessWindow window;
     bool all_computed = true;

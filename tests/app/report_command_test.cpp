@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
                no_report("inf"), {}},
     ReportCase{"UnknownColumnWritesNothing", {{"b.csv", "name,beam_widht\nA,1\n"}}, {"b.csv", "-o", "x.pdf"}, 2,
                "“b.csv”第1行“beam_widht”：不是梁的输入项\n", {}},
+    ReportCase{"TableWithoutBeams", {{"b.csv", "name,cover\r\n,\r\n"}}, {"b.csv", "-o", "x.pdf"}, 2,
+               "没有要写计算书的梁：“b.csv”中没有一根梁\n", {}},
     ReportCase{"NoOutputNamed", {{"b.csv", kTwoBeams}}, {"b.csv"}, 2,
                "命令行有误：应为 platewise report 梁文件.json或梁表格.csv -o 计算书.pdf\n", {}}),
     [](const auto& info) { return std::string(info.param.name); });
