@@ -11,10 +11,14 @@
 
 #include "beam_reports.h"
 #include "beam_sources.h"
+#include "docx_writer.h"
 #include "file_error.h"
+#include "file_io.h"
 #include "headless_command.h"
 #include "headless_window.h"
+#include "odt_writer.h"
 #include "report_file.h"
+#include "sketch_picture.h"
 
 namespace platewise {
 namespace {
@@ -54,6 +58,21 @@ ReportModel as_one_report(const ReportBook& book) {
     }
   }
   return report;
+}
+
+// The book written, until the report files save a book in every format: the
+// editable formats write it as it is, PDF and HTML get it as one report.
+void save_book(const ReportBook& book, const QString& path, ReportFormat format) {
+  if (format != ReportFormat::Docx && format != ReportFormat::Odt) {
+    return save_report(as_one_report(book), path, format);
+  }
+  const std::vector<std::optional<ReportPicture>> sketches = sketch_pictures(book);
+  const QByteArray bytes =
+      format == ReportFormat::Docx ? docx_bytes(book, sketches) : odt_bytes(book, sketches);
+  if (bytes.isEmpty()) {
+    throw ReportFileError(ReportFileError::Kind::Write, path, QStringLiteral("无法生成文件"));
+  }
+  write_atomically(path, bytes);
 }
 
 }  // namespace
@@ -122,7 +141,7 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     });
     // A single beam file is that beam's report, without title page and table.
     if (files.size() == 1 && is_beam_file(files.front())) book.members.clear();
-    save_report(as_one_report(book), target, *format);
+    save_book(book, target, *format);
     return all_computed ? kAllComputed : kSomeStopped;
   } catch (const FileError& error) {
     say(err, error.message());

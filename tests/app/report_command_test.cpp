@@ -24,7 +24,7 @@ struct File {
 struct ReportCase {
   const char* name;
   std::vector<File> files;
-  QStringList arguments;  // after "report"; the report is x.pdf or x.html
+  QStringList arguments;  // after "report"; the report is x.pdf, x.html or x.docx
   int status;
   std::string err;
   // How often each text stands in the written report (kSome: once or more);
@@ -35,16 +35,21 @@ constexpr int kSome = -1;
 
 void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.name; }
 
-// The report's text: the PDF through pdftotext, HTML as it is.
+// The report's text: the PDF through pdftotext, HTML as it is, the .docx's
+// list of parts and its document.
 QString text_of(const QString& path) {
   if (path.endsWith(".html")) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
   }
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
-  pdftotext.waitForFinished();
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+  const bool docx = path.endsWith(".docx");
+  QProcess reader;
+  reader.start(docx ? "sh" : "pdftotext",
+               docx
+                   ? QStringList{"-c", "unzip -l \"$0\" && unzip -p \"$0\" word/document.xml", path}
+                   : QStringList{"-enc", "UTF-8", path, "-"});
+  reader.waitForFinished();
+  return QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 class ReportCommandTest : public ::testing::TestWithParam<ReportCase> {
@@ -96,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
     ReportCase{"StoppedBeamKeepsItsChapterMarked", {{"b.csv", kTwoBeams}}, {"b.csv", "-o", "x.html"}, 1,
                "A-1：箍筋面积中断：除数为零\n",
                {{"构件一览表", 1}, {"输入数据", 2}, {"计算未完成", kSome}}},
+    // The sketch of the computed beam only: the stopped one never reached its plates.
+    ReportCase{"TableAsAWordDocument", {{"b.csv", kTwoBeams}}, {"b.csv", "-o", "x.docx"}, 1,
+               "A-1：箍筋面积中断：除数为零\n", {{"构件一览表", kSome}, {"word/media/image", 1}, {"<pic:pic", 1}}},
     ReportCase{"ProjectNamedOnTheCommandLine", {{"b.csv", kTwoBeams}},
                {"b.csv", "-o", "x.html", "--project", "滨江综合楼"}, 1, "A-1：箍筋面积中断：除数为零\n",
                {{"滨江综合楼", kSome}}},
