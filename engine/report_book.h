@@ -14,13 +14,13 @@ namespace platewise {
 
 // One row of the members' table: what the beam came to, as its result fields say.
 struct MemberRow {
-  std::string name;           // 构件编号
-  std::string bottom_plate;   // "A3号钢:4(厚)X131(宽)"
+  std::string name;          // 构件编号
+  std::string bottom_plate;  // "A3号钢:4(厚)X131(宽)"
   std::string top_plate;
-  std::string anchorage;      // "172mm"
+  std::string anchorage;  // "172mm"
   std::string side_u_plates;
-  std::string crack_width;    // "0.038"
-  std::string hoop_plates;    // empty when not asked for
+  std::string crack_width;       // "0.038"
+  std::string hoop_plates;       // empty when not asked for
   std::optional<Verdict> worst;  // the worst verdict of its checks; unset when it stopped
   bool complete = true;          // false: 计算未完成
 };

@@ -195,6 +195,7 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   report::add_calculate_steps(report, record);
   report::add_later_handlers(report, record);
   summary_section(report, record, form);
+  report.sketch = section_sketch(record);
   return report;
 }
 

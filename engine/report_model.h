@@ -12,6 +12,7 @@
 
 #include "calc_record.h"
 #include "report_info.h"
+#include "section_sketch.h"
 
 namespace platewise {
 
@@ -53,6 +54,7 @@ struct ReportModel {
   bool complete = true;        // false: the report is marked 计算未完成
   std::string stale_notice;    // set when inputs changed after the run
   std::vector<ReportSection> sections;  // inputs, materials, steps, stop, results summary
+  std::optional<SectionSketch> sketch;  // the section sketch (截面简图), once the plates were sized
 };
 
 // The report of the last Calculate run with what followed it, for the

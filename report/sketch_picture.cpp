@@ -1,10 +1,17 @@
 #include "sketch_picture.h"
 
+#include "sketch_painting.h"
+
 namespace platewise {
 
-// The report model carries no section sketch yet: once it does, the sketch
-// is painted here at print resolution and encoded as PNG.
-std::optional<ReportPicture> sketch_picture(const ReportModel&) { return std::nullopt; }
+// Fine enough for print: its thinnest lines are over two pixels wide.
+constexpr double kPictureDpi = 300;
+
+std::optional<ReportPicture> sketch_picture(const ReportModel& chapter) {
+  if (!chapter.sketch) return std::nullopt;
+  const QSizeF size = sketch_paper_size(*chapter.sketch);
+  return ReportPicture{sketch_png(*chapter.sketch, kPictureDpi), size.width(), size.height()};
+}
 
 std::vector<std::optional<ReportPicture>> sketch_pictures(const ReportBook& book) {
   std::vector<std::optional<ReportPicture>> pictures;
