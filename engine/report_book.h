@@ -14,13 +14,13 @@ namespace platewise {
 
 // One row of the members' table: what the beam came to, as its result fields say.
 struct MemberRow {
-  std::string name;           // 构件编号
-  std::string bottom_plate;   // "A3号钢:4(厚)X131(宽)"
+  std::string name;          // 构件编号
+  std::string bottom_plate;  // "A3号钢:4(厚)X131(宽)"
   std::string top_plate;
-  std::string anchorage;      // "172mm"
+  std::string anchorage;  // "172mm"
   std::string side_u_plates;
-  std::string crack_width;    // "0.038"
-  std::string hoop_plates;    // empty when not asked for
+  std::string crack_width;       // "0.038"
+  std::string hoop_plates;       // empty when not asked for
   std::optional<Verdict> worst;  // the worst verdict of its checks; unset when it stopped
   bool complete = true;          // false: 计算未完成
 };
@@ -30,5 +30,13 @@ struct ReportBook {
   std::vector<MemberRow> members;  // empty for the report of one beam: no title page, no table
   std::vector<ReportModel> chapters;
 };
+
+// The report of one beam as a book: its one chapter, no title page.
+inline ReportBook one_beam_book(ReportModel report) {
+  ReportBook book;
+  book.project = report.info.project;
+  book.chapters.push_back(std::move(report));
+  return book;
+}
 
 }  // namespace platewise

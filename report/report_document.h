@@ -1,23 +1,37 @@
 #pragma once
-// The report as HTML and as a QTextDocument: one page of headings, tables
-// and formula lines, in a Song typeface.
+// The report as Qt text documents, for the pages (PDF and print), the panel
+// and the ODT writer: built piece by piece in the report's faces, with real
+// subscripts and superscripts, the verdicts' words in their colours, formula
+// lines that wrap under a hanging indent, and tables with thin single rules.
+// Every section starts with a level-2 heading.
 
 #include <QString>
 #include <memory>
 
-#include "report_model.h"
+#include "report_book.h"
 
 class QTextDocument;
 
 namespace platewise {
 
-// Paper: A4 pages, files; Panel: the window's small report panel.
+// Paper: A4 pages and files; Panel: the window's small report panel.
 enum class ReportLook { Paper, Panel };
 
-// A whole HTML page (UTF-8), as saved and as shown.
-QString report_html(const ReportModel& report, ReportLook look = ReportLook::Paper);
+// Alone: the report's first page carries the title block and the signature
+// table. InBook: a chapter of a book, headed by its beam's name; the title
+// page carries the signatures.
+enum class ChapterPlace { Alone, InBook };
 
-// The report as a document; each section starts with a level-2 heading.
-std::unique_ptr<QTextDocument> report_document(const ReportModel& report);
+std::unique_ptr<QTextDocument> chapter_document(const ReportModel& report,
+                                                ReportLook look = ReportLook::Paper,
+                                                ChapterPlace place = ChapterPlace::Alone);
+// A book's title page: the project, the title, the number of members, the
+// basis, program and date of its first chapter, the signature table.
+std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);
+// A book's 构件一览表, its heading row repeated on every page.
+std::unique_ptr<QTextDocument> members_document(const ReportBook& book);
+// The whole book as one document, each part from a new page: for the writers
+// that take one document.
+std::unique_ptr<QTextDocument> book_document(const ReportBook& book);
 
 }  // namespace platewise
