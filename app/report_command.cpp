@@ -47,8 +47,11 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     const BeamFile file = parse_beam_file(read_whole_file(path), path);
     HeadlessWindow window;
     const BeamOutcome outcome = compute_beam(window, file.beam);
+    // The report names the beam as 构件编号.
+    ReportInfo info = file.beam.report;
+    info.member = file.beam.name;
     // A stopped run still has a report: every step done, marked 计算未完成.
-    save_report(*report_model(window.record(), window.form()), target, *format);
+    save_report(*report_model(window.record(), window.form(), info), target, *format);
     if (outcome.error) say(err, QString::fromStdString(describe(*outcome.error)));
     return outcome.error ? kSomeStopped : kAllComputed;
   } catch (const FileError& error) {
