@@ -272,7 +272,9 @@ void incomplete_banner(Writer& out, const ReportModel& report, double points) {
   if (const ReportLine* why = stop_line_of(report)) out.line(*why);
 }
 
-void append_chapter(Writer& out, const ReportModel& report, ReportLook look, ChapterPlace place) {
+// The title, the title block, the signatures and where a run stopped.
+void append_front_matter(Writer& out, const ReportModel& report, ReportLook look,
+                         ChapterPlace place) {
   const Sizes& sizes = out.sizes();
   const bool paper = look == ReportLook::Paper;
   // A notice that the report is behind the window comes before anything else.
@@ -293,11 +295,18 @@ void append_chapter(Writer& out, const ReportModel& report, ReportLook look, Cha
   if (!report.complete) incomplete_banner(out, report, paper ? 16 : sizes.section);
   // The section sketch (截面简图) goes here, once the model carries one: an
   // object drawn by the sketch painter (a QTextObjectInterface), to scale.
-  for (const ReportSection& section : report.sections) {
-    out.heading(section.title);
-    if (!section.rows.empty()) rows_table(out, section.rows, paper && section.rows.size() > 12);
-    for (const ReportLine& line : section.lines) out.line(line);
-  }
+}
+
+void append_section(Writer& out, const ReportSection& section, ReportLook look) {
+  out.heading(section.title);
+  const bool paired = look == ReportLook::Paper && section.rows.size() > 12;
+  if (!section.rows.empty()) rows_table(out, section.rows, paired);
+  for (const ReportLine& line : section.lines) out.line(line);
+}
+
+void append_chapter(Writer& out, const ReportModel& report, ReportLook look, ChapterPlace place) {
+  append_front_matter(out, report, look, place);
+  for (const ReportSection& section : report.sections) append_section(out, section, look);
 }
 
 std::unique_ptr<QTextDocument> new_document(ReportLook look) {
@@ -371,6 +380,20 @@ std::unique_ptr<QTextDocument> chapter_document(const ReportModel& report, Repor
   append_chapter(out, report, look, place);
   document->setMetaInformation(QTextDocument::DocumentTitle, running_header(report));
   return document;
+}
+
+std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& report,
+                                                           ChapterPlace place) {
+  std::vector<std::unique_ptr<QTextDocument>> pieces;
+  pieces.push_back(new_document(ReportLook::Paper));
+  Writer front(*pieces.back(), ReportLook::Paper);
+  append_front_matter(front, report, ReportLook::Paper, place);
+  for (const ReportSection& section : report.sections) {
+    pieces.push_back(new_document(ReportLook::Paper));
+    Writer out(*pieces.back(), ReportLook::Paper);
+    append_section(out, section, ReportLook::Paper);
+  }
+  return pieces;
 }
 
 std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book) {

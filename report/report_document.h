@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "report_book.h"
 
@@ -25,6 +26,11 @@ enum class ChapterPlace { Alone, InBook };
 std::unique_ptr<QTextDocument> chapter_document(const ReportModel& report,
                                                 ReportLook look = ReportLook::Paper,
                                                 ChapterPlace place = ChapterPlace::Alone);
+// A chapter on paper in pieces, each laid out on its own: the front matter
+// (title, title block, signatures, 计算未完成), then one piece per section,
+// so that the pages can keep each section whole on one page where it fits.
+std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& report,
+                                                           ChapterPlace place);
 // A book's title page: the project, the title, the number of members, the
 // basis, program and date of its first chapter, the signature table.
 std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);

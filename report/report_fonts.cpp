@@ -4,8 +4,8 @@ namespace platewise {
 
 const QStringList& report_families() {
   static const QStringList kFamilies = {
-      "Liberation Serif", "Times New Roman", "SimSun",           "宋体",
-      "AR PL UMing CN",   "Songti SC",       "Noto Serif CJK SC", "WenQuanYi Zen Hei"};
+      "Liberation Serif", "Times New Roman",   "SimSun",           "宋体", "AR PL UMing CN",
+      "Songti SC",        "Noto Serif CJK SC", "WenQuanYi Zen Hei"};
   return kFamilies;
 }
 

@@ -61,7 +61,27 @@ QString with_verdict(const std::string& text, std::optional<Verdict> verdict) {
          marked_html(whole.substr(at + word.size()));
 }
 
-QString style() {
+// A text as a CSS string: "…" with its quotes and backslashes escaped.
+QString css_string(QString text) {
+  text.replace('\\', QStringLiteral("\\\\")).replace('"', QStringLiteral("\\\""));
+  text.replace('\n', ' ');
+  return '"' + text + '"';
+}
+
+// The pages of chapter `index` carry its running header at their top, in
+// browsers that set page margin boxes; elsewhere it stands once, in the page.
+QString chapter_page_style(const ReportModel& report, std::size_t index) {
+  QString style = QStringLiteral("@page chapter-%1 { @top-left { content: %2; font-size: 9pt; }")
+                      .arg(index)
+                      .arg(css_string(running_header(report)));
+  if (!report.complete) {
+    style += QStringLiteral(" @top-right { content: \"%1\"; color: %2; font-weight: bold; }")
+                 .arg(kIncomplete, kAlertColour);
+  }
+  return style + " }\n";
+}
+
+QString style(const ReportBook& book) {
   return QStringLiteral(
              "@page { size: A4; margin: 15mm 15mm 15mm 25mm;"
              " @bottom-center { content: \"第 \" counter(page) \" 页 共 \" counter(pages) \" 页\";"
@@ -85,7 +105,12 @@ QString style() {
              "tr { break-inside: avoid; page-break-inside: avoid; }\n"
              ".title-page { text-align: center; padding-top: 50mm; }\n"
              ".title-page .project, .title-page h1 { font-size: 26pt; font-weight: bold; }\n"
-             ".title-page table { margin-top: 40mm; }\n"
+             ".title-page table.title-block { margin-top: 40mm; }\n"
+             "@page cover { @bottom-center { content: none; } }\n"
+             ".title-page { page: cover; }\n"
+             "@page members { @top-left { content: %5; font-size: 9pt; } }\n"
+             ".members { page: members; }\n"
+             "@media print { header.running { display: none; } }\n"
              ".title-page + .members, .members + .chapter, .chapter + .chapter {"
              " break-before: page; page-break-before: always; }\n"
              ".banner { text-align: center; font-size: 16pt; }\n"
@@ -95,7 +120,7 @@ QString style() {
              ".note { color: %2; }\n"
              "figure.sketch { text-align: center; margin: 6pt 0; }\n")
       .arg(css_font_families(), kAlertColour, verdict_colour(Verdict::Attention).name(),
-           verdict_colour(Verdict::Satisfied).name());
+           verdict_colour(Verdict::Satisfied).name(), css_string(document_title(book)));
 }
 
 QString labelled_rows(const std::vector<LabelledText>& rows) {
@@ -139,10 +164,12 @@ QString line_html(const ReportLine& line) {
          with_verdict(typeset_line(line.text), line.verdict) + "</p>\n";
 }
 
-QString chapter_html(const ReportModel& report, bool in_book) {
-  QString html = "<article class=\"chapter\">\n<header class=\"running\"><span>" +
-                 running_header(report).toHtmlEscaped() + "</span>";
-  if (!report.complete) html += QStringLiteral("<span class=\"incomplete\">%1</span>").arg(kIncomplete);
+QString chapter_html(const ReportModel& report, std::size_t index, bool in_book) {
+  QString html =
+      QStringLiteral("<article class=\"chapter\" style=\"page: chapter-%1\">\n").arg(index) +
+      "<header class=\"running\"><span>" + running_header(report).toHtmlEscaped() + "</span>";
+  if (!report.complete)
+    html += QStringLiteral("<span class=\"incomplete\">%1</span>").arg(kIncomplete);
   html += "</header>\n";
   if (!report.stale_notice.empty()) {
     html += "<p class=\"alert\">" + escaped(report.stale_notice) + "</p>\n";
@@ -198,8 +225,9 @@ QString members_html(const ReportBook& book) {
         continue;
       }
       const std::optional<Verdict> colour = member_verdict_colour(member);
-      html += QStringLiteral("<td class=\"verdict %1\">").arg(colour ? verdict_class(*colour) : "") +
-              member_verdict_text(member).toHtmlEscaped() + "</td>";
+      html +=
+          QStringLiteral("<td class=\"verdict %1\">").arg(colour ? verdict_class(*colour) : "") +
+          member_verdict_text(member).toHtmlEscaped() + "</td>";
     }
     html += "</tr>\n";
   }
@@ -209,12 +237,18 @@ QString members_html(const ReportBook& book) {
 }  // namespace
 
 QString report_html(const ReportBook& book) {
-  QString html = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                 document_title(book).toHtmlEscaped() + "</title>\n<style>\n" + style() +
-                 "</style>\n</head>\n<body>\n";
+  QString html =
+      "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+      document_title(book).toHtmlEscaped() + "</title>\n<style>\n" + style(book);
+  for (std::size_t i = 0; i < book.chapters.size(); ++i) {
+    html += chapter_page_style(book.chapters[i], i + 1);
+  }
+  html += "</style>\n</head>\n<body>\n";
   const bool titled = has_title_page(book);
   if (titled) html += title_page_html(book) + members_html(book);
-  for (const ReportModel& chapter : book.chapters) html += chapter_html(chapter, titled);
+  for (std::size_t i = 0; i < book.chapters.size(); ++i) {
+    html += chapter_html(book.chapters[i], i + 1, titled);
+  }
   return html + "</body>\n</html>\n";
 }
 

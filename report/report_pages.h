@@ -1,9 +1,10 @@
 #pragma once
 // The report on paper: A4 portrait with a wider margin for binding, the
 // running header of its part at the top of every page ("计算未完成" beside it
-// when a run stopped), "第 n 页 共 m 页" at the foot, each section kept on one
-// page where it fits. A book's title page, its members' table and every
-// chapter start on new pages; each is laid out and paginated on its own.
+// when a run stopped), "第 n 页 共 m 页" at the foot, each section kept whole
+// on one page where it fits. A book's title page, its members' table and
+// every chapter start on new pages; each part is laid out and paginated on
+// its own, a few at a time, so that a book's time grows with its beams.
 // Paints on any paged device: a PDF writer or a printer.
 
 #include <QPageLayout>

@@ -14,10 +14,14 @@ LabelledText split_at_colon(const std::string& line) {
 }
 
 constexpr MemberColumn kMemberColumns[] = {
-    {"构件编号", &MemberRow::name},         {"梁底钢板", &MemberRow::bottom_plate},
-    {"梁面钢板", &MemberRow::top_plate},    {"锚固长度", &MemberRow::anchorage},
-    {"梁侧U型钢板", &MemberRow::side_u_plates}, {"裂缝宽度(mm)", &MemberRow::crack_width},
-    {"端部U型箍板", &MemberRow::hoop_plates}, {"验算结论", nullptr},
+    {"构件编号", &MemberRow::name},
+    {"梁底钢板", &MemberRow::bottom_plate},
+    {"梁面钢板", &MemberRow::top_plate},
+    {"锚固长度", &MemberRow::anchorage},
+    {"梁侧U型钢板", &MemberRow::side_u_plates},
+    {"裂缝宽度(mm)", &MemberRow::crack_width},
+    {"端部U型箍板", &MemberRow::hoop_plates},
+    {"验算结论", nullptr},
 };
 
 }  // namespace

@@ -23,13 +23,13 @@ std::string_view last_character(std::string_view text) {
 // number follows, and what comes before ends no word, number or bracket.
 bool is_minus(std::string_view before, std::string_view after) {
   const bool number_follows =
-      !after.empty() && (is_digit(after[0]) || (after.size() > 1 && after[0] == '.' &&
-                                                is_digit(after[1])));
+      !after.empty() &&
+      (is_digit(after[0]) || (after.size() > 1 && after[0] == '.' && is_digit(after[1])));
   if (!number_follows) return false;
   const std::string_view previous = last_character(before);
-  static constexpr std::string_view kOpening[] = {
-      "",  " ", "\u00A0", "(", "[", "=", "<", ">", ",", "+", "*", "/", ":",
-      "×", "÷", "（", "，", "：", "≤", "≥", "≈", "{"};
+  static constexpr std::string_view kOpening[] = {"",   " ",  "\u00A0", "(", "[", "=", "<", ">",
+                                                  ",",  "+",  "*",      "/", ":", "×", "÷", "（",
+                                                  "，", "：", "≤",      "≥", "≈", "{"};
   for (std::string_view opening : kOpening) {
     if (previous == opening) return true;
   }

@@ -135,11 +135,14 @@ TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
     }
     return text;
   };
-  EXPECT_EQ(row(0),
-            "序号|构件编号|梁底钢板|梁面钢板|锚固长度|梁侧U型钢板|裂缝宽度(mm)|端部U型箍板|验算结论");
-  EXPECT_EQ(row(1), "1|KL-1|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||注意#a85a00");
-  EXPECT_EQ(row(2),
-            "2|KL-2|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||计算未完成#c00000");
+  EXPECT_EQ(
+      row(0),
+      "序号|构件编号|梁底钢板|梁面钢板|锚固长度|梁侧U型钢板|裂缝宽度(mm)|端部U型箍板|验算结论");
+  EXPECT_EQ(row(1),
+            "1|KL-1|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||注意#a85a00");
+  EXPECT_EQ(
+      row(2),
+      "2|KL-2|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||计算未完成#c00000");
   EXPECT_EQ(table->format().headerRowCount(), 1);  // repeated on every page
 }
 
@@ -147,7 +150,7 @@ TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
 TEST(ReportDocument, LatinAndGreekInTheSerifChineseInSong) {
   const std::pair<QString, QString> cases[] = {
       {"l1", "Liberation Serif"}, {"σ", "Liberation Serif"}, {"−", "Liberation Serif"},
-      {"梁", "AR PL UMing CN"},    {"，", "AR PL UMing CN"},
+      {"梁", "AR PL UMing CN"},   {"，", "AR PL UMing CN"},
   };
   for (const auto& [text, family] : cases) {
     QTextLayout layout(text, report_font(10.5));

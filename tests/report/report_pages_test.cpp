@@ -46,7 +46,8 @@ TEST(ReportPdf, EveryPageNamesTheBeamAndCountsThePages) {
   for (qsizetype n = 0; n < count; ++n) {
     SCOPED_TRACE(n + 1);
     EXPECT_EQ(first_line(pdf->pages[n]), "滨江花园 KL-1 计算书");
-    EXPECT_TRUE(without_blanks(pdf->pages[n]).contains(QStringLiteral("第%1页共%2页").arg(n + 1).arg(count)));
+    EXPECT_TRUE(without_blanks(pdf->pages[n])
+                    .contains(QStringLiteral("第%1页共%2页").arg(n + 1).arg(count)));
     EXPECT_FALSE(pdf->pages[n].contains("计算未完成"));
   }
 }
@@ -60,9 +61,10 @@ TEST(ReportPdf, TitleMetadataNamesTheProjectAndTheBeam) {
 TEST(ReportPdf, PageOneCarriesTheTitleBlockAndTheSignatures) {
   const auto pdf = saved_pdf(one_beam_book(sample_report("KL-1")));
   const QString page = without_blanks(pdf->pages.value(0));
-  for (const char* text : {"计算书工程名称滨江花园构件编号KL-1编制依据混凝土结构加固技术规范CECS25:90",
-                           "计算程序Platewise1.0.0计算时间2026-12-0710:15:08", "姓名", "签字",
-                           "日期", "张工", "校对", "审核"}) {
+  for (const char* text :
+       {"计算书工程名称滨江花园构件编号KL-1编制依据混凝土结构加固技术规范CECS25:90",
+        "计算程序Platewise1.0.0计算时间2026-12-0710:15:08", "姓名", "签字", "日期", "张工", "校对",
+        "审核"}) {
     EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text << "\n" << page.toStdString();
   }
 }
@@ -123,7 +125,8 @@ TEST(ReportBookPdf, TitlePageThenMembersThenEachChapterFromANewPage) {
   const auto pdf = saved_pdf(sample_book(3, 1));
   const QStringList& pages = pdf->pages;
   ASSERT_GE(pages.size(), 5);
-  EXPECT_TRUE(without_blanks(pages[0]).contains("滨江花园计算书共3个构件")) << pages[0].toStdString();
+  EXPECT_TRUE(without_blanks(pages[0]).contains("滨江花园计算书共3个构件"))
+      << pages[0].toStdString();
   EXPECT_FALSE(pages[0].contains("第"));
   EXPECT_EQ(first_line(pages[1]), "滨江花园 计算书");
   EXPECT_TRUE(pages[1].contains("构件一览表"));
@@ -135,10 +138,11 @@ TEST(ReportBookPdf, TitlePageThenMembersThenEachChapterFromANewPage) {
     const bool first = headers.isEmpty() || headers.last() != header;
     if (first) headers << header;
     EXPECT_EQ(pages[n].contains("编制依据"), first) << n + 1;
-    EXPECT_EQ(pages[n].section('\n', 0, 2).contains("计算未完成"), header.contains("KL-2")) << n + 1;
+    EXPECT_EQ(pages[n].section('\n', 0, 2).contains("计算未完成"), header.contains("KL-2"))
+        << n + 1;
   }
-  EXPECT_EQ(headers, QStringList({"滨江花园 KL-1 计算书", "滨江花园 KL-2 计算书",
-                                  "滨江花园 KL-3 计算书"}));
+  EXPECT_EQ(headers,
+            QStringList({"滨江花园 KL-1 计算书", "滨江花园 KL-2 计算书", "滨江花园 KL-3 计算书"}));
   EXPECT_TRUE(pdf_info(pdf->path).contains(QRegularExpression("Title:\\s+滨江花园 计算书\\n")));
 }
 
