@@ -224,12 +224,13 @@ class Writer {
 };
 
 // Label and text in pairs, two pairs to a row when `paired`.
-void rows_table(Writer& out, const std::vector<ReportRow>& rows, bool paired) {
+void rows_table(Writer& out, const std::vector<ReportRow>& rows, bool paired, ReportLook look) {
   const int per_row = paired ? 2 : 1;
   const int count = static_cast<int>(rows.size());
-  QTextTable* table =
-      out.table((count + per_row - 1) / per_row,
-                paired ? std::vector<double>{30, 20, 30, 20} : std::vector<double>{45, 55});
+  QTextTable* table = out.table((count + per_row - 1) / per_row,
+                                paired                      ? std::vector<double>{30, 20, 30, 20}
+                                : look == ReportLook::Panel ? std::vector<double>{50, 50}
+                                                            : std::vector<double>{45, 55});
   for (int i = 0; i < count; ++i) {
     const ReportRow& row = rows[static_cast<std::size_t>(i)];
     const int r = i / per_row, c = 2 * (i % per_row);
@@ -300,7 +301,7 @@ void append_front_matter(Writer& out, const ReportModel& report, ReportLook look
 void append_section(Writer& out, const ReportSection& section, ReportLook look) {
   out.heading(section.title);
   const bool paired = look == ReportLook::Paper && section.rows.size() > 12;
-  if (!section.rows.empty()) rows_table(out, section.rows, paired);
+  if (!section.rows.empty()) rows_table(out, section.rows, paired, look);
   for (const ReportLine& line : section.lines) out.line(line);
 }
 

@@ -7,11 +7,13 @@
 #include <QPainter>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextTable>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <latch>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -27,7 +29,9 @@ constexpr double kLayoutDpi = 96;
 constexpr double kHeaderPoints = 22;  // the band of the running header
 constexpr double kFooterPoints = 18;  // the band of the page number
 constexpr double kBandFontPoints = 9;
-constexpr double kPieceGap = 12;  // between two pieces on a page, in layout units
+constexpr double kPieceGap = 12;
+constexpr double kTableRule =
+    1;  // as the tables' own  // between two pieces on a page, in layout units
 // One part of the book (title page, members' table, a chapter), in pieces
 // laid out on their own and placed on pages of its own.
 struct Part {
@@ -63,6 +67,7 @@ struct Placement {
   const QTextDocument* piece;
   QRectF slice;
   double top;
+  bool continued = false;  // the piece goes on on the next page
 };
 using PageContents = std::vector<Placement>;
 
@@ -102,7 +107,7 @@ std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice&
     for (int n = 0; n < count; ++n) {
       if (n > 0) pages.emplace_back();
       const QRectF slice(0, n * body.height(), body.width(), body.height());
-      pages.back().push_back({piece.get(), slice, y});
+      pages.back().push_back({piece.get(), slice, y, n + 1 < count});
     }
     y += bottom - (count - 1) * body.height();
   }
@@ -180,6 +185,36 @@ class LaidOutBook {
   std::vector<std::jthread> helpers_;  // last: joined before the rest goes
 };
 
+// Where the last row of `table` before `edge` ends: the bottom of its
+// tallest cell's text and the cell's padding.
+double last_row_bottom(const QTextTable& table, double edge) {
+  QAbstractTextDocumentLayout* layout = table.document()->documentLayout();
+  double bottom = layout->frameBoundingRect(const_cast<QTextTable*>(&table)).top();
+  for (int r = 0; r < table.rows(); ++r) {
+    for (int c = 0; c < table.columns(); ++c) {
+      const QTextTableCell cell = table.cellAt(r, c);
+      const QRectF text = layout->blockBoundingRect(cell.lastCursorPosition().block());
+      if (text.bottom() >= edge) continue;
+      bottom = std::max(bottom, text.bottom() + cell.format().toTableCellFormat().bottomPadding());
+    }
+  }
+  return bottom;
+}
+
+// A table Qt breaks over two pages leaves its last row on the first page
+// open below, its column rules running on to the page's edge: the rule that
+// closes the row, if a table breaks at `edge`.
+std::optional<QLineF> closing_rule(const QTextDocument& piece, double edge) {
+  for (QTextFrame* frame : piece.rootFrame()->childFrames()) {
+    const auto* table = qobject_cast<const QTextTable*>(frame);
+    const QRectF area = piece.documentLayout()->frameBoundingRect(frame);
+    if (table == nullptr || area.top() >= edge || area.bottom() <= edge) continue;
+    const double y = last_row_bottom(*table, edge) + kTableRule / 2;
+    return QLineF(area.left() - kTableRule, y, area.right(), y);
+  }
+  return std::nullopt;
+}
+
 // The running header: the part's text on the left, 计算未完成 on the right,
 // a thin rule under both.
 void paint_header(QPainter& painter, const Part& part, const QRectF& band) {
@@ -243,12 +278,20 @@ int paint_report(const ReportBook& book, QPagedPaintDevice& device) {
         painter.translate(0, header);
         painter.scale(scale_x, scale_y);
         painter.translate(0, placed.top - placed.slice.top());
-        painter.setClipRect(placed.slice);
+        const std::optional<QLineF> rule =
+            placed.continued ? closing_rule(*placed.piece, placed.slice.bottom()) : std::nullopt;
+        QRectF shown = placed.slice;
+        if (rule) shown.setBottom(rule->y1() + kTableRule / 2);
+        painter.setClipRect(shown);
         QAbstractTextDocumentLayout::PaintContext context;
         // Blocks that only touch a slice's edges belong to the slices beside
         // it: drawn here, though clipped, their text would still be in the PDF.
         context.clip = placed.slice.adjusted(0, 1, 0, -1);
         placed.piece->documentLayout()->draw(&painter, context);
+        if (rule) {
+          painter.setPen(QPen(Qt::black, kTableRule));
+          painter.drawLine(*rule);
+        }
         painter.restore();
       }
       if (!part.part.numbered) continue;
