@@ -105,10 +105,6 @@ std::size_t ending_word(std::string_view text, std::string_view word) {
     }
     if (!found) return std::string_view::npos;
   }
-  // "满足" as the end of "不满足" is the other verdict's word.
-  if (word == verdict_word(Verdict::Satisfied) && at >= 3 && text.substr(at - 3, 3) == "不") {
-    return std::string_view::npos;
-  }
   return at;
 }
 
