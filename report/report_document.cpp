@@ -71,7 +71,7 @@ void insert_with_verdict(QTextCursor& cursor, const std::string& text,
   insert_marked(cursor, std::string_view(text).substr(at + word.size()), format);
 }
 
-// Appends blocks and tables to a document, each part of a book from a new page.
+// Appends blocks and tables to a document.
 constexpr double kRule = 1;  // a table's rules, in pixels at 96 dpi: three quarters of a point
 
 // A cell with thin rules right and below, and left and above at the table's
@@ -97,13 +97,8 @@ class Writer {
   const Sizes& sizes() const { return sizes_; }
   QTextCursor& cursor() { return cursor_; }
 
-  // The next block starts a new page.
-  void new_page() { page_break_ = true; }
-
   // Starts a paragraph in `format`: the document's first block, or a new one.
-  void start(QTextBlockFormat format, const QTextCharFormat& chars = {}) {
-    if (page_break_) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    page_break_ = false;
+  void start(const QTextBlockFormat& format, const QTextCharFormat& chars = {}) {
     if (fresh_) {
       cursor_.setBlockFormat(format);
       cursor_.setBlockCharFormat(chars);
@@ -220,7 +215,6 @@ class Writer {
   QTextCursor cursor_;
   Sizes sizes_;
   bool fresh_ = true;  // the document's first block is still empty
-  bool page_break_ = false;
 };
 
 // Label and text in pairs, two pairs to a row when `paired`.
@@ -408,24 +402,6 @@ std::unique_ptr<QTextDocument> members_document(const ReportBook& book) {
   std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
   Writer out(*document, ReportLook::Paper);
   append_members(out, book);
-  return document;
-}
-
-std::unique_ptr<QTextDocument> book_document(const ReportBook& book) {
-  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
-  Writer out(*document, ReportLook::Paper);
-  const bool titled = has_title_page(book);
-  if (titled) {
-    append_title_page(out, book);
-    out.new_page();
-    append_members(out, book);
-  }
-  for (const ReportModel& chapter : book.chapters) {
-    if (titled) out.new_page();
-    append_chapter(out, chapter, ReportLook::Paper,
-                   titled ? ChapterPlace::InBook : ChapterPlace::Alone);
-  }
-  document->setMetaInformation(QTextDocument::DocumentTitle, document_title(book));
   return document;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The report as Qt text documents, for the pages (PDF and print), the panel
-// and the ODT writer: built piece by piece in the report's faces, with real
+// The report as Qt text documents, for the pages (PDF and print) and the
+// panel: built piece by piece in the report's faces, with real
 // subscripts and superscripts, the verdicts' words in their colours, formula
 // lines that wrap under a hanging indent, and tables with thin single rules.
 // Every section starts with a level-2 heading.
@@ -36,8 +36,5 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
 std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);
 // A book's 构件一览表, its heading row repeated on every page.
 std::unique_ptr<QTextDocument> members_document(const ReportBook& book);
-// The whole book as one document, each part from a new page: for the writers
-// that take one document.
-std::unique_ptr<QTextDocument> book_document(const ReportBook& book);
 
 }  // namespace platewise
