@@ -11,14 +11,10 @@
 
 #include "beam_reports.h"
 #include "beam_sources.h"
-#include "docx_writer.h"
 #include "file_error.h"
-#include "file_io.h"
 #include "headless_command.h"
 #include "headless_window.h"
-#include "odt_writer.h"
 #include "report_file.h"
-#include "sketch_picture.h"
 
 namespace platewise {
 namespace {
@@ -28,51 +24,6 @@ bool is_crack_limit(const QString& text) {
   bool ok = false;
   const double mm = text.toDouble(&ok);
   return ok && std::isfinite(mm) && mm > 0;
-}
-
-// The book as one report, until the report files lay out a book of its own:
-// the members' table as a section, then each chapter's sections under its
-// member's name.
-ReportModel as_one_report(const ReportBook& book) {
-  if (book.members.empty() && book.chapters.size() == 1) return book.chapters.front();
-  ReportModel report = book.chapters.empty() ? ReportModel{} : book.chapters.front();
-  report.info = ReportInfo{};
-  report.info.project = book.project;
-  report.running_header = book.project.empty() ? "计算书" : book.project + " 计算书";
-  report.title = report.running_header;
-  report.sections.clear();
-  ReportSection& table = report.sections.emplace_back();
-  table.title = "构件一览表";
-  for (const MemberRow& m : book.members) {
-    table.rows.push_back({m.name,
-                          "梁底钢板 " + m.bottom_plate + "；梁面钢板 " + m.top_plate +
-                              "；锚固长度 " + m.anchorage + "；梁侧U型钢板 " + m.side_u_plates +
-                              "；裂缝宽度 " + m.crack_width + "；U型箍板 " + m.hoop_plates,
-                          m.complete ? "" : "计算未完成"});
-  }
-  for (const ReportModel& chapter : book.chapters) {
-    report.complete = report.complete && chapter.complete;
-    for (ReportSection section : chapter.sections) {
-      section.title = chapter.info.member + " " + section.title;
-      report.sections.push_back(std::move(section));
-    }
-  }
-  return report;
-}
-
-// The book written, until the report files save a book in every format: the
-// editable formats write it as it is, PDF and HTML get it as one report.
-void save_book(const ReportBook& book, const QString& path, ReportFormat format) {
-  if (format != ReportFormat::Docx && format != ReportFormat::Odt) {
-    return save_report(as_one_report(book), path, format);
-  }
-  const std::vector<std::optional<ReportPicture>> sketches = sketch_pictures(book);
-  const QByteArray bytes =
-      format == ReportFormat::Docx ? docx_bytes(book, sketches) : odt_bytes(book, sketches);
-  if (bytes.isEmpty()) {
-    throw ReportFileError(ReportFileError::Kind::Write, path, QStringLiteral("无法生成文件"));
-  }
-  write_atomically(path, bytes);
 }
 
 }  // namespace
@@ -141,7 +92,7 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     });
     // A single beam file is that beam's report, without title page and table.
     if (files.size() == 1 && is_beam_file(files.front())) book.members.clear();
-    save_book(book, target, *format);
+    save_report(book, target, *format);
     return all_computed ? kAllComputed : kSomeStopped;
   } catch (const FileError& error) {
     say(err, error.message());

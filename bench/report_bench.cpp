@@ -1,5 +1,7 @@
 // Timings of the calculation report: of the default beam, writing the report
-// from the record and saving it as a PDF (its size shown as a counter); and
+// from the record and saving it as a PDF (its size shown as a counter); a
+// book of 20 and of 200 beams as a PDF, whose parts are laid out one by one,
+// so that its time grows with the number of beams and no faster; and
 // `platewise report` of one beam file and of a table of 200 beams to PDF, as
 // the command runs, reading, computing and writing (aims: 100 ms and 3 s),
 // with the table's book alone beside it; and the section sketch as SVG and PNG.
@@ -131,6 +133,36 @@ void ReportCommandOfATableOf200Beams(benchmark::State& bench) {
   run_report_command(bench, "beams.csv", table_of_beams(200));
 }
 BENCHMARK(ReportCommandOfATableOf200Beams)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A book of `beams` default beams, each its own chapter and row.
+ReportBook book_of_default_beams(int beams) {
+  const DefaultBeam beam;
+  ReportBook book;
+  book.project = "基准工程";
+  for (int i = 1; i <= beams; ++i) {
+    ReportInfo info;
+    info.project = book.project;
+    info.member = "KL-" + std::to_string(i);
+    book.chapters.push_back(*report_model(beam.handlers.record(), beam.form, info));
+    book.members.push_back({info.member, beam.form.text(role::bottom_plate),
+                            beam.form.text(role::top_plate), beam.form.text(role::anchorage),
+                            beam.form.text(role::side_u_plates), beam.form.text(role::crack_width),
+                            "", Verdict::Satisfied, true});
+  }
+  return book;
+}
+
+void SavePdfOfABook(benchmark::State& bench) {
+  const ReportBook book = book_of_default_beams(static_cast<int>(bench.range(0)));
+  QByteArray pdf;
+  for (auto _ : bench) {
+    pdf = report_bytes(book, ReportFormat::Pdf);
+    benchmark::DoNotOptimize(pdf.data());
+  }
+  bench.counters["pdf_bytes"] = static_cast<double>(pdf.size());
+}
+// 20 and 200 beams: ten times the beams should take about ten times as long.
+BENCHMARK(SavePdfOfABook)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -31,4 +31,12 @@ struct ReportBook {
   std::vector<ReportModel> chapters;
 };
 
+// The report of one beam as a book: its one chapter, no title page.
+inline ReportBook one_beam_book(ReportModel report) {
+  ReportBook book;
+  book.project = report.info.project;
+  book.chapters.push_back(std::move(report));
+  return book;
+}
+
 }  // namespace platewise

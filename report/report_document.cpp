@@ -1,100 +1,407 @@
 #include "report_document.h"
 
-#include <QFont>
-#include <QStringList>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
+#include <vector>
+
+#include "report_fonts.h"
+#include "report_parts.h"
+#include "report_text.h"
+#include "report_typography.h"
 
 namespace platewise {
 namespace {
 
-QString html_text(const std::string& utf8) { return QString::fromStdString(utf8).toHtmlEscaped(); }
+constexpr double kPixelsPerPoint = 96.0 / 72.0;  // the documents are laid out at 96 dpi
 
-// Song faces, as the window's: Windows, then Linux, then any Chinese face.
-const QStringList& song_families() {
-  static const QStringList kFamilies = {"SimSun", "宋体", "AR PL UMing CN", "WenQuanYi Zen Hei",
-                                        "Noto Serif CJK SC"};
-  return kFamilies;
+// Font sizes in points.
+struct Sizes {
+  double body, table, section, title, cover;
+};
+constexpr Sizes kPaper{10.5, 9.5, 12, 22, 26};
+constexpr Sizes kPanel{9, 9, 10, 12, 12};
+
+QString qt(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-constexpr const char* kStyle =
-    "h1 { text-align: center; margin-bottom: 4pt; }"
-    "h2 { margin-top: 10pt; margin-bottom: 3pt; }"
-    "p { margin-top: 1pt; margin-bottom: 1pt; }"
-    "p.meta { text-align: center; }"
-    "p.alert { color: #b00000; font-weight: bold; }";
+QTextCharFormat size_format(double points, bool bold = false) {
+  QTextCharFormat format;
+  format.setFontPointSize(points);
+  if (bold) format.setFontWeight(QFont::Bold);
+  return format;
+}
 
-// Font sizes in points: body, sections, title.
-struct Sizes {
-  int body, section, title;
+QTextCharFormat coloured(QTextCharFormat format, const QColor& colour, bool bold) {
+  format.setForeground(colour);
+  if (bold) format.setFontWeight(QFont::Bold);
+  return format;
+}
+
+QTextCharFormat verdict_format(QTextCharFormat format, Verdict verdict) {
+  return coloured(format, verdict_colour(verdict), verdict != Verdict::Satisfied);
+}
+
+// Inserts a marked text: its marks become subscripts and superscripts.
+void insert_marked(QTextCursor& cursor, std::string_view marked, const QTextCharFormat& format) {
+  for (const TextRun& run : text_runs(marked)) {
+    QTextCharFormat part = format;
+    if (run.script == Script::Sub) part.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (run.script == Script::Super) part.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.insertText(qt(run.text), part);
+  }
+}
+
+// Inserts a text that ends with a verdict's word, the word in its colour;
+// the word is added when the text does not end with it.
+void insert_with_verdict(QTextCursor& cursor, const std::string& text,
+                         std::optional<Verdict> verdict, const QTextCharFormat& format) {
+  if (!verdict) return insert_marked(cursor, text, format);
+  const std::string_view word = verdict_word(*verdict);
+  const std::size_t at = ending_word(text, word);
+  if (at == std::string::npos) {
+    insert_marked(cursor, text, format);
+    if (!text.empty()) cursor.insertText(QStringLiteral(" "), format);
+    cursor.insertText(qt(word), verdict_format(format, *verdict));
+    return;
+  }
+  insert_marked(cursor, std::string_view(text).substr(0, at), format);
+  cursor.insertText(qt(word), verdict_format(format, *verdict));
+  insert_marked(cursor, std::string_view(text).substr(at + word.size()), format);
+}
+
+// Appends blocks and tables to a document.
+constexpr double kRule = 1;  // a table's rules, in pixels at 96 dpi: three quarters of a point
+
+// A cell with thin rules right and below, and left and above at the table's
+// edge: neighbouring cells never draw the same rule twice.
+QTextTableCellFormat ruled_cell(int row, int column) {
+  QTextTableCellFormat format;
+  format.setBorderBrush(Qt::black);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  format.setRightBorder(kRule);
+  format.setBottomBorder(kRule);
+  format.setLeftBorder(column == 0 ? kRule : 0);
+  format.setTopBorder(row == 0 ? kRule : 0);
+  format.setPadding(3);
+  format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+  return format;
+}
+
+class Writer {
+ public:
+  Writer(QTextDocument& document, ReportLook look)
+      : cursor_(&document), sizes_(look == ReportLook::Panel ? kPanel : kPaper) {}
+
+  const Sizes& sizes() const { return sizes_; }
+  QTextCursor& cursor() { return cursor_; }
+
+  // Starts a paragraph in `format`: the document's first block, or a new one.
+  void start(const QTextBlockFormat& format, const QTextCharFormat& chars = {}) {
+    if (fresh_) {
+      cursor_.setBlockFormat(format);
+      cursor_.setBlockCharFormat(chars);
+      fresh_ = false;
+    } else {
+      cursor_.insertBlock(format, chars);
+    }
+  }
+
+  void centred(const QString& text, const QTextCharFormat& chars, double space_after = 4) {
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    format.setBottomMargin(space_after);
+    start(format, chars);
+    cursor_.insertText(text, chars);
+  }
+
+  void heading(const std::string& text) {
+    QTextBlockFormat format;
+    format.setHeadingLevel(2);
+    format.setTopMargin(sizes_.section * kPixelsPerPoint * 0.8);
+    format.setBottomMargin(3);
+    const QTextCharFormat chars = size_format(sizes_.section, true);
+    start(format, chars);
+    insert_marked(cursor_, text, chars);
+  }
+
+  // A formula or conclusion: its continuation lines indented two characters.
+  void line(const ReportLine& line) {
+    QTextBlockFormat format = line_block();
+    QTextCharFormat chars = size_format(sizes_.body);
+    if (line.alert) chars = coloured(chars, QColor(kAlertColour), true);
+    start(format, chars);
+    insert_with_verdict(cursor_, typeset_line(line.text), line.verdict, chars);
+  }
+
+  void alert(const QString& text, double points, bool centre = false) {
+    QTextBlockFormat format = line_block();
+    if (centre) format.setAlignment(Qt::AlignHCenter);
+    const QTextCharFormat chars = coloured(size_format(points), QColor(kAlertColour), true);
+    start(format, chars);
+    cursor_.insertText(text, chars);
+  }
+
+  void space(double pixels) {
+    QTextBlockFormat format;
+    format.setTopMargin(pixels);
+    start(format, size_format(1));
+  }
+
+  // A table of `columns`, widths in per cent, with thin single rules; the
+  // cursor stays in front of it.
+  QTextTable* table(int rows, const std::vector<double>& widths, int heading_rows = 0) {
+    QTextTableFormat format;
+    format.setBorderCollapse(true);
+    format.setBorder(kRule);
+    format.setBorderBrush(Qt::black);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setCellSpacing(0);
+    format.setCellPadding(3);
+    format.setTopMargin(4);
+    format.setBottomMargin(4);
+    format.setHeaderRowCount(heading_rows);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QList<QTextLength> lengths;
+    for (double width : widths) lengths << QTextLength(QTextLength::PercentageLength, width);
+    format.setColumnWidthConstraints(lengths);
+    start(QTextBlockFormat());
+    QTextTable* table = cursor_.insertTable(rows, static_cast<int>(widths.size()), format);
+    // Collapsed borders are drawn from the cells' own.
+    for (int r = 0; r < table->rows(); ++r) {
+      for (int c = 0; c < table->columns(); ++c) table->cellAt(r, c).setFormat(ruled_cell(r, c));
+    }
+    cursor_.movePosition(QTextCursor::End);
+    fresh_ = false;
+    return table;
+  }
+
+  // Sets a cell's text in the table's size; `centre` for headings and verdicts.
+  void cell(QTextTable* table, int row, int column, const std::string& marked,
+            std::optional<Verdict> verdict = {}, bool bold = false, bool centre = false) {
+    QTextCursor in = table->cellAt(row, column).firstCursorPosition();
+    if (centre) {
+      QTextBlockFormat format;
+      format.setAlignment(Qt::AlignHCenter);
+      in.setBlockFormat(format);
+    }
+    insert_with_verdict(in, marked, verdict, size_format(sizes_.table, bold));
+  }
+  void cell(QTextTable* table, int row, int column, const QString& text, bool bold = false,
+            bool centre = false) {
+    cell(table, row, column, text.toStdString(), {}, bold, centre);
+  }
+  // A remark under a cell's text, in the alert colour.
+  void cell_note(QTextTable* table, int row, int column, const std::string& note) {
+    QTextCursor in = table->cellAt(row, column).lastCursorPosition();
+    in.insertBlock();
+    in.insertText("（" + qt(note) + "）",
+                  coloured(size_format(sizes_.table), QColor(kAlertColour), false));
+  }
+
+ private:
+  QTextBlockFormat line_block() const {
+    const double indent = 2 * sizes_.body * kPixelsPerPoint;
+    QTextBlockFormat format;
+    format.setLeftMargin(indent);
+    format.setTextIndent(-indent);
+    format.setTopMargin(1);
+    format.setBottomMargin(1);
+    format.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
+    return format;
+  }
+
+  QTextCursor cursor_;
+  Sizes sizes_;
+  bool fresh_ = true;  // the document's first block is still empty
 };
 
-// A heading whose size is set on its text, so that the ODT writer keeps it.
-QString heading(int level, int points, const std::string& text) {
-  return QStringLiteral("<h%1><span style=\"font-size:%2pt; font-weight:bold\">%3</span></h%1>\n")
-      .arg(level)
-      .arg(points)
-      .arg(html_text(text));
+// Label and text in pairs, two pairs to a row when `paired`.
+void rows_table(Writer& out, const std::vector<ReportRow>& rows, bool paired, ReportLook look) {
+  const int per_row = paired ? 2 : 1;
+  const int count = static_cast<int>(rows.size());
+  QTextTable* table = out.table((count + per_row - 1) / per_row,
+                                paired                      ? std::vector<double>{30, 20, 30, 20}
+                                : look == ReportLook::Panel ? std::vector<double>{50, 50}
+                                                            : std::vector<double>{45, 55});
+  for (int i = 0; i < count; ++i) {
+    const ReportRow& row = rows[static_cast<std::size_t>(i)];
+    const int r = i / per_row, c = 2 * (i % per_row);
+    out.cell(table, r, c, row.label);
+    out.cell(table, r, c + 1, row.text, row.verdict);
+    if (!row.note.empty()) out.cell_note(table, r, c + 1, row.note);
+  }
 }
 
-// A table of label and text, two pairs to a row when `paired`.
-QString table(const std::vector<ReportRow>& rows, bool paired) {
-  QString html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">";
-  const std::size_t per_row = paired ? 2 : 1;
-  for (std::size_t i = 0; i < rows.size(); i += per_row) {
-    html += "<tr>";
-    for (std::size_t j = i; j < i + per_row; ++j) {
-      if (j >= rows.size()) {
-        html += "<td></td><td></td>";
+void title_block_table(Writer& out, const ReportModel& report) {
+  const std::vector<LabelledText> block = title_block(report);
+  QTextTable* table = out.table(static_cast<int>(block.size()), {20, 80});
+  for (int r = 0; r < static_cast<int>(block.size()); ++r) {
+    out.cell(table, r, 0, block[static_cast<std::size_t>(r)].label, true);
+    out.cell(table, r, 1, block[static_cast<std::size_t>(r)].text);
+  }
+}
+
+// 计算 / 校对 / 审核, each with its name and lines to sign and date.
+void signature_table(Writer& out, const ReportInfo& info) {
+  const std::vector<LabelledText> people = signatures(info);
+  QTextTable* table = out.table(static_cast<int>(people.size()) + 1, {16, 28, 32, 24}, 1);
+  for (int c = 0; c < 4; ++c) out.cell(table, 0, c, QString(kSignatureHeadings[c]), true, true);
+  for (int r = 0; r < static_cast<int>(people.size()); ++r) {
+    out.cell(table, r + 1, 0, people[static_cast<std::size_t>(r)].label, true, true);
+    out.cell(table, r + 1, 1, people[static_cast<std::size_t>(r)].text, false, true);
+  }
+  // Room to sign by hand.
+  for (int r = 1; r < table->rows(); ++r) {
+    QTextTableCellFormat tall = ruled_cell(r, 2);
+    tall.setTopPadding(10);
+    tall.setBottomPadding(10);
+    table->cellAt(r, 2).setFormat(tall);
+  }
+}
+
+// Where a run stopped: 计算未完成 and the line that says why.
+void incomplete_banner(Writer& out, const ReportModel& report, double points) {
+  out.alert(QString::fromUtf8(kIncomplete), points, true);
+  if (const ReportLine* why = stop_line_of(report)) out.line(*why);
+}
+
+// The title, the title block, the signatures and where a run stopped.
+void append_front_matter(Writer& out, const ReportModel& report, ReportLook look,
+                         ChapterPlace place) {
+  const Sizes& sizes = out.sizes();
+  const bool paper = look == ReportLook::Paper;
+  // A notice that the report is behind the window comes before anything else.
+  if (!report.stale_notice.empty()) out.alert(qt(report.stale_notice), sizes.body);
+  QString title = qt(report.title);
+  if (place == ChapterPlace::InBook && !report.info.member.empty()) {
+    title = qt(report.info.member) + " " + title;
+  }
+  out.centred(title, size_format(sizes.title, true), paper ? 8 : 2);
+  if (paper) {
+    title_block_table(out, report);
+    if (place == ChapterPlace::Alone) signature_table(out, report.info);
+  } else {
+    for (const LabelledText& item : title_block(report)) {
+      if (!item.text.isEmpty()) out.centred(item.label + "：" + item.text, size_format(8), 0);
+    }
+  }
+  if (!report.complete) incomplete_banner(out, report, paper ? 16 : sizes.section);
+  // The section sketch (截面简图) goes here, once the model carries one: an
+  // object drawn by the sketch painter (a QTextObjectInterface), to scale.
+}
+
+void append_section(Writer& out, const ReportSection& section, ReportLook look) {
+  out.heading(section.title);
+  const bool paired = look == ReportLook::Paper && section.rows.size() > 12;
+  if (!section.rows.empty()) rows_table(out, section.rows, paired, look);
+  for (const ReportLine& line : section.lines) out.line(line);
+}
+
+void append_chapter(Writer& out, const ReportModel& report, ReportLook look, ChapterPlace place) {
+  append_front_matter(out, report, look, place);
+  for (const ReportSection& section : report.sections) append_section(out, section, look);
+}
+
+std::unique_ptr<QTextDocument> new_document(ReportLook look) {
+  auto document = std::make_unique<QTextDocument>();
+  document->setDefaultFont(report_font(look == ReportLook::Panel ? kPanel.body : kPaper.body));
+  document->setDocumentMargin(0);
+  document->setUndoRedoEnabled(false);
+  return document;
+}
+
+void append_title_page(Writer& out, const ReportBook& book) {
+  const Sizes& sizes = out.sizes();
+  const ReportModel* first = book.chapters.empty() ? nullptr : &book.chapters.front();
+  out.space(150);
+  if (!book.project.empty()) out.centred(qt(book.project), size_format(sizes.cover, true), 16);
+  out.centred(first ? qt(first->title) : QStringLiteral("计算书"), size_format(sizes.cover, true),
+              16);
+  out.centred(QStringLiteral("共 %1 个构件").arg(book.members.size()), size_format(14), 0);
+  out.space(120);
+  if (first == nullptr) return;
+  // The first chapter's basis, program and date stand for the book's.
+  ReportModel cover = *first;
+  cover.info.project = book.project;
+  std::vector<LabelledText> block = title_block(cover);
+  std::erase_if(block, [](const LabelledText& item) { return item.label == "构件编号"; });
+  QTextTable* table = out.table(static_cast<int>(block.size()), {20, 80});
+  for (int r = 0; r < static_cast<int>(block.size()); ++r) {
+    out.cell(table, r, 0, block[static_cast<std::size_t>(r)].label, true);
+    out.cell(table, r, 1, block[static_cast<std::size_t>(r)].text);
+  }
+  signature_table(out, first->info);
+}
+
+void append_members(Writer& out, const ReportBook& book) {
+  out.centred(QString::fromUtf8(kMembersTitle), size_format(out.sizes().title, true), 8);
+  const std::span<const MemberColumn> columns = member_columns();
+  std::vector<double> widths = {5, 9, 15, 15, 8, 14, 8, 14, 12};  // 序号 and the columns
+  QTextTable* table = out.table(static_cast<int>(book.members.size()) + 1, widths, 1);
+  out.cell(table, 0, 0, QStringLiteral("序号"), true, true);
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    out.cell(table, 0, static_cast<int>(c) + 1, QString(columns[c].heading), true, true);
+  }
+  for (std::size_t r = 0; r < book.members.size(); ++r) {
+    const MemberRow& member = book.members[r];
+    const int row = static_cast<int>(r) + 1;
+    out.cell(table, row, 0, std::to_string(r + 1), {}, false, true);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const int column = static_cast<int>(c) + 1;
+      if (columns[c].text != nullptr) {
+        out.cell(table, row, column, member.*columns[c].text);
         continue;
       }
-      html += "<td>" + html_text(rows[j].label) + "</td><td>" + html_text(rows[j].text);
-      if (!rows[j].note.empty())
-        html += "<br><span style=\"color:#b00000\">（" + html_text(rows[j].note) + "）</span>";
-      html += "</td>";
+      QTextCursor in = table->cellAt(row, column).firstCursorPosition();
+      QTextBlockFormat centre;
+      centre.setAlignment(Qt::AlignHCenter);
+      in.setBlockFormat(centre);
+      const std::optional<Verdict> colour = member_verdict_colour(member);
+      QTextCharFormat chars = size_format(out.sizes().table);
+      if (colour) chars = verdict_format(chars, *colour);
+      in.insertText(member_verdict_text(member), chars);
     }
-    html += "</tr>";
   }
-  return html + "</table>";
 }
 
 }  // namespace
 
-QString report_html(const ReportModel& report, ReportLook look) {
-  const bool panel = look == ReportLook::Panel;
-  const Sizes sizes = panel ? Sizes{9, 10, 14} : Sizes{10, 11, 18};
-  QString families;
-  for (const QString& family : song_families()) families += "'" + family + "', ";
-  QString html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
-                 html_text(report.title) + "</title><style>body { font-family: " + families +
-                 "serif; font-size: " + QString::number(sizes.body) + "pt; } " + kStyle +
-                 "</style></head><body>\n";
-  // A notice that the report is behind the window comes before anything else.
-  if (!report.stale_notice.empty()) {
-    html += "<p class=\"alert\">" + html_text(report.stale_notice) + "</p>\n";
-  }
-  html += heading(1, sizes.title, report.title);
-  html += "<p class=\"meta\">" + html_text(report.basis) + "<br>" + html_text(report.program) +
-          "<br>" + html_text(report.calculated_at) + "</p>\n";
-  if (!report.complete) html += "<p class=\"alert\">计算未完成</p>\n";
-  for (const ReportSection& section : report.sections) {
-    html += heading(2, sizes.section, section.title);
-    if (!section.rows.empty()) html += table(section.rows, !panel && section.rows.size() > 12);
-    for (const ReportLine& line : section.lines) {
-      html += (line.alert ? "<p class=\"alert\">" : "<p>") + html_text(line.text) + "</p>\n";
-    }
-  }
-  return html + "</body></html>\n";
+std::unique_ptr<QTextDocument> chapter_document(const ReportModel& report, ReportLook look,
+                                                ChapterPlace place) {
+  std::unique_ptr<QTextDocument> document = new_document(look);
+  Writer out(*document, look);
+  append_chapter(out, report, look, place);
+  document->setMetaInformation(QTextDocument::DocumentTitle, running_header(report));
+  return document;
 }
 
-std::unique_ptr<QTextDocument> report_document(const ReportModel& report) {
-  auto document = std::make_unique<QTextDocument>();
-  QFont font;
-  font.setFamilies(song_families());
-  font.setPointSizeF(10);
-  document->setDefaultFont(font);
-  document->setDocumentMargin(0);
-  document->setHtml(report_html(report));
-  document->setMetaInformation(QTextDocument::DocumentTitle, QString::fromStdString(report.title));
+std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& report,
+                                                           ChapterPlace place) {
+  std::vector<std::unique_ptr<QTextDocument>> pieces;
+  pieces.push_back(new_document(ReportLook::Paper));
+  Writer front(*pieces.back(), ReportLook::Paper);
+  append_front_matter(front, report, ReportLook::Paper, place);
+  for (const ReportSection& section : report.sections) {
+    pieces.push_back(new_document(ReportLook::Paper));
+    Writer out(*pieces.back(), ReportLook::Paper);
+    append_section(out, section, ReportLook::Paper);
+  }
+  return pieces;
+}
+
+std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book) {
+  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
+  Writer out(*document, ReportLook::Paper);
+  append_title_page(out, book);
+  return document;
+}
+
+std::unique_ptr<QTextDocument> members_document(const ReportBook& book) {
+  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
+  Writer out(*document, ReportLook::Paper);
+  append_members(out, book);
   return document;
 }
 

@@ -1,23 +1,40 @@
 #pragma once
-// The report as HTML and as a QTextDocument: one page of headings, tables
-// and formula lines, in a Song typeface.
+// The report as Qt text documents, for the pages (PDF and print) and the
+// panel: built piece by piece in the report's faces, with real
+// subscripts and superscripts, the verdicts' words in their colours, formula
+// lines that wrap under a hanging indent, and tables with thin single rules.
+// Every section starts with a level-2 heading.
 
 #include <QString>
 #include <memory>
+#include <vector>
 
-#include "report_model.h"
+#include "report_book.h"
 
 class QTextDocument;
 
 namespace platewise {
 
-// Paper: A4 pages, files; Panel: the window's small report panel.
+// Paper: A4 pages and files; Panel: the window's small report panel.
 enum class ReportLook { Paper, Panel };
 
-// A whole HTML page (UTF-8), as saved and as shown.
-QString report_html(const ReportModel& report, ReportLook look = ReportLook::Paper);
+// Alone: the report's first page carries the title block and the signature
+// table. InBook: a chapter of a book, headed by its beam's name; the title
+// page carries the signatures.
+enum class ChapterPlace { Alone, InBook };
 
-// The report as a document; each section starts with a level-2 heading.
-std::unique_ptr<QTextDocument> report_document(const ReportModel& report);
+std::unique_ptr<QTextDocument> chapter_document(const ReportModel& report,
+                                                ReportLook look = ReportLook::Paper,
+                                                ChapterPlace place = ChapterPlace::Alone);
+// A chapter on paper in pieces, each laid out on its own: the front matter
+// (title, title block, signatures, 计算未完成), then one piece per section,
+// so that the pages can keep each section whole on one page where it fits.
+std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& report,
+                                                           ChapterPlace place);
+// A book's title page: the project, the title, the number of members, the
+// basis, program and date of its first chapter, the signature table.
+std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);
+// A book's 构件一览表, its heading row repeated on every page.
+std::unique_ptr<QTextDocument> members_document(const ReportBook& book);
 
 }  // namespace platewise

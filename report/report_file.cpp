@@ -10,7 +10,9 @@
 #include "odt_writer.h"
 #include "program_version.h"
 #include "report_document.h"
+#include "report_html.h"
 #include "report_pages.h"
+#include "report_parts.h"
 #include "sketch_picture.h"
 
 namespace platewise {
@@ -71,43 +73,48 @@ QString ReportFileError::message() const {
 }
 
 // The file's bytes, made in memory: the writers may close the device they write to.
-QByteArray report_bytes(const ReportModel& report, ReportFormat format) {
+QByteArray report_bytes(const ReportBook& book, ReportFormat format) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   switch (format) {
     case ReportFormat::Pdf: {
       QPdfWriter writer(&buffer);
       writer.setPageLayout(report_page_layout());
-      writer.setTitle(QString::fromStdString(report.title));
+      writer.setTitle(document_title(book));
       writer.setCreator(QStringLiteral("%1 %2").arg(kProgramName, kProgramVersion));
-      if (paint_report(report, writer) == 0) return {};
+      if (paint_report(book, writer) == 0) return {};
       break;
     }
     case ReportFormat::Odt:
     case ReportFormat::Docx: {
-      ReportBook book;  // of one beam: no title page, no members' table
-      book.project = report.info.project;
-      book.chapters = {report};
       const auto sketches = sketch_pictures(book);
       return format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches);
     }
     case ReportFormat::Html:
-      return report_html(report).toUtf8();
+      return report_html(book).toUtf8();
   }
   return buffer.data();
 }
 
-void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
+void save_report(const ReportBook& book, const QString& path, ReportFormat format) {
   using Kind = ReportFileError::Kind;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) throw ReportFileError(Kind::Open, path, reason_of(file));
-  const QByteArray bytes = report_bytes(report, format);
+  const QByteArray bytes = report_bytes(book, format);
   if (bytes.isEmpty() || file.write(bytes) != bytes.size()) {
     const QString reason = reason_of(file);
     file.cancelWriting();
     throw ReportFileError(Kind::Write, path, reason);
   }
   if (!file.commit()) throw ReportFileError(Kind::Commit, path, reason_of(file));
+}
+
+QByteArray report_bytes(const ReportModel& report, ReportFormat format) {
+  return report_bytes(one_beam_book(report), format);
+}
+
+void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
+  save_report(one_beam_book(report), path, format);
 }
 
 }  // namespace platewise

@@ -8,7 +8,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "report_model.h"
+#include "report_book.h"
 
 namespace platewise {
 
@@ -37,9 +37,14 @@ class ReportFileError : public std::runtime_error {
   QString reason_;
 };
 
-// The whole file of the report in `format`; empty when it could not be made.
+// The whole file of the book in `format`; empty when it could not be made.
+// The PDF's title metadata is the book's title (document_title).
+QByteArray report_bytes(const ReportBook& book, ReportFormat format);
+// Writes the book to `path` in `format`; throws ReportFileError.
+void save_report(const ReportBook& book, const QString& path, ReportFormat format);
+
+// The same for the report of one beam.
 QByteArray report_bytes(const ReportModel& report, ReportFormat format);
-// Writes the report to `path` in `format`; throws ReportFileError.
 void save_report(const ReportModel& report, const QString& path, ReportFormat format);
 
 }  // namespace platewise

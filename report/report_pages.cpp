@@ -1,45 +1,246 @@
 #include "report_pages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <latch>
+#include <optional>
+#include <thread>
+#include <vector>
 
 #include "report_document.h"
+#include "report_fonts.h"
+#include "report_parts.h"
 
 namespace platewise {
 namespace {
 
-// The document is laid out in units of 1/96 inch and scaled to the device.
+// The documents are laid out in units of 1/96 inch and scaled to the device.
 constexpr double kLayoutDpi = 96;
-constexpr double kFooterPoints = 18;  // the band for the page number
+constexpr double kHeaderPoints = 22;  // the band of the running header
+constexpr double kFooterPoints = 18;  // the band of the page number
+constexpr double kBandFontPoints = 9;
+constexpr double kPieceGap = 12;
+constexpr double kTableRule =
+    1;  // as the tables' own  // between two pieces on a page, in layout units
+// One part of the book (title page, members' table, a chapter), in pieces
+// laid out on their own and placed on pages of its own.
+struct Part {
+  std::vector<std::unique_ptr<QTextDocument>> pieces;
+  QString header;           // at the top of its pages; empty: none (the title page)
+  bool incomplete = false;  // 计算未完成 beside the header
+  bool numbered = true;     // "第 n 页 共 m 页" at the foot
+};
 
-double page_of(double y, double page_height) { return std::floor(y / page_height); }
+std::vector<std::unique_ptr<QTextDocument>> one_piece(std::unique_ptr<QTextDocument> document) {
+  std::vector<std::unique_ptr<QTextDocument>> pieces;
+  pieces.push_back(std::move(document));
+  return pieces;
+}
 
-// Moves to a new page every section that would run over a page break but
-// fits on one page by itself.
-void keep_sections_together(QTextDocument& document) {
-  QAbstractTextDocumentLayout* layout = document.documentLayout();
-  const double page_height = document.pageSize().height();
-  std::vector<QTextBlock> headings;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-    if (block.blockFormat().headingLevel() == 2) headings.push_back(block);
-  }
-  for (std::size_t i = 0; i < headings.size(); ++i) {
-    const double top = layout->blockBoundingRect(headings[i]).top();
-    const double bottom = i + 1 < headings.size() ? layout->blockBoundingRect(headings[i + 1]).top()
-                                                  : layout->documentSize().height();
-    const bool split = page_of(top, page_height) != page_of(bottom - 1, page_height);
-    if (split && bottom - top <= page_height) {
-      QTextBlockFormat format;
-      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-      QTextCursor(headings[i]).mergeBlockFormat(format);
+// The book's parts: the title page and the members' table when it has them,
+// then its chapters.
+std::size_t part_count(const ReportBook& book) {
+  return (has_title_page(book) ? 2 : 0) + book.chapters.size();
+}
+
+Part make_part(const ReportBook& book, std::size_t index) {
+  const bool titled = has_title_page(book);
+  if (titled && index == 0) return {one_piece(title_page_document(book)), {}, false, false};
+  if (titled && index == 1) return {one_piece(members_document(book)), document_title(book)};
+  const ReportModel& chapter = book.chapters[index - (titled ? 2 : 0)];
+  return {chapter_pieces(chapter, titled ? ChapterPlace::InBook : ChapterPlace::Alone),
+          running_header(chapter), !chapter.complete};
+}
+
+// A slice of a piece shown on a page: the piece's area `slice`, put at `top`.
+struct Placement {
+  const QTextDocument* piece;
+  QRectF slice;
+  double top;
+  bool continued = false;  // the piece goes on on the next page
+};
+using PageContents = std::vector<Placement>;
+
+// Where the content of a laid-out piece ends: its last table or its last
+// block with text (the empty block after a closing table adds nothing).
+double content_bottom(const QTextDocument& piece) {
+  QAbstractTextDocumentLayout* layout = piece.documentLayout();
+  double bottom = 0;
+  for (auto it = piece.rootFrame()->begin(); !it.atEnd(); ++it) {
+    if (QTextFrame* frame = it.currentFrame()) {
+      bottom = std::max(bottom, layout->frameBoundingRect(frame).bottom());
+    } else if (!it.currentBlock().text().isEmpty()) {
+      bottom = std::max(bottom, layout->blockBoundingRect(it.currentBlock()).bottom());
     }
   }
+  return bottom;
+}
+
+// Lays out the pieces of a part on pages of `body` size, as on a 96 dpi
+// device whatever the screen, so that every device gets the same pages. A
+// piece goes whole on the page where it fits, else on the next; a piece
+// longer than a page starts a page and runs over as Qt paginates it.
+std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice& layout_device) {
+  std::vector<PageContents> pages(1);
+  double y = 0;  // on the last page
+  for (const std::unique_ptr<QTextDocument>& piece : part.pieces) {
+    piece->documentLayout()->setPaintDevice(&layout_device);
+    piece->setPageSize(body);
+    const int count = piece->pageCount();
+    const double bottom = content_bottom(*piece);
+    if (y > 0) y += kPieceGap;
+    const bool fits_here = count == 1 && y + bottom <= body.height();
+    if (y > 0 && !fits_here) {
+      pages.emplace_back();
+      y = 0;
+    }
+    for (int n = 0; n < count; ++n) {
+      if (n > 0) pages.emplace_back();
+      const QRectF slice(0, n * body.height(), body.width(), body.height());
+      pages.back().push_back({piece.get(), slice, y, n + 1 < count});
+    }
+    y += bottom - (count - 1) * body.height();
+  }
+  return pages;
+}
+
+struct LaidOutPart {
+  Part part;
+  std::vector<PageContents> pages;
+};
+
+// A device of kLayoutDpi for the layout alone.
+QImage layout_image() {
+  QImage image(1, 1, QImage::Format_RGB32);
+  image.setDotsPerMeterX(std::lround(kLayoutDpi / 0.0254));
+  image.setDotsPerMeterY(std::lround(kLayoutDpi / 0.0254));
+  return image;
+}
+
+// Every part of the book, made and laid out. The parts are independent, so
+// a few threads share them, each laying out on its own device. Qt keeps the
+// fonts a thread laid out with in that thread's font cache, which goes with
+// the thread: the helpers wait, idle, until the documents are painted and
+// gone.
+class LaidOutBook {
+ public:
+  LaidOutBook(const ReportBook& book, const QSizeF& body)
+      : book_(book),
+        body_(body),
+        parts_(part_count(book)),
+        threads_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
+                                         std::clamp<std::size_t>(parts_.size(), 1, 4))),
+        devices_(threads_, layout_image()),
+        laid_out_(static_cast<std::ptrdiff_t>(threads_)) {
+    for (std::size_t t = 1; t < threads_; ++t) {
+      helpers_.emplace_back([this, t] {
+        lay_out_with(devices_[t]);
+        laid_out_.count_down();
+        painted_.wait();
+      });
+    }
+    lay_out_with(devices_[0]);
+    laid_out_.arrive_and_wait();
+  }
+  ~LaidOutBook() {
+    parts_.clear();
+    painted_.count_down();
+  }  // then the helpers end and are joined
+  LaidOutBook(const LaidOutBook&) = delete;
+  LaidOutBook& operator=(const LaidOutBook&) = delete;
+
+  const std::vector<LaidOutPart>& parts() const { return parts_; }
+
+ private:
+  // Takes the next part not yet taken until none is left.
+  void lay_out_with(QImage& device) {
+    for (std::size_t i; (i = next_++) < parts_.size();) {
+      parts_[i].part = make_part(book_, i);
+      parts_[i].pages = paginate(parts_[i].part, body_, device);
+      for (const std::unique_ptr<QTextDocument>& piece : parts_[i].part.pieces) {
+        piece->moveToThread(painting_);
+      }
+    }
+  }
+
+  const ReportBook& book_;
+  const QSizeF body_;
+  QThread* const painting_ = QThread::currentThread();
+  std::vector<LaidOutPart> parts_;
+  const std::size_t threads_;
+  std::vector<QImage> devices_;  // a document keeps the device it was laid out on
+  std::atomic<std::size_t> next_ = 0;
+  std::latch laid_out_;
+  std::latch painted_{1};
+  std::vector<std::jthread> helpers_;  // last: joined before the rest goes
+};
+
+// Where the last row of `table` before `edge` ends: the bottom of its
+// tallest cell's text and the cell's padding.
+double last_row_bottom(const QTextTable& table, double edge) {
+  QAbstractTextDocumentLayout* layout = table.document()->documentLayout();
+  double bottom = layout->frameBoundingRect(const_cast<QTextTable*>(&table)).top();
+  for (int r = 0; r < table.rows(); ++r) {
+    for (int c = 0; c < table.columns(); ++c) {
+      const QTextTableCell cell = table.cellAt(r, c);
+      const QRectF text = layout->blockBoundingRect(cell.lastCursorPosition().block());
+      if (text.bottom() >= edge) continue;
+      bottom = std::max(bottom, text.bottom() + cell.format().toTableCellFormat().bottomPadding());
+    }
+  }
+  return bottom;
+}
+
+// A table Qt breaks over two pages leaves its last row on the first page
+// open below, its column rules running on to the page's edge: the rule that
+// closes the row, if a table breaks at `edge`.
+std::optional<QLineF> closing_rule(const QTextDocument& piece, double edge) {
+  for (QTextFrame* frame : piece.rootFrame()->childFrames()) {
+    const auto* table = qobject_cast<const QTextTable*>(frame);
+    const QRectF area = piece.documentLayout()->frameBoundingRect(frame);
+    if (table == nullptr || area.top() >= edge || area.bottom() <= edge) continue;
+    const double y = last_row_bottom(*table, edge) + kTableRule / 2;
+    return QLineF(area.left() - kTableRule, y, area.right(), y);
+  }
+  return std::nullopt;
+}
+
+// The running header: the part's text on the left, 计算未完成 on the right,
+// a thin rule under both.
+void paint_header(QPainter& painter, const Part& part, const QRectF& band) {
+  if (part.header.isEmpty()) return;
+  const QFont font = report_font(kBandFontPoints);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, painter.device());
+  QString flag;
+  double flag_width = 0;
+  if (part.incomplete) {
+    flag = QString::fromUtf8(kIncomplete);
+    QFont bold = report_font(kBandFontPoints, true);
+    flag_width = QFontMetricsF(bold, painter.device()).horizontalAdvance(flag) + metrics.height();
+    painter.setFont(bold);
+    painter.setPen(QColor(kAlertColour));
+    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, flag);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+  }
+  const QString text = metrics.elidedText(part.header, Qt::ElideRight, band.width() - flag_width);
+  painter.drawText(band.adjusted(0, 0, -flag_width, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+  QPen rule(Qt::black);
+  rule.setWidthF(0.5 / 72 * painter.device()->logicalDpiY());
+  painter.setPen(rule);
+  painter.drawLine(band.bottomLeft(), band.bottomRight());
+  painter.setPen(Qt::black);
 }
 
 }  // namespace
@@ -49,51 +250,62 @@ QPageLayout report_page_layout() {
                      QPageLayout::Millimeter);
 }
 
-int paint_report(const ReportModel& report, QPagedPaintDevice& device) {
+int paint_report(const ReportBook& book, QPagedPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   // The painter starts at the top-left corner inside the margins.
   const double scale_x = device.logicalDpiX() / kLayoutDpi;
   const double scale_y = device.logicalDpiY() / kLayoutDpi;
+  const double header = kHeaderPoints / 72 * device.logicalDpiY();
   const double footer = kFooterPoints / 72 * device.logicalDpiY();
-  const QSizeF body(device.width() / scale_x, (device.height() - footer) / scale_y);
+  const QSizeF body(device.width() / scale_x, (device.height() - header - footer) / scale_y);
 
-  // Laid out on a 96 dpi image, so that the screen's resolution plays no part.
-  QImage layout_device(1, 1, QImage::Format_RGB32);
-  layout_device.setDotsPerMeterX(std::lround(kLayoutDpi / 0.0254));
-  layout_device.setDotsPerMeterY(std::lround(kLayoutDpi / 0.0254));
-  const std::unique_ptr<QTextDocument> document = report_document(report);
-  document->documentLayout()->setPaintDevice(&layout_device);
-  document->setPageSize(body);
-  // Laid out whole before page breaks are added: breaks added to a document
-  // laid out only in part left it counting fewer pages than it has, and a
-  // long report lost its later pages.
-  document->pageCount();
-  keep_sections_together(*document);
-  const int pages = document->pageCount();
+  const LaidOutBook laid_out(book, body);
+  const std::vector<LaidOutPart>& parts = laid_out.parts();
+  int pages = 0;
+  for (const LaidOutPart& part : parts) pages += static_cast<int>(part.pages.size());
 
-  QFont footer_font = document->defaultFont();
-  footer_font.setPointSizeF(9);
-  for (int page = 0; page < pages; ++page) {
-    if (page > 0) device.newPage();
-    painter.save();
-    painter.scale(scale_x, scale_y);
-    const QRectF shown(0, page * body.height(), body.width(), body.height());
-    painter.translate(0, -shown.top());
-    painter.setClipRect(shown);
-    QAbstractTextDocumentLayout::PaintContext context;
-    // Blocks that only touch the page's edges belong to the pages beside it:
-    // drawn here, though clipped, their text would still be in the PDF.
-    context.clip = shown.adjusted(0, 1, 0, -1);
-    document->documentLayout()->draw(&painter, context);
-    painter.restore();
-    painter.setFont(footer_font);
-    painter.drawText(QRectF(0, device.height() - footer, device.width(), footer),
-                     Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(pages));
+  const QRectF header_band(0, 0, device.width(), header * 0.75);
+  const QRectF footer_band(0, device.height() - footer, device.width(), footer);
+  const QFont footer_font = report_font(kBandFontPoints);
+  int page_number = 0;
+  for (const LaidOutPart& part : parts) {
+    for (const PageContents& contents : part.pages) {
+      if (page_number++ > 0) device.newPage();
+      paint_header(painter, part.part, header_band);
+      for (const Placement& placed : contents) {
+        painter.save();
+        painter.translate(0, header);
+        painter.scale(scale_x, scale_y);
+        painter.translate(0, placed.top - placed.slice.top());
+        const std::optional<QLineF> rule =
+            placed.continued ? closing_rule(*placed.piece, placed.slice.bottom()) : std::nullopt;
+        QRectF shown = placed.slice;
+        if (rule) shown.setBottom(rule->y1() + kTableRule / 2);
+        painter.setClipRect(shown);
+        QAbstractTextDocumentLayout::PaintContext context;
+        // Blocks that only touch a slice's edges belong to the slices beside
+        // it: drawn here, though clipped, their text would still be in the PDF.
+        context.clip = placed.slice.adjusted(0, 1, 0, -1);
+        placed.piece->documentLayout()->draw(&painter, context);
+        if (rule) {
+          painter.setPen(QPen(Qt::black, kTableRule));
+          painter.drawLine(*rule);
+        }
+        painter.restore();
+      }
+      if (!part.part.numbered) continue;
+      painter.setFont(footer_font);
+      painter.drawText(footer_band, Qt::AlignHCenter | Qt::AlignBottom,
+                       QStringLiteral("第 %1 页 共 %2 页").arg(page_number).arg(pages));
+    }
   }
   painter.end();
   return pages;
+}
+
+int paint_report(const ReportModel& report, QPagedPaintDevice& device) {
+  return paint_report(one_beam_book(report), device);
 }
 
 }  // namespace platewise

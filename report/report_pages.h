@@ -1,11 +1,15 @@
 #pragma once
-// The report on paper: A4 portrait with a wider margin for binding, each
-// section kept on one page where it fits, and "第 n 页 共 m 页" at the foot
-// of every page. Paints on any paged device: a PDF writer or a printer.
+// The report on paper: A4 portrait with a wider margin for binding, the
+// running header of its part at the top of every page ("计算未完成" beside it
+// when a run stopped), "第 n 页 共 m 页" at the foot, each section kept whole
+// on one page where it fits. A book's title page, its members' table and
+// every chapter start on new pages; each part is laid out and paginated on
+// its own, a few at a time, so that a book's time grows with its beams.
+// Paints on any paged device: a PDF writer or a printer.
 
 #include <QPageLayout>
 
-#include "report_model.h"
+#include "report_book.h"
 
 class QPagedPaintDevice;
 
@@ -14,8 +18,10 @@ namespace platewise {
 // A4 portrait; left margin 25 mm for binding, the others 15 mm.
 QPageLayout report_page_layout();
 
-// Paints the report on `device` in its page layout (set it before) and
-// gives the number of pages; 0 when the device cannot be painted on.
+// Paints the book on `device` in its page layout (set it before) and gives
+// the number of pages; 0 when the device cannot be painted on.
+int paint_report(const ReportBook& book, QPagedPaintDevice& device);
+// The report of one beam.
 int paint_report(const ReportModel& report, QPagedPaintDevice& device);
 
 }  // namespace platewise

@@ -16,7 +16,7 @@ packages=(
   xvfb xauth x11-utils
   poppler-utils unzip
   dpkg-dev desktop-file-utils appstream
-  fonts-wqy-zenhei fonts-arphic-uming
+  fonts-wqy-zenhei fonts-arphic-uming fonts-liberation2
   clang-format
 )
 case "${1:-}" in

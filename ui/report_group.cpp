@@ -92,7 +92,7 @@ std::optional<ReportModel> ReportGroup::current_report() const {
 void ReportGroup::refresh() {
   const std::optional<ReportModel> report = current_report();
   shown_changes_ = changed_inputs(handlers_.record(), form_);
-  if (report) view_->show_html(report_html(*report, ReportLook::Panel));
+  if (report) view_->show_document(chapter_document(*report, ReportLook::Panel));
 }
 
 void ReportGroup::inputs_changed() {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace platewise {
 
@@ -12,7 +13,7 @@ ReportView::ReportView(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void ReportView::show_html(const QString& html) {
+void ReportView::show_document(std::unique_ptr<QTextDocument> document) {
   if (browser_ == nullptr) {
     browser_ = new QTextBrowser(this);
     browser_->setFrameStyle(QFrame::NoFrame);
@@ -25,7 +26,9 @@ void ReportView::show_html(const QString& html) {
     browser_->show();
   }
   const int scrolled = browser_->verticalScrollBar()->value();
-  browser_->setHtml(html);
+  // A child of the browser: the browser deletes it when the next one comes.
+  document->setParent(browser_);
+  browser_->setDocument(document.release());
   browser_->verticalScrollBar()->setValue(scrolled);
 }
 

@@ -5,8 +5,10 @@
 // Enter asks for the print preview.
 
 #include <QFrame>
+#include <memory>
 
 class QTextBrowser;
+class QTextDocument;
 
 namespace platewise {
 
@@ -16,8 +18,8 @@ class ReportView : public QFrame {
  public:
   explicit ReportView(QWidget* parent);
 
-  // Shows `html`, staying where the engineer had scrolled to.
-  void show_html(const QString& html);
+  // Shows `document` in place of the one shown, staying where the engineer had scrolled to.
+  void show_document(std::unique_ptr<QTextDocument> document);
   // The text shown; empty before the first report.
   QString text() const;
 

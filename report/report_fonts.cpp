@@ -1,0 +1,28 @@
+#include "report_fonts.h"
+
+namespace platewise {
+
+const QStringList& report_families() {
+  static const QStringList kFamilies = {
+      "Liberation Serif", "Times New Roman",   "SimSun",           "宋体", "AR PL UMing CN",
+      "Songti SC",        "Noto Serif CJK SC", "WenQuanYi Zen Hei"};
+  return kFamilies;
+}
+
+QFont report_font(double points, bool bold) {
+  QFont font;
+  font.setFamilies(report_families());
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  // Outlines as drawn, whatever the screen: the pages are measured once for every device.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QString css_font_families() {
+  QString css;
+  for (const QString& family : report_families()) css += "\"" + family + "\", ";
+  return css + "serif";
+}
+
+}  // namespace platewise

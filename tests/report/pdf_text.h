@@ -1,0 +1,20 @@
+#pragma once
+// A saved PDF read back through poppler's tools: its pages as text, its
+// information and its fonts.
+
+#include <QString>
+#include <QStringList>
+
+namespace platewise::testing {
+
+// Standard output of a program; empty when it cannot run.
+QString output_of(const QString& program, const QStringList& arguments);
+
+// The text of every page, in order (pdftotext, reading order).
+QStringList pdf_pages(const QString& path);
+// pdfinfo's lines, "Title:           KL-1 计算书" …
+QString pdf_info(const QString& path);
+// pdffonts's table.
+QString pdf_fonts(const QString& path);
+
+}  // namespace platewise::testing

@@ -1,0 +1,22 @@
+#pragma once
+// Reports made for the tests, written to show each rule of the layout: marks,
+// verdicts, long formula lines, tables, a run that stopped, a book of beams.
+
+#include <string>
+
+#include "report_book.h"
+
+namespace platewise::testing {
+
+inline constexpr const char* kProject = "滨江花园";
+// The alert of a stopped run.
+inline constexpr const char* kStopText = "计算中断：裂缝验算中除数为零";
+
+// One beam's report: a table of inputs, lines with marks and verdicts, a
+// summary; `formula_lines` numbered formula lines ("第 7 式 …") make it long.
+ReportModel sample_report(const std::string& member, bool complete = true, int formula_lines = 60);
+
+// A book of `beams` beams "KL-1"…, the one at `stopped` (from 0) stopped.
+ReportBook sample_book(int beams, int stopped = -1, int formula_lines = 60);
+
+}  // namespace platewise::testing
