@@ -9,6 +9,7 @@
 #include "report_parts.h"
 #include "report_text.h"
 #include "report_typography.h"
+#include "sketch_object.h"
 
 namespace platewise {
 namespace {
@@ -288,8 +289,17 @@ void append_front_matter(Writer& out, const ReportModel& report, ReportLook look
     }
   }
   if (!report.complete) incomplete_banner(out, report, paper ? 16 : sizes.section);
-  // The section sketch (截面简图) goes here, once the model carries one: an
-  // object drawn by the sketch painter (a QTextObjectInterface), to scale.
+}
+
+// The section sketch with its caption; it follows the inputs it is drawn from.
+void append_sketch(Writer& out, const ReportModel& report) {
+  if (!report.sketch) return;
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  centred.setTopMargin(6);
+  out.start(centred);
+  insert_sketch(out.cursor(), *report.sketch);
+  out.centred(QString::fromUtf8(kSketchCaption), size_format(out.sizes().table), 4);
 }
 
 void append_section(Writer& out, const ReportSection& section, ReportLook look) {
@@ -301,7 +311,10 @@ void append_section(Writer& out, const ReportSection& section, ReportLook look) 
 
 void append_chapter(Writer& out, const ReportModel& report, ReportLook look, ChapterPlace place) {
   append_front_matter(out, report, look, place);
-  for (const ReportSection& section : report.sections) append_section(out, section, look);
+  for (std::size_t i = 0; i < report.sections.size(); ++i) {
+    append_section(out, report.sections[i], look);
+    if (i == 0) append_sketch(out, report);
+  }
 }
 
 std::unique_ptr<QTextDocument> new_document(ReportLook look) {
@@ -383,10 +396,15 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
   pieces.push_back(new_document(ReportLook::Paper));
   Writer front(*pieces.back(), ReportLook::Paper);
   append_front_matter(front, report, ReportLook::Paper, place);
-  for (const ReportSection& section : report.sections) {
+  for (std::size_t i = 0; i < report.sections.size(); ++i) {
     pieces.push_back(new_document(ReportLook::Paper));
     Writer out(*pieces.back(), ReportLook::Paper);
-    append_section(out, section, ReportLook::Paper);
+    append_section(out, report.sections[i], ReportLook::Paper);
+    if (i == 0 && report.sketch) {  // a piece of its own, kept whole
+      pieces.push_back(new_document(ReportLook::Paper));
+      Writer sketch(*pieces.back(), ReportLook::Paper);
+      append_sketch(sketch, report);
+    }
   }
   return pieces;
 }

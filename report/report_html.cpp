@@ -4,6 +4,7 @@
 #include "report_parts.h"
 #include "report_text.h"
 #include "report_typography.h"
+#include "sketch_painting.h"
 
 namespace platewise {
 namespace {
@@ -182,13 +183,17 @@ QString chapter_html(const ReportModel& report, std::size_t index, bool in_book)
     html += QStringLiteral("<p class=\"banner alert\">%1</p>\n").arg(kIncomplete);
     if (const ReportLine* why = stop_line_of(report)) html += line_html(*why);
   }
-  // The section sketch (截面简图) goes here as inline SVG, once the model carries one:
-  // <figure class="sketch"><svg …/></figure>.
-  for (const ReportSection& section : report.sections) {
+  for (std::size_t i = 0; i < report.sections.size(); ++i) {
+    const ReportSection& section = report.sections[i];
     html += "<section>\n<h2>" + marked_html(section.title) + "</h2>\n";
     if (!section.rows.empty()) html += rows_html(section.rows);
     for (const ReportLine& line : section.lines) html += line_html(line);
     html += "</section>\n";
+    // The sketch follows the inputs it is drawn from.
+    if (i == 0 && report.sketch) {
+      html += "<figure class=\"sketch\">" + QString::fromUtf8(sketch_svg(*report.sketch)) +
+              "<figcaption>" + QString::fromUtf8(kSketchCaption) + "</figcaption></figure>\n";
+    }
   }
   return html + "</article>\n";
 }

@@ -35,6 +35,7 @@ struct MemberColumn {
 std::span<const MemberColumn> member_columns();
 inline constexpr const char* kMembersTitle = "构件一览表";
 inline constexpr const char* kIncomplete = "计算未完成";
+inline constexpr const char* kSketchCaption = "截面简图";
 
 // The worst verdict's word, or 计算未完成 for a beam that stopped.
 QString member_verdict_text(const MemberRow& member);

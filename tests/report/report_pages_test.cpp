@@ -13,6 +13,7 @@
 #include "headless_form.h"
 #include "pdf_text.h"
 #include "report_file.h"
+#include "report_html.h"
 #include "report_text.h"
 #include "sample_reports.h"
 
@@ -152,6 +153,25 @@ TEST(ReportBookPdf, MembersTableNamesEveryBeamAndTheStoppedOne) {
   for (const char* text : {"构件一览表", "验算结论", "KL-1", "KL-2", "KL-3", "计算未完成"}) {
     EXPECT_TRUE(table.contains(QString::fromUtf8(text))) << text;
   }
+}
+
+TEST(ReportSketch, FollowsTheInputsAsTextAndLinesInPdfAndAsSvgInHtml) {
+  BeamState state;
+  HeadlessForm form;
+  FormHandlers handlers{state, form};
+  handlers.calculate();
+  const ReportModel report = *report_model(handlers.record(), form);
+  ASSERT_TRUE(report.sketch.has_value());
+  const auto pdf = saved_pdf(one_beam_book(report));
+  // Its dimension texts are text in the PDF, not pixels of an image.
+  const QString all = without_blanks(pdf->pages.join(""));
+  const qsizetype sketch = all.indexOf("截面简图");
+  EXPECT_GT(sketch, all.indexOf(without_blanks(QString::fromStdString(report.sections[0].title))));
+  EXPECT_LT(sketch, all.indexOf(without_blanks(QString::fromStdString(report.sections[1].title))));
+  EXPECT_TRUE(all.contains("b=250") && all.contains("h=600")) << all.toStdString();
+  const QString html = report_html(one_beam_book(report));
+  EXPECT_TRUE(html.contains("<figure class=\"sketch\"><svg")) << html.toStdString();
+  EXPECT_TRUE(html.contains("<figcaption>截面简图</figcaption></figure>"));
 }
 
 }  // namespace
