@@ -33,7 +33,9 @@ void for_each_beam(const QStringList& files, const std::function<void(const Beam
     } else if (is_table(path)) {
       QFile file(path);
       open_to_read(file);
-      BeamTable table(file, path);
+      const TextEncoding encoding = detect_encoding(file, path);
+      file.seek(0);
+      BeamTable table(file, path, encoding);
       Beam beam;
       while (table.next(beam)) each(beam);
     } else {
