@@ -11,6 +11,7 @@
 #include "calc_command.h"
 #include "headless_command.h"
 #include "module_loader.h"
+#include "qt_chinese.h"
 
 namespace platewise {
 namespace {
@@ -29,6 +30,7 @@ int calc(int argc, char* argv[]) {
   guard_standard_streams();
   allow_many_open_files();
   QCoreApplication app(argc, argv);
+  use_chinese_qt_texts();
   QFile err;
   err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
   return run_calc(QCoreApplication::arguments(), {STDOUT_FILENO, err});

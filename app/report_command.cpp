@@ -15,6 +15,7 @@
 #include "headless_command.h"
 #include "headless_window.h"
 #include "output_target.h"
+#include "qt_chinese.h"
 #include "report_file.h"
 
 namespace platewise {
@@ -79,6 +80,7 @@ extern "C" Q_DECL_EXPORT int platewise_report_main(int* argc, char** argv) {
   // The report is laid out with fonts alone: no screen is wanted, none is asked for.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(*argc, argv);
+  platewise::use_chinese_qt_texts();
   QFile err;
   err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
   return platewise::run_report(QCoreApplication::arguments(), {STDOUT_FILENO, err});
