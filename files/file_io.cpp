@@ -31,7 +31,7 @@ QByteArray read_whole_file(const QString& path, qint64 limit) {
 }
 
 void write_atomically(const QString& path, const QByteArray& bytes) {
-  OutputTarget target(path, -1);
+  OutputTarget target(path, -1, OutputTarget::Waiting::Never);
   target.device().write(bytes);
   target.commit();
 }

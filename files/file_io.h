@@ -19,7 +19,8 @@ QByteArray read_whole(InputFile& file, qint64 limit = kBeamFileLimit);
 QByteArray read_whole_file(const QString& path, qint64 limit = kBeamFileLimit);
 // Writes `bytes` to `path` as OutputTarget does: a regular file through a
 // temporary file that replaces it only once complete, anything else in
-// place. Throws FileError(Unwritable); an old file is then unchanged.
+// place, never waiting for a FIFO's reader. Throws FileError(Unwritable);
+// an old file is then unchanged.
 void write_atomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace platewise

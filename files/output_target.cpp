@@ -88,7 +88,8 @@ class OutputTarget::Sink final : public QIODevice {
   QByteArray buffer_;
 };
 
-OutputTarget::OutputTarget(const QString& name, int standard_output) : name_(name) {
+OutputTarget::OutputTarget(const QString& name, int standard_output, Waiting waiting)
+    : name_(name), waiting_(waiting) {
   std::optional<int> open_file = open_file_named(name);
   if (standard_output >= 0 && (name == QLatin1String("-") || open_file == 1)) {
     open_file = standard_output;
@@ -185,9 +186,14 @@ void OutputTarget::commit() {
       copy_held_back_into(fd_);
       return;
     case Kind::WrittenInPlace: {
-      // A FIFO waits here for its reader, as it would for any other program.
-      const int fd = ::open(QFile::encodeName(name_).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+      // A FIFO waits here for its reader, as it would for any other program,
+      // unless waiting is not wanted.
+      const bool wait = waiting_ == Waiting::ForReader;
+      const int fd = ::open(QFile::encodeName(name_).constData(),
+                            O_WRONLY | O_NOCTTY | O_CLOEXEC | (wait ? 0 : O_NONBLOCK));
+      if (fd < 0 && errno == ENXIO && !wait) fail(QStringLiteral("是一个管道，没有程序在读它"));
       if (fd < 0) fail(errno);
+      if (!wait) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
       struct stat status {};
       const bool same =
           ::fstat(fd, &status) == 0 && !S_ISREG(status.st_mode) && identity_of(status) == identity_;

@@ -25,10 +25,14 @@ namespace platewise {
 
 class OutputTarget {
  public:
+  // Whether commit() may wait for a FIFO's reader, as a command does, or
+  // must not, as the window must not.
+  enum class Waiting { ForReader, Never };
+
   // `name` as the engineer gave it. `standard_output` is the descriptor of
   // standard output, or -1 when "-" is only a name. Throws FileError
   // (Unwritable) when the target cannot be written, naming it and the reason.
-  OutputTarget(const QString& name, int standard_output);
+  OutputTarget(const QString& name, int standard_output, Waiting waiting = Waiting::ForReader);
   ~OutputTarget();  // without commit(): nothing written, an old file kept
 
   // Throws FileError(SameAsInput), naming both, when the target is `input`.
@@ -56,6 +60,7 @@ class OutputTarget {
   void copy_held_back_into(int fd);
 
   QString name_;
+  Waiting waiting_;
   Kind kind_ = Kind::Replaced;
   int fd_ = -1;  // the open file written into: standard output or /dev/fd/N
   std::optional<FileIdentity> identity_;

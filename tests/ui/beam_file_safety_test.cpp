@@ -1,6 +1,6 @@
-// Beam files the window must not read, and the beam's name kept on saving.
-// A FIFO, a device or a huge file is refused at once: the window keeps its
-// inputs and a box says why.
+// Beam files the window must not read or wait on, and the beam's name kept
+// on saving. A FIFO, a device or a huge file is refused at once: the window
+// keeps its inputs and a box says why.
 
 #include <sys/stat.h>
 
@@ -52,6 +52,14 @@ TEST_F(BeamFileSafetyTest, FilesThatAreNoBeamFilesAreRefusedAtOnce) {
     EXPECT_EQ(text("txt_lk(0)"), "300");
     EXPECT_EQ(window_->windowHandle()->title(), "Platewise1.0");
   }
+}
+
+TEST_F(BeamFileSafetyTest, SavingIntoAFifoNobodyReadsDoesNotWait) {
+  ASSERT_EQ(::mkfifo(path("fifo.json").toUtf8().constData(), 0600), 0);
+  type_into("txt_lk(0)", "300");
+  EXPECT_FALSE(files().save_to(path("fifo.json")));
+  EXPECT_EQ(box_text(), "“" + path("fifo.json") + "”：无法写入：是一个管道，没有程序在读它");
+  EXPECT_EQ(text("txt_lk(0)"), "300");
 }
 
 TEST_F(BeamFileSafetyTest, SavingKeepsTheNameTheFileGaveTheBeam) {
