@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -169,7 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "“b.csv”第3行：第7个字节(0xB4)不是有效的UTF-8，而文件其余部分是UTF-8；请改正这个字节\n"},
         CalcCase{"InvalidAfterByteOrderMark", {{"b.csv", "\xEF\xBB\xBFname\n\xB6\xFE\n"}}, {"b.csv"}, 2, "",
                  "“b.csv”第2行：第1个字节(0xB6)不是有效的UTF-8（文件以UTF-8的字节顺序标记开头）\n"},
-        CalcCase{"RowLongerThanAnyRealOne", {{"b.csv", "name\nA\n" + QByteArray((1 << 20) + 1, ',')}}, {"b.csv"}, 2, "",
+        CalcCase{"RowOfJustTheLimit", {{"b.csv", "name\n" + QByteArray(1 << 20, 'x')}}, {"b.csv"}, 0,
+                 kHeader + std::string(1 << 20, 'x') + "," + kDefaults + ",\r\n", ""},
+        CalcCase{"RowLongerThanAnyRealOne", {{"b.csv", "name\nA\n" + QByteArray((1 << 20) + 1, 'x')}}, {"b.csv"}, 2, "",
                  "“b.csv”第3行：这一行超过1 MB，不像梁表格，不读取\n"},
         // What reaches a spreadsheet or a terminal: formulas as text, control characters escaped.
         CalcCase{"FormulasShownAsText",
@@ -230,6 +233,22 @@ INSTANTIATE_TEST_SUITE_P(
                                ::futimens(table.handle(), times);
                              }}),
     [](const auto& info) { return std::string(info.param.title); });
+
+// A device given as the target, replaced by a plain file while the beams are
+// computed: the file is not written into as if it were the device.
+TEST(CalcTarget, DeviceSwappedForAFileMeanwhileIsNotWrittenInto) {
+  CalcRun run;
+  CalcRun::write({"b.csv", "cover\n30\n"});
+  if (::mknod("null", S_IFCHR | 0666, makedev(1, 3)) != 0)
+    GTEST_SKIP() << "cannot make a device node";
+  const int status = run.run({"b.csv", "-o", "null"}, [] {
+    QFile::remove("null");
+    CalcRun::write({"null", "old"});
+  });
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(CalcRun::read("null"), "old");
+  EXPECT_EQ(run.err(), "“null”：无法写入：在计算过程中被换成了别的文件，什么也没写\n");
+}
 
 }  // namespace
 }  // namespace platewise

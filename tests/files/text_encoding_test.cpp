@@ -43,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EncodingCase{"Ascii", "name,cover\nKL-1,30\n", "UTF-8"},
         EncodingCase{"ChineseAndEmojiInUtf8", kUtf8Rows + "\xF0\x9F\x8F\xA0\n", "UTF-8"},
+        EncodingCase{"TwoByteUtf8", "name,note\nKL-1,φ12 30°\n", "UTF-8"},
         EncodingCase{"Gbk", gbk("name,bar_rows,redistribution_on\n二层KL-1,双排,是\n"), "GB18030"},
+        // ¥ is four bytes in GB18030 (0x81 0x30 0x84 0x36), ⺁ two from the last lead byte (0xFE
+        // 0x50).
+        EncodingCase{"Gb18030FourBytesAndTheLastLead", gbk("name\n¥⺁\n"), "GB18030"},
         // More valid two-byte UTF-8 sequences (0xC3 0xAA, 0xCC 0xB8, 0xD6 0xBD) than
         // invalid ones, but no three-byte sequence, as Chinese in UTF-8 would have.
         EncodingCase{"GbkThatHoldsTwoByteUtf8", gbk("KL-1,锚固钢筋\n"), "GB18030"},
