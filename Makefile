@@ -15,10 +15,13 @@ FUZZ_FLAGS  := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover
 CMAKE_GEN   := -G Ninja
 PREFIX      ?= /usr/local
 
-.PHONY: deps test run bench install package fuzz fuzz-deps format clean
+.PHONY: deps test-deps test run bench install package fuzz fuzz-deps format clean
 
 deps:
 	@bash $(DEPS)
+
+test-deps:
+	@bash $(DEPS) test
 
 $(TEST_DIR)/build.ninja:
 	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
@@ -32,7 +35,7 @@ $(FUZZ_DIR)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DBUILD_TESTING=OFF -DPLATEWISE_FUZZ=ON
 
-test: deps $(TEST_DIR)/build.ninja
+test: test-deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 

@@ -16,8 +16,9 @@
 namespace platewise {
 namespace {
 
-// Every table stays open from its check to its computation: as many files
-// as the system lets this program open, not only the usual first 1024.
+// Every table stays open from its check to its computation (BeamSources):
+// as many files as the system lets this program open, not only the usual
+// first 1024.
 void allow_many_open_files() {
   rlimit limit{};
   if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
@@ -38,12 +39,13 @@ int calc(int argc, char* argv[]) {
 
 int report(int argc, char* argv[]) {
   guard_standard_streams();
+  allow_many_open_files();
   return run_in_module("platewise_report_command", "platewise_report_main", argc, argv);
 }
 
 constexpr Command kCommands[] = {
     {"calc", "不开窗口计算梁文件(.json)或梁表格(.csv)：platewise calc --help", calc},
-    {"report", "把梁文件的计算书写成PDF、ODT或HTML：platewise report --help", report},
+    {"report", "把梁文件的计算书写成PDF、ODT、HTML或Word：platewise report --help", report},
 };
 
 }  // namespace

@@ -1,79 +1,164 @@
-// platewise report FILE.json -o OUT.pdf|.odt|.html|-: the calculation report
-// of one beam file, computed as in the window and written without a display.
-// A module, since it needs Qt's GUI library for the layout.
+// platewise report FILE… -o OUT.pdf|.odt|.html|.docx|-: the calculation report of
+// beam files and tables of beams, computed as in the window and written
+// without a display. A module, since it needs Qt's GUI library for the layout.
+
+#include "report_command.h"
 
 #include <unistd.h>
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
+#include <cmath>
 
-#include "beam_file.h"
-#include "compute_beam.h"
+#include "beam_reports.h"
+#include "beam_sources.h"
+#include "docx_writer.h"
 #include "file_error.h"
 #include "file_io.h"
 #include "headless_command.h"
 #include "headless_window.h"
+#include "odt_writer.h"
 #include "output_target.h"
 #include "qt_chinese.h"
 #include "report_file.h"
+#include "sketch_picture.h"
 
 namespace platewise {
 namespace {
 
+// A crack-width limit as the command line may give it: a positive number of millimetres.
+bool is_crack_limit(const QString& text) {
+  bool ok = false;
+  const double mm = text.toDouble(&ok);
+  return ok && std::isfinite(mm) && mm > 0;
+}
+
+// The book as one report, until the report files lay out a book of its own:
+// the members' table as a section, then each chapter's sections under its
+// member's name.
+ReportModel as_one_report(const ReportBook& book) {
+  if (book.members.empty() && book.chapters.size() == 1) return book.chapters.front();
+  ReportModel report = book.chapters.empty() ? ReportModel{} : book.chapters.front();
+  report.info = ReportInfo{};
+  report.info.project = book.project;
+  report.running_header = book.project.empty() ? "计算书" : book.project + " 计算书";
+  report.title = report.running_header;
+  report.sections.clear();
+  ReportSection& table = report.sections.emplace_back();
+  table.title = "构件一览表";
+  for (const MemberRow& m : book.members) {
+    table.rows.push_back({m.name,
+                          "梁底钢板 " + m.bottom_plate + "；梁面钢板 " + m.top_plate +
+                              "；锚固长度 " + m.anchorage + "；梁侧U型钢板 " + m.side_u_plates +
+                              "；裂缝宽度 " + m.crack_width + "；U型箍板 " + m.hoop_plates,
+                          m.complete ? "" : "计算未完成"});
+  }
+  for (const ReportModel& chapter : book.chapters) {
+    report.complete = report.complete && chapter.complete;
+    for (ReportSection section : chapter.sections) {
+      section.title = chapter.info.member + " " + section.title;
+      report.sections.push_back(std::move(section));
+    }
+  }
+  return report;
+}
+
+// The book's file, until the report files save a book in every format: the
+// editable formats write it as it is, PDF and HTML get it as one report.
+// Empty when it could not be made.
+QByteArray book_bytes(const ReportBook& book, ReportFormat format) {
+  if (format != ReportFormat::Docx && format != ReportFormat::Odt) {
+    return report_bytes(as_one_report(book), format);
+  }
+  const std::vector<std::optional<ReportPicture>> sketches = sketch_pictures(book);
+  return format == ReportFormat::Docx ? docx_bytes(book, sketches) : odt_bytes(book, sketches);
+}
+
+}  // namespace
+
 int run_report(const QStringList& arguments, const CommandStreams& streams) {
+  QIODevice& err = streams.err;
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("把梁文件(.json)的计算书写成PDF、ODT或HTML文件，不开窗口。"));
+      QStringLiteral("把梁文件(.json)或梁表格(.csv)的计算书写成PDF、ODT、HTML或Word文件，不开窗口；"
+                     "多根梁时先列构件一览表，每根梁一章。"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption output(
       {"o", "output"},
-      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt或.html（写完才替换）；"
+      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt、.html或.docx（写完才替换）；"
                      "“-”为标准输出（PDF）。"),
       QStringLiteral("文件"));
-  parser.addOption(output);
-  parser.addPositionalArgument(QStringLiteral("FILE.json"), QStringLiteral("梁文件"));
+  const QCommandLineOption project("project", QStringLiteral("工程名称，代替梁文件中的工程名称。"),
+                                   QStringLiteral("名称"));
+  const QCommandLineOption crack_limit(
+      "crack-limit", QStringLiteral("裂缝宽度限值[w]，毫米，正数；代替梁文件中的限值。"),
+      QStringLiteral("毫米"));
+  parser.addOptions({output, project, crack_limit});
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("梁文件(.json)或梁表格(.csv)"),
+                               QStringLiteral("FILE…"));
   if (const std::optional<int> done =
           read_command_line(parser, help, arguments, QStringLiteral("report"), streams)) {
     return *done;
   }
-  if (parser.positionalArguments().size() != 1 || !parser.isSet(output)) {
-    say(streams.err, QStringLiteral("命令行有误：应为 platewise report FILE.json -o 计算书.pdf"));
+  const QStringList files = parser.positionalArguments();
+  if (files.isEmpty() || !parser.isSet(output)) {
+    say(err,
+        QStringLiteral("命令行有误：应为 platewise report 梁文件.json或梁表格.csv -o 计算书.pdf"));
     return kUnusableInput;
   }
   const QString target = parser.value(output);
+  if (parser.isSet(crack_limit) && !is_crack_limit(parser.value(crack_limit))) {
+    say(err, QStringLiteral("命令行有误：--crack-limit 应为正数（毫米），而不是“%1”")
+                 .arg(parser.value(crack_limit)));
+    return kUnusableInput;
+  }
   try {
     OutputTarget out(target, streams.out);
     std::optional<ReportFormat> format = format_of_name(target);
     // Standard output, a pipe or a device has no extension to go by.
     if (!format && out.written_in_place()) format = ReportFormat::Pdf;
     if (!format) {
-      say(streams.err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt或.html结尾").arg(target));
+      say(err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt、.html或.docx结尾").arg(target));
       return kUnusableInput;
     }
-    const QString path = parser.positionalArguments().front();
-    InputFile input(path);
-    out.refuse_input(input);
-    const BeamFile file = parse_beam_file(read_whole(input), path);
+    BeamSources sources(files, &out);  // every input usable before any output
+    if (sources.beam_count() == 0) {
+      say(err, QStringLiteral("没有要写计算书的梁：“%1”中没有一根梁").arg(files.join("”“")));
+      return kUnusableInput;
+    }
+    ReportBook book;
     HeadlessWindow window;
-    const BeamOutcome outcome = compute_beam(window, file.beam);
-    // A stopped run still has a report: every step done, marked 计算未完成.
-    const QByteArray report = report_bytes(*report_model(window.record(), window.form()), *format);
-    if (report.isEmpty()) {
+    bool all_computed = true;
+    sources.for_each_beam([&](Beam beam) {
+      if (parser.isSet(project)) beam.report.project = parser.value(project).toStdString();
+      if (parser.isSet(crack_limit)) {
+        beam.report.crack_limit = parser.value(crack_limit).trimmed().toStdString();
+      }
+      if (book.project.empty()) book.project = beam.report.project;
+      // A stopped beam still has its chapter: every step done, marked 计算未完成.
+      if (const std::optional<CalcError> error = add_beam_report(book, window, beam)) {
+        all_computed = false;
+        say(err, QString::fromStdString(beam.name + "：" + describe(*error)));
+      }
+    });
+    // A single beam file is that beam's report, without title page and table.
+    if (files.size() == 1 && is_beam_file(files.front())) book.members.clear();
+    const QByteArray bytes = book_bytes(book, *format);
+    if (bytes.isEmpty()) {
       throw FileError(FileFault::Unwritable, out.name(), 0, {},
                       QStringLiteral("无法生成计算书，什么也没写"));
     }
-    out.device().write(report);
+    out.device().write(bytes);
     out.commit();
-    if (outcome.error) say(streams.err, QString::fromStdString(describe(*outcome.error)));
-    return outcome.error ? kSomeStopped : kAllComputed;
+    return all_computed ? kAllComputed : kSomeStopped;
   } catch (const FileError& error) {
-    say(streams.err, error.message());
+    say(err, error.message());
   }
   return kUnusableInput;
 }
 
-}  // namespace
 }  // namespace platewise
 
 extern "C" Q_DECL_EXPORT int platewise_report_main(int* argc, char** argv) {

@@ -11,12 +11,12 @@
 
 namespace platewise {
 
-std::unique_ptr<Form_sb> start_platewise(const QString& file) {
+std::unique_ptr<MainWindow> start_platewise(const QString& file) {
   register_cjk_font_substitutes();
   use_chinese_qt_texts();
   QApplication::setWindowIcon(app_icon());
 
-  auto window = std::make_unique<Form_sb>();
+  auto window = std::make_unique<MainWindow>();
   const QRect screen = window->screen()->availableGeometry();
   window->setGeometry(
       QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen));

@@ -18,7 +18,7 @@ void CalculateWithDefaults(benchmark::State& bench) {
   HeadlessForm form;
   FormHandlers handlers(state, form);
   for (auto _ : bench) {
-    handlers.Command1_Click();
+    handlers.calculate();
     benchmark::DoNotOptimize(state);
   }
 }

@@ -1,13 +1,25 @@
-// Timings of the calculation report of the default beam: writing the report
-// from the record, and saving it as a PDF; the PDF's size is shown as a counter.
+// Timings of the calculation report: of the default beam, writing the report
+// from the record and saving it as a PDF (its size shown as a counter); and
+// `platewise report` of one beam file and of a table of 200 beams to PDF, as
+// the command runs, reading, computing and writing (aims: 100 ms and 3 s),
+// with the table's book alone beside it; and the section sketch as SVG and PNG.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
+#include "beam_reports.h"
+#include "beam_sources.h"
 #include "form_handlers.h"
+#include "headless_command.h"
 #include "headless_form.h"
+#include "report_command.h"
 #include "report_file.h"
+#include "sketch_painting.h"
 
 namespace {
 
@@ -17,7 +29,7 @@ struct DefaultBeam {
   BeamState state;
   HeadlessForm form;
   FormHandlers handlers{state, form};
-  DefaultBeam() { handlers.Command1_Click(); }
+  DefaultBeam() { handlers.calculate(); }
 };
 
 void ReportModelOfTheDefaultBeam(benchmark::State& bench) {
@@ -37,6 +49,91 @@ void SavePdfOfTheDefaultBeam(benchmark::State& bench) {
   bench.counters["pdf_bytes"] = static_cast<double>(pdf.size());
 }
 BENCHMARK(SavePdfOfTheDefaultBeam)->Unit(benchmark::kMillisecond);
+
+void SketchSvgOfTheDefaultBeam(benchmark::State& bench) {
+  const DefaultBeam beam;
+  const SectionSketch sketch = *section_sketch(beam.handlers.record());
+  for (auto _ : bench) benchmark::DoNotOptimize(sketch_svg(sketch));
+}
+BENCHMARK(SketchSvgOfTheDefaultBeam)->Unit(benchmark::kMillisecond);
+
+void SketchPngOfTheDefaultBeamAt300Dpi(benchmark::State& bench) {
+  const DefaultBeam beam;
+  const SectionSketch sketch = *section_sketch(beam.handlers.record());
+  for (auto _ : bench) benchmark::DoNotOptimize(sketch_png(sketch, 300));
+}
+BENCHMARK(SketchPngOfTheDefaultBeamAt300Dpi)->Unit(benchmark::kMillisecond);
+
+// Beams that differ in section, materials and options, as a spreadsheet writes them.
+QByteArray table_of_beams(int beams) {
+  QByteArray table =
+      "name,beam_width,beam_height,concrete_grade,bottom_area_req,redistribution_on,"
+      "short_anchorage_on,actual_anchorage\r\n";
+  static const char* const kGrades[] = {"C20", "C25", "C30", "C35"};
+  for (int i = 0; i < beams; ++i) {
+    table += QStringLiteral("KL-%1,%2,%3,%4,%5,%6,%7,150\r\n")
+                 .arg(i)
+                 .arg(200 + i % 5 * 50)
+                 .arg(500 + i % 4 * 100)
+                 .arg(kGrades[i % 4])
+                 .arg(15 + i % 7)
+                 .arg(i % 2 ? "TRUE" : "FALSE")
+                 .arg(i % 3 ? "否" : "是")
+                 .toUtf8();
+  }
+  return table;
+}
+
+// `platewise report INPUT -o report.pdf` in a folder of its own, INPUT holding `bytes`.
+void run_report_command(benchmark::State& bench, const char* input, const QByteArray& bytes) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath(input));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    bench.SkipWithError("the input cannot be written");
+    return;
+  }
+  file.close();
+  const QStringList arguments = {"platewise", "report", file.fileName(), "-o",
+                                 dir.filePath("report.pdf")};
+  for (auto _ : bench) {
+    QBuffer err;
+    err.open(QIODevice::WriteOnly);
+    if (run_report(arguments, {STDOUT_FILENO, err}) > kSomeStopped) {
+      bench.SkipWithError(err.data().constData());
+    }
+  }
+  bench.counters["pdf_bytes"] = static_cast<double>(QFile(dir.filePath("report.pdf")).size());
+}
+
+void ReportCommandOfOneBeamFile(benchmark::State& bench) {
+  run_report_command(bench, "KL-1.json",
+                     R"({"format": "platewise-beam", "version": 1, "name": "KL-1", "inputs": {}})");
+}
+BENCHMARK(ReportCommandOfOneBeamFile)->Unit(benchmark::kMillisecond);
+
+// What the command does short of typesetting: read the table, compute each
+// beam, write its chapter and row.
+void BookOfATableOf200Beams(benchmark::State& bench) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("beams.csv"));
+  const QByteArray table = table_of_beams(200);
+  if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size()) return;
+  file.close();
+  for (auto _ : bench) {
+    ReportBook book;
+    HeadlessWindow window;
+    BeamSources({file.fileName()}).for_each_beam([&](const Beam& beam) {
+      add_beam_report(book, window, beam);
+    });
+    benchmark::DoNotOptimize(book.chapters.data());
+  }
+}
+BENCHMARK(BookOfATableOf200Beams)->Unit(benchmark::kMillisecond);
+
+void ReportCommandOfATableOf200Beams(benchmark::State& bench) {
+  run_report_command(bench, "beams.csv", table_of_beams(200));
+}
+BENCHMARK(ReportCommandOfATableOf200Beams)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

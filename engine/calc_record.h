@@ -92,12 +92,12 @@ struct CalculateRecord {
 
 // The U hoop-plate command.
 struct HoopRecord {
-  std::string actual_typed;     // Text4 as read
+  std::string actual_typed;     // the actual anchorage length as read
   Noted actual, anchor_length;  // available and calculated anchorage length
   std::optional<bool> needed;
   Noted b, fcv, lu;
   std::optional<bool> first_formula;
-  std::string width_typed;  // Text9 as read
+  std::string width_typed;  // the selected width as read
   Noted width, fa, t, excess, quotient, count;
   Noted u_t, u_bu, u_s;  // the side U plate the hoops take their size from
   bool finished = false;

@@ -7,23 +7,23 @@
 
 namespace platewise {
 
-Num FormHandlers::number_in(std::string_view control) const {
-  if (const std::string* text = calculate_input(control)) return number_of_text(*text);
-  return number_of_text(form_.text(control));
+Num FormHandlers::number_in(std::string_view role) const {
+  if (const std::string* text = calculate_input(role)) return number_of_text(*text);
+  return number_of_text(form_.text(role));
 }
 
-const std::string* FormHandlers::calculate_input(std::string_view control) const {
-  // The steps pass the ctl:: names that the field table holds, so the
-  // names' characters are the same object; any other name reads the form.
+const std::string* FormHandlers::calculate_input(std::string_view role) const {
+  // The steps pass the role:: keys that the field table holds, so the keys'
+  // characters are the same object; any other key reads the form.
   if (!calculating_) return nullptr;
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (fields[i]->control.data() == control.data()) return &record_.calculate.inputs[i];
+    if (fields[i]->key.data() == role.data()) return &record_.calculate.inputs[i];
   }
   return nullptr;
 }
 
-void FormHandlers::Command1_Click() {
+void FormHandlers::calculate() {
   // A new run: the record starts afresh, keeping the room of its input texts.
   std::vector<std::string> inputs = std::move(record_.calculate.inputs);
   record_.calculate = CalculateRecord{};
@@ -52,17 +52,17 @@ void FormHandlers::Command1_Click() {
 }
 
 void FormHandlers::calculate_steps() {
-  SetBottomBarGrade();
-  SetTopBarGrade();
-  SetConcreteGrade();
-  SetPlateSteel();
+  set_bottom_bar_grade();
+  set_top_bar_grade();
+  set_concrete_grade();
+  set_plate_steel();
   const Stirrups stirrups = read_section();
   redistribute();
   size_bottom_plate();
   size_top_plate();
   size_side_u_plates(stirrups);
-  SetBottomPlateArea();
-  CheckCrackWidth(record_.calculate.crack);
+  set_bottom_plate_area();
+  check_crack_width(record_.calculate.crack);
 }
 
 void FormHandlers::snapshot_inputs() {
@@ -72,9 +72,9 @@ void FormHandlers::snapshot_inputs() {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const InputField& field = *fields[i];
     if (field.kind == FieldKind::Check) {
-      texts[i].assign(1, form_.check_value(field.control) == 1 ? '1' : '0');
+      texts[i].assign(1, form_.check_value(field.key) == 1 ? '1' : '0');
     } else {
-      texts[i] = form_.text(field.control);
+      texts[i] = form_.text(field.key);
     }
   }
 }
@@ -90,33 +90,33 @@ FormHandlers::Stirrups FormHandlers::read_section() {
   };
   run_step(Step::InputData, [&] {
     st.fyv =
-        noted(rec.fyv, noted(rec.stirrup_d, number_in(ctl::stirrup_diameter)) < 12 ? 210 : 310);
-    s_.beam_width = noted(rec.b, number_in(ctl::beam_width));
-    s_.beam_height = noted(rec.h, number_in(ctl::beam_height));
-    s_.cover = noted(rec.a, number_in(ctl::cover));
+        noted(rec.fyv, noted(rec.stirrup_d, number_in(role::stirrup_diameter)) < 12 ? 210 : 310);
+    s_.beam_width = noted(rec.b, number_in(role::beam_width));
+    s_.beam_height = noted(rec.h, number_in(role::beam_height));
+    s_.cover = noted(rec.a, number_in(role::cover));
     s_.h0 = noted(rec.h0, s_.beam_height - s_.cover);
-    s_.plate_t = noted(rec.t, number_in(ctl::plate_thickness));
-    s_.as_bottom = noted(rec.as_bottom, bar_area(ctl::bottom_bar_diameter, ctl::bottom_bar_count,
+    s_.plate_t = noted(rec.t, number_in(role::plate_thickness));
+    s_.as_bottom = noted(rec.as_bottom, bar_area(role::bottom_bar_diameter, role::bottom_bar_count,
                                                  rec.bottom_d, rec.bottom_n));
     s_.as_top = noted(rec.as_top,
-                      bar_area(ctl::top_bar_diameter, ctl::top_bar_count, rec.top_d, rec.top_n));
+                      bar_area(role::top_bar_diameter, role::top_bar_count, rec.top_d, rec.top_n));
   });
   run_step(Step::StirrupAreas, [&] {
-    const Num d = number_in(ctl::stirrup_diameter);
-    st.existing =
-        noted(rec.asv_exist, d * d * 0.785 * noted(rec.stirrup_legs, number_in(ctl::stirrup_legs)) *
-                                 1000 / noted(rec.stirrup_s, number_in(ctl::stirrup_spacing)));
+    const Num d = number_in(role::stirrup_diameter);
+    st.existing = noted(rec.asv_exist,
+                        d * d * 0.785 * noted(rec.stirrup_legs, number_in(role::stirrup_legs)) *
+                            1000 / noted(rec.stirrup_s, number_in(role::stirrup_spacing)));
   });
   run_step(Step::InputData, [&] {
     // cm² to mm²
     s_.as_top_req =
-        noted(rec.as_top_req, noted(rec.top_req_cm2, number_in(ctl::top_area_req)) * 100);
+        noted(rec.as_top_req, noted(rec.top_req_cm2, number_in(role::top_area_req)) * 100);
     s_.as_bottom_req =
-        noted(rec.as_bottom_req, noted(rec.bottom_req_cm2, number_in(ctl::bottom_area_req)) * 100);
+        noted(rec.as_bottom_req, noted(rec.bottom_req_cm2, number_in(role::bottom_area_req)) * 100);
   });
   run_step(Step::StirrupAreas, [&] {
-    st.required = noted(rec.asv_req, noted(rec.asv_req_cm2, number_in(ctl::stirrup_area_req)) *
-                                         100 * 1000 / number_in(ctl::stirrup_spacing));
+    st.required = noted(rec.asv_req, noted(rec.asv_req_cm2, number_in(role::stirrup_area_req)) *
+                                         100 * 1000 / number_in(role::stirrup_spacing));
   });
   return st;
 }

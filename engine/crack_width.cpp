@@ -9,7 +9,7 @@
 
 namespace platewise {
 
-void FormHandlers::SetBottomPlateArea() {
+void FormHandlers::set_bottom_plate_area() {
   CalculateRecord::PlateArea& rec = record_.calculate.plate_area;
   run_step(Step::BottomPlateArea, [&] {
     // The unrounded required width, and only when this run sized a bottom plate.
@@ -21,7 +21,7 @@ void FormHandlers::SetBottomPlateArea() {
   });
 }
 
-void FormHandlers::Text9_Change() {
+void FormHandlers::selected_width_edited() {
   // Inside Calculate, the write of the shown width; otherwise the engineer's edit.
   if (calculating_) return width_changed(record_.calculate.shown_width);
   WidthEditRecord& rec = record_.width_edit.emplace();
@@ -36,14 +36,14 @@ void FormHandlers::Text9_Change() {
 
 void FormHandlers::width_changed(WidthEditRecord& rec) {
   run_step(Step::PlateWidthEdit, [&] {
-    rec.typed = form_.text(ctl::bottom_width);
+    rec.typed = form_.text(role::selected_width);
     s_.bottom_plate_area =
         noted(rec.area, noted(rec.width, number_of_text(rec.typed)) * noted(rec.t, s_.plate_t));
   });
-  CheckCrackWidth(rec.check);
+  check_crack_width(rec.check);
 }
 
-void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
+void FormHandlers::check_crack_width(CrackRecord& rec) {
   run_step(Step::CrackCheck, [&] {
     const Num b = noted(rec.b, s_.beam_width), h = noted(rec.h, s_.beam_height);
     const Num h0 = noted(rec.h0, s_.h0), a = noted(rec.a, s_.cover);
@@ -53,7 +53,7 @@ void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
     noted(rec.es, s_.es_bottom);
 
     const Num ate = noted(rec.ate, (Num(0.5) * b) * h);
-    const Num moment = noted(rec.moment, number_in(ctl::moment));
+    const Num moment = noted(rec.moment, number_in(role::moment));
     const Num sigma_s = noted(rec.sigma_s, (moment * 1e6) / ((Num(0.87) * h0) * (aa + as)));
     const Num rho_te = noted(rec.rho_te, ((Num(0.9) * aa) + as) / ate);
     const Num psi_raw = noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
@@ -66,7 +66,7 @@ void FormHandlers::CheckCrackWidth(CrackRecord& rec) {
                         s_.bond_coef_bottom) /
                            s_.es_bottom);
     const Num width = noted(rec.w, whole_part(Num(1000) * raw) / 1000);  // cut down to 0.001 mm
-    form_.set_text(ctl::crack_width, number_text(width.value()));
+    form_.set_text(role::crack_width, number_text(width.value()));
     record_.shown_crack_width = width.value();
   });
 }

@@ -1,6 +1,8 @@
 #pragma once
-// What the engine needs of the window, and the names of the controls it
-// touches. The Qt window implements FormAccess; tests use an in-memory one.
+// What the engine needs of the window, and the role keys by which it names
+// the controls it touches. A role key is the field's key in the field table
+// (form_fields.h), which also knows the control behind it. The Qt window
+// implements FormAccess; the command line and the tests use an in-memory one.
 // Texts are UTF-8.
 
 #include <string>
@@ -12,62 +14,70 @@ class FormAccess {
  public:
   virtual ~FormAccess() = default;
   // Text of a text field, or of a drop-down's text part.
-  virtual std::string text(std::string_view control) const = 0;
-  // Sets a text field's text. Runs no handler: the engine runs Text9_Change itself.
-  virtual void set_text(std::string_view control, const std::string& text) = 0;
+  virtual std::string text(std::string_view role) const = 0;
+  // Sets a text field's text. Runs no handler: the engine runs
+  // selected_width_edited() itself after writing the selected width.
+  virtual void set_text(std::string_view role, const std::string& text) = 0;
   // Value of a check box: 1 ticked, 0 clear.
-  virtual int check_value(std::string_view control) const = 0;
+  virtual int check_value(std::string_view role) const = 0;
   // Position of the picked list item from 0, or -1 while none is picked.
-  virtual int list_index(std::string_view control) const = 0;
-  virtual void set_visible(std::string_view control, bool visible) = 0;
+  virtual int list_index(std::string_view role) const = 0;
+  virtual void set_visible(std::string_view role, bool visible) = 0;
 };
 
-// Names of the controls the engine reads and writes, as the window names them.
-namespace ctl {
+// The role keys. Inputs and results are keys of beam files and of the command line too.
+namespace role {
 // Existing beam
-inline constexpr std::string_view beam_width = "txt_lk(0)";
-inline constexpr std::string_view beam_height = "Txt_lg(1)";
-inline constexpr std::string_view cover = "cmb_bhc";
-inline constexpr std::string_view bottom_bar_grade = "cmb_sl";
-inline constexpr std::string_view bottom_bar_diameter = "txt_dd";
-inline constexpr std::string_view bottom_bar_count = "txt_nd";
-inline constexpr std::string_view bar_rows = "cmb_gjpl";  // read by no command
-inline constexpr std::string_view top_bar_grade = "cmb_sm";
-inline constexpr std::string_view top_bar_diameter = "Txt_dm";
-inline constexpr std::string_view top_bar_count = "txt_nm";
-inline constexpr std::string_view concrete_grade = "Cmb_Hnt";
-inline constexpr std::string_view stirrup_legs = "cmb_ngj";
-inline constexpr std::string_view stirrup_diameter = "Txt_gj(1)";
-inline constexpr std::string_view stirrup_spacing = "txt_gja";
+inline constexpr std::string_view beam_width = "beam_width";
+inline constexpr std::string_view beam_height = "beam_height";
+inline constexpr std::string_view cover = "cover";
+inline constexpr std::string_view bottom_bar_grade = "bottom_bar_grade";
+inline constexpr std::string_view bottom_bar_diameter = "bottom_bar_diameter";
+inline constexpr std::string_view bottom_bar_count = "bottom_bar_count";
+inline constexpr std::string_view bar_rows = "bar_rows";  // read by no command
+inline constexpr std::string_view top_bar_grade = "top_bar_grade";
+inline constexpr std::string_view top_bar_diameter = "top_bar_diameter";
+inline constexpr std::string_view top_bar_count = "top_bar_count";
+inline constexpr std::string_view concrete_grade = "concrete_grade";
+inline constexpr std::string_view stirrup_legs = "stirrup_legs";
+inline constexpr std::string_view stirrup_diameter = "stirrup_diameter";
+inline constexpr std::string_view stirrup_spacing = "stirrup_spacing";
 // Requirements of the analysis
-inline constexpr std::string_view top_area_req = "txt_mj(0)";
-inline constexpr std::string_view bottom_area_req = "Txt_dj(1)";
-inline constexpr std::string_view stirrup_area_req = "Txt_gj(0)";
-inline constexpr std::string_view moment = "txt_m";
+inline constexpr std::string_view top_area_req = "top_area_req";
+inline constexpr std::string_view bottom_area_req = "bottom_area_req";
+inline constexpr std::string_view stirrup_area_req = "stirrup_area_req";
+inline constexpr std::string_view moment = "moment";
 // Plates and options
-inline constexpr std::string_view plate_steel = "cmb_gb";
-inline constexpr std::string_view plate_thickness = "txt_hgb";
-inline constexpr std::string_view u_plate_spacing = "txt_gba";
-inline constexpr std::string_view u_plate_thickness = "txt_du";
-inline constexpr std::string_view redistribution_on = "Check1";
-inline constexpr std::string_view redistribution_percent = "Text8";
-inline constexpr std::string_view redistribution_label = "Label21";
-inline constexpr std::string_view percent_sign = "Label22";
-inline constexpr std::string_view short_anchorage_on = "Check2";
-// Results
-inline constexpr std::string_view bottom_plate = "Text3";
-inline constexpr std::string_view bottom_width = "Text9";
-inline constexpr std::string_view top_plate = "Text1";
-inline constexpr std::string_view top_width = "Text11";
-inline constexpr std::string_view anchorage = "Text2";
-inline constexpr std::string_view side_u_plates = "Text6";
-inline constexpr std::string_view crack_width = "Text7";
-// Hoop plates (shown while Check2 is ticked)
-inline constexpr std::string_view actual_anchorage_label = "Label10";
-inline constexpr std::string_view actual_anchorage = "Text4";
-inline constexpr std::string_view hoop_label = "Label26";
-inline constexpr std::string_view hoop_command = "Command2";
-inline constexpr std::string_view hoop_plates = "Text5";
-}  // namespace ctl
+inline constexpr std::string_view plate_steel = "plate_steel";
+inline constexpr std::string_view plate_thickness = "plate_thickness";
+inline constexpr std::string_view u_plate_thickness = "u_plate_thickness";
+inline constexpr std::string_view u_plate_spacing = "u_plate_spacing";
+inline constexpr std::string_view redistribution_on = "redistribution_on";
+inline constexpr std::string_view redistribution_percent = "redistribution_percent";
+inline constexpr std::string_view redistribution_label = "redistribution_label";
+inline constexpr std::string_view percent_sign = "percent_sign";
+inline constexpr std::string_view short_anchorage_on = "short_anchorage_on";
+// Results. The selected bottom-plate width is typed as an input and written
+// as a result; its result key in files is "bottom_width".
+inline constexpr std::string_view bottom_plate = "bottom_plate";
+inline constexpr std::string_view selected_width = "selected_width";
+inline constexpr std::string_view bottom_width = "bottom_width";
+inline constexpr std::string_view top_plate = "top_plate";
+inline constexpr std::string_view top_width = "top_width";
+inline constexpr std::string_view anchorage = "anchorage";
+inline constexpr std::string_view side_u_plates = "side_u_plates";
+inline constexpr std::string_view crack_width = "crack_width";
+inline constexpr std::string_view calculate_button = "calculate_button";
+// Hoop plates (shown while short_anchorage_on is ticked)
+inline constexpr std::string_view actual_anchorage_label = "actual_anchorage_label";
+inline constexpr std::string_view actual_anchorage = "actual_anchorage";
+inline constexpr std::string_view hoop_label = "hoop_label";
+inline constexpr std::string_view hoop_button = "hoop_button";
+inline constexpr std::string_view hoop_plates = "hoop_plates";
+// The report group
+inline constexpr std::string_view report_view = "report_view";
+inline constexpr std::string_view save_report_button = "save_report_button";
+inline constexpr std::string_view print_report_button = "print_report_button";
+}  // namespace role
 
 }  // namespace platewise

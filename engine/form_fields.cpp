@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "form_access.h"
 
@@ -9,6 +10,7 @@ namespace platewise {
 namespace {
 
 using enum FieldKind;
+using enum Given;
 
 constexpr std::string_view kCovers[] = {"35", "60"};
 constexpr std::string_view kBarGrades[] = {"I级", "II级"};
@@ -20,48 +22,69 @@ constexpr std::string_view kPlateSteels[] = {"A3号钢", "16Mn钢"};
 // clang-format off
 constexpr InputField kInputs[] = {
     // The existing beam
-    {"beam_width",             ctl::beam_width,             Text,  "梁宽(mm)",                "250"},
-    {"beam_height",            ctl::beam_height,            Text,  "梁高(mm)",                "600"},
-    {"cover",                  ctl::cover,                  List,  "砼保护层(mm)",            "35",     kCovers},
-    {"bottom_bar_grade",       ctl::bottom_bar_grade,       List,  "梁底钢筋级别",            "II级",   kBarGrades},
-    {"bottom_bar_diameter",    ctl::bottom_bar_diameter,    Text,  "梁底钢筋直径(mm)",        "25"},
-    {"bottom_bar_count",       ctl::bottom_bar_count,       Text,  "梁底钢筋条数",            "3"},
-    {"bar_rows",               ctl::bar_rows,               List,  "梁底钢筋排列",            "单排",   kBarRows},
-    {"top_bar_grade",          ctl::top_bar_grade,          List,  "梁面钢筋级别",            "II级",   kBarGrades},
-    {"top_bar_diameter",       ctl::top_bar_diameter,       Text,  "梁面钢筋直径(mm)",        "25"},
-    {"top_bar_count",          ctl::top_bar_count,          Text,  "梁面钢筋条数",            "2"},
-    {"concrete_grade",         ctl::concrete_grade,         List,  "砼强度等级",              "C20",    kConcreteGrades},
-    {"stirrup_legs",           ctl::stirrup_legs,           List,  "梁端箍筋肢数",            "2",      kStirrupLegs},
-    {"stirrup_diameter",       ctl::stirrup_diameter,       Text,  "梁端箍筋直径(mm)",        "8"},
-    {"stirrup_spacing",        ctl::stirrup_spacing,        Text,  "梁端箍筋间距(mm)",        "100"},
+    {role::beam_width,             "txt_lk(0)", Text,  "梁宽(mm)",                "250"},
+    {role::beam_height,            "Txt_lg(1)", Text,  "梁高(mm)",                "600"},
+    {role::cover,                  "cmb_bhc",   List,  "砼保护层(mm)",            "35",     kCovers},
+    {role::bottom_bar_grade,       "cmb_sl",    List,  "梁底钢筋级别",            "II级",   kBarGrades},
+    {role::bottom_bar_diameter,    "txt_dd",    Text,  "梁底钢筋直径(mm)",        "25"},
+    {role::bottom_bar_count,       "txt_nd",    Text,  "梁底钢筋条数",            "3"},
+    {role::bar_rows,               "cmb_gjpl",  List,  "梁底钢筋排列",            "单排",   kBarRows},
+    {role::top_bar_grade,          "cmb_sm",    List,  "梁面钢筋级别",            "II级",   kBarGrades},
+    {role::top_bar_diameter,       "Txt_dm",    Text,  "梁面钢筋直径(mm)",        "25"},
+    {role::top_bar_count,          "txt_nm",    Text,  "梁面钢筋条数",            "2"},
+    {role::concrete_grade,         "Cmb_Hnt",   List,  "砼强度等级",              "C20",    kConcreteGrades},
+    {role::stirrup_legs,           "cmb_ngj",   List,  "梁端箍筋肢数",            "2",      kStirrupLegs},
+    {role::stirrup_diameter,       "Txt_gj(1)", Text,  "梁端箍筋直径(mm)",        "8"},
+    {role::stirrup_spacing,        "txt_gja",   Text,  "梁端箍筋间距(mm)",        "100"},
     // What the analysis requires
-    {"top_area_req",           ctl::top_area_req,           Text,  "加固所需梁面筋(cm2)",     "12"},
-    {"bottom_area_req",        ctl::bottom_area_req,        Text,  "加固所需梁底筋(cm2)",     "18"},
-    {"stirrup_area_req",       ctl::stirrup_area_req,       Text,  "加固所需梁箍筋(cm2)",     "1.2"},
-    {"moment",                 ctl::moment,                 Text,  "梁跨中弯矩标准值(kN.m)",  "50"},
+    {role::top_area_req,           "txt_mj(0)", Text,  "加固所需梁面筋(cm2)",     "12"},
+    {role::bottom_area_req,        "Txt_dj(1)", Text,  "加固所需梁底筋(cm2)",     "18"},
+    {role::stirrup_area_req,       "Txt_gj(0)", Text,  "加固所需梁箍筋(cm2)",     "1.2"},
+    {role::moment,                 "txt_m",     Text,  "梁跨中弯矩标准值(kN.m)",  "50"},
     // Plates and options
-    {"plate_steel",            ctl::plate_steel,            List,  "选用钢材",                "A3号钢", kPlateSteels},
-    {"plate_thickness",        ctl::plate_thickness,        Text,  "选用钢板厚度(mm)",        "4"},
-    {"u_plate_thickness",      ctl::u_plate_thickness,      Text,  "梁侧U型钢板厚度(mm)",     "3"},
-    {"u_plate_spacing",        ctl::u_plate_spacing,        Text,  "梁侧U型钢板箍板间距(mm)", "100"},
-    {"redistribution_on",      ctl::redistribution_on,      Check, "梁面筋调幅",              ""},
-    {"redistribution_percent", ctl::redistribution_percent, Text,  "梁面筋调幅幅度(%)",       "75"},
-    {"short_anchorage_on",     ctl::short_anchorage_on,     Check, "实际锚固长度小于计算值",  ""},
-    {"actual_anchorage",       ctl::actual_anchorage,       Text,  "实际锚固长度(mm)",        ""},
-    {"selected_width",         ctl::bottom_width,           Text,  "梁底钢板实选宽度",        ""},
+    {role::plate_steel,            "cmb_gb",    List,  "选用钢材",                "A3号钢", kPlateSteels},
+    {role::plate_thickness,        "txt_hgb",   Text,  "选用钢板厚度(mm)",        "4"},
+    {role::u_plate_thickness,      "txt_du",    Text,  "梁侧U型钢板厚度(mm)",     "3"},
+    {role::u_plate_spacing,        "txt_gba",   Text,  "梁侧U型钢板箍板间距(mm)", "100"},
+    {role::redistribution_on,      "Check1",    Check, "梁面筋调幅",              ""},
+    {role::redistribution_percent, "Text8",     Text,  "梁面筋调幅幅度(%)",       "75"},
+    // Given after Calculate
+    {role::short_anchorage_on,     "Check2",    Check, "实际锚固长度小于计算值",  "",       {}, AfterCalculate},
+    {role::actual_anchorage,       "Text4",     Text,  "实际锚固长度(mm)",        "",       {}, AfterCalculate},
+    {role::selected_width,         "Text9",     Text,  "梁底钢板实选宽度",        "",       {}, AfterCalculate},
 };
 
 constexpr ResultField kResults[] = {
-    {"bottom_plate",     ctl::bottom_plate,     "梁底钢板"},
-    {"bottom_width",     ctl::bottom_width,     "梁底钢板实选宽度"},
-    {"top_plate",        ctl::top_plate,        "梁面钢板"},
-    {"top_width",        ctl::top_width,        "梁面钢板实选宽度"},
-    {"anchorage",        ctl::anchorage,        "计算锚固长度(mm)"},
-    {"side_u_plates",    ctl::side_u_plates,    "梁侧U型钢板"},
-    {"crack_width",      ctl::crack_width,      "加固后裂缝验算(mm)"},
-    {"actual_anchorage", ctl::actual_anchorage, "实际锚固长度(mm)"},
-    {"hoop_plates",      ctl::hoop_plates,      "钢板端部锚固区U型箍板"},
+    {role::bottom_plate,     "Text3",  "梁底钢板"},
+    {role::bottom_width,     "Text9",  "梁底钢板实选宽度"},
+    {role::top_plate,        "Text1",  "梁面钢板"},
+    {role::top_width,        "Text11", "梁面钢板实选宽度"},
+    {role::anchorage,        "Text2",  "计算锚固长度(mm)"},
+    {role::side_u_plates,    "Text6",  "梁侧U型钢板"},
+    {role::crack_width,      "Text7",  "加固后裂缝验算(mm)"},
+    {role::actual_anchorage, "Text4",  "实际锚固长度(mm)"},
+    {role::hoop_plates,      "Text5",  "钢板端部锚固区U型箍板"},
 };
+
+// The controls that are neither inputs nor results.
+constexpr ControlRole kOtherControls[] = {
+    {role::calculate_button,       "Command1"},
+    {role::hoop_button,            "Command2"},
+    {role::redistribution_label,   "Label21"},
+    {role::percent_sign,           "Label22"},
+    {role::actual_anchorage_label, "Label10"},
+    {role::hoop_label,             "Label26"},
+    {role::report_view,            "RichTextBox1"},
+    {role::save_report_button,     "Command4"},
+    {role::print_report_button,    "Command5"},
+};
+
+// What each option box shows while ticked.
+constexpr std::string_view kShownByRedistribution[] = {
+    role::redistribution_label, role::redistribution_percent, role::percent_sign};
+constexpr std::string_view kShownByShortAnchorage[] = {
+    role::actual_anchorage_label, role::actual_anchorage, role::hoop_label, role::hoop_button,
+    role::hoop_plates};
 // clang-format on
 
 template <class Field>
@@ -98,6 +121,35 @@ int InputField::item_named(std::string_view typed) const {
 std::span<const InputField> input_fields() { return kInputs; }
 std::span<const ResultField> result_fields() { return kResults; }
 
+std::span<const ControlRole> control_roles() {
+  static const std::vector<ControlRole> kRoles = [] {
+    std::vector<ControlRole> roles;
+    for (const InputField& f : kInputs) roles.push_back({f.key, f.control});
+    for (const ResultField& f : kResults) {
+      if (input_by_key(f.key) == nullptr) roles.push_back({f.key, f.control});
+    }
+    roles.insert(roles.end(), std::begin(kOtherControls), std::end(kOtherControls));
+    return roles;
+  }();
+  return kRoles;
+}
+
+std::string_view control_of(std::string_view role) {
+  const ControlRole* found = find_in(control_roles(), &ControlRole::role, role);
+  return found == nullptr ? std::string_view() : found->control;
+}
+
+std::span<const std::string_view> shown_by(std::string_view option) {
+  if (option == role::redistribution_on) return kShownByRedistribution;
+  if (option == role::short_anchorage_on) return kShownByShortAnchorage;
+  return {};
+}
+
+bool hidden_at_start(std::string_view role) {
+  return std::ranges::find(kShownByRedistribution, role) != std::end(kShownByRedistribution) ||
+         std::ranges::find(kShownByShortAnchorage, role) != std::end(kShownByShortAnchorage);
+}
+
 const InputField* input_by_key(std::string_view key) {
   return find_in(input_fields(), &InputField::key, key);
 }
@@ -113,8 +165,8 @@ const ResultField* result_by_control(std::string_view control) {
 
 std::span<const InputField* const> material_lists() {
   static const std::array<const InputField*, 4> kLists = {
-      input_by_control(ctl::bottom_bar_grade), input_by_control(ctl::top_bar_grade),
-      input_by_control(ctl::concrete_grade), input_by_control(ctl::plate_steel)};
+      input_by_key(role::bottom_bar_grade), input_by_key(role::top_bar_grade),
+      input_by_key(role::concrete_grade), input_by_key(role::plate_steel)};
   return kLists;
 }
 
@@ -128,7 +180,7 @@ std::string unlisted_material_notice(const InputField& list, std::string_view te
 std::string unlisted_materials(const FormAccess& form) {
   std::string notices;
   for (const InputField* list : material_lists()) {
-    const std::string notice = unlisted_material_notice(*list, form.text(list->control));
+    const std::string notice = unlisted_material_notice(*list, form.text(list->key));
     if (notice.empty()) continue;
     if (!notices.empty()) notices += "；";
     notices += notice;

@@ -15,21 +15,21 @@ class FormHandlers {
  public:
   FormHandlers(BeamState& state, FormAccess& form) : s_(state), form_(form) {}
 
-  void Command1_Click();  // "计算": the Calculate command
-  void Command2_Click();  // "计算U型箍板": U hoop plates at the plate ends
-  void Check1_Click();    // shows or hides the redistribution percentage
-  void Check2_Click();    // shows or hides the hoop-plate inputs, fills Text4
-  void Text9_Change();    // the selected bottom-plate width changed
+  void calculate();                // "计算": the Calculate command
+  void size_hoop_plates();         // "计算U型箍板": U hoop plates at the plate ends
+  void redistribution_toggled();   // shows or hides the redistribution percentage
+  void short_anchorage_toggled();  // shows or hides the hoop-plate inputs, fills in the length
+  void selected_width_edited();    // the selected bottom-plate width changed
 
   // What the handlers did since the window opened, for the report.
   const CalcRecord& record() const { return record_; }
 
  private:
   // Material look-ups by the picked list index
-  void SetBottomBarGrade();
-  void SetTopBarGrade();
-  void SetConcreteGrade();
-  void SetPlateSteel();
+  void set_bottom_bar_grade();
+  void set_top_bar_grade();
+  void set_concrete_grade();
+  void set_plate_steel();
   // Values of one Calculate run that are not kept in BeamState
   struct Stirrups {
     Num fyv;       // design strength of the existing stirrups, N/mm²
@@ -44,8 +44,8 @@ class FormHandlers {
   void size_top_plate();
   void anchor_length_step(PlateRecord& noted);
   void size_side_u_plates(const Stirrups& stirrups);
-  void SetBottomPlateArea();
-  void CheckCrackWidth(CrackRecord& noted);
+  void set_bottom_plate_area();
+  void check_crack_width(CrackRecord& noted);
 
   void calculate_steps();
   void snapshot_inputs();
@@ -59,8 +59,8 @@ class FormHandlers {
 
   // The number in an input's text. During Calculate, the text is the one
   // taken at the start of the run (the same, since nothing else runs meanwhile).
-  Num number_in(std::string_view control) const;
-  const std::string* calculate_input(std::string_view control) const;
+  Num number_in(std::string_view role) const;
+  const std::string* calculate_input(std::string_view role) const;
   // Writes the selected bottom-plate width and runs its change handler.
   void set_bottom_width(const std::string& text);
   // "A3号钢:4(厚)X131(宽)": plate steel, thickness and shown width.
@@ -71,7 +71,7 @@ class FormHandlers {
   BeamState& s_;
   FormAccess& form_;
   CalcRecord record_;
-  bool calculating_ = false;  // inside Command1_Click
+  bool calculating_ = false;  // inside calculate()
 };
 
 }  // namespace platewise

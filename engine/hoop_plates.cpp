@@ -6,23 +6,23 @@
 
 namespace platewise {
 
-void FormHandlers::Command2_Click() {
+void FormHandlers::size_hoop_plates() {
   HoopRecord& rec = record_.hoops.emplace();
   rec.sequence = ++record_.events;
   try {
     run_step(Step::HoopPlates, [&] {
-      rec.actual_typed = form_.text(ctl::actual_anchorage);
+      rec.actual_typed = form_.text(role::actual_anchorage);
       const Num actual_anchor_length = noted(rec.actual, number_of_text(rec.actual_typed));
       const bool enough = actual_anchor_length - noted(rec.anchor_length, s_.anchor_length) >= 0;
       rec.needed = !enough;
       if (enough) {
-        form_.set_text(ctl::hoop_plates, "无需加箍");
+        form_.set_text(role::hoop_plates, "无需加箍");
         return;
       }
       const bool first_formula = Num(3.6) * noted(rec.b, s_.beam_width) <=
                                  (Num(2) * noted(rec.fcv, s_.fcv)) * noted(rec.lu, s_.u_plate_lu);
       rec.first_formula = first_formula;
-      rec.width_typed = form_.text(ctl::bottom_width);
+      rec.width_typed = form_.text(role::selected_width);
       const Num plate_width_selected = noted(rec.width, number_of_text(rec.width_typed));
       // Force of the bottom plate less what the concrete carries over the actual length, N.
       const Num excess =
@@ -31,7 +31,7 @@ void FormHandlers::Command2_Click() {
                     ((Num(0.5) * s_.fcv) * s_.beam_width) * actual_anchor_length);
       if (excess <= 0) {
         // The concrete already carries the plate force: a count would be zero or negative.
-        form_.set_text(ctl::hoop_plates, "无需加箍");
+        form_.set_text(role::hoop_plates, "无需加箍");
         return;
       }
       noted(rec.u_t, s_.u_plate_t);
@@ -41,7 +41,7 @@ void FormHandlers::Command2_Click() {
           noted(rec.quotient, first_formula ? excess / 0.7 / 3.6 / s_.beam_width / bu
                                             : excess / 3.6 / s_.beam_width / bu);
       const Num hoop_count = noted(rec.count, whole_part(quotient));
-      form_.set_text(ctl::hoop_plates, number_text(hoop_count.value()) + "个" + u_plate_text());
+      form_.set_text(role::hoop_plates, number_text(hoop_count.value()) + "个" + u_plate_text());
     });
   } catch (const CalcError& error) {
     rec.error = error;

@@ -48,9 +48,9 @@ const Row& row(const std::array<Row, N>& table, int list_index) {
 }  // namespace
 
 // Each look-up also notes the picked index and the values it wrote.
-void FormHandlers::SetBottomBarGrade() {
+void FormHandlers::set_bottom_bar_grade() {
   CalculateRecord::Materials& rec = record_.calculate.materials;
-  rec.bottom_grade = form_.list_index(ctl::bottom_bar_grade);
+  rec.bottom_grade = form_.list_index(role::bottom_bar_grade);
   const BarGrade& g = row(kBarGrades, rec.bottom_grade);
   s_.fy_bottom = g.fy;
   s_.es_bottom = g.es;
@@ -60,24 +60,24 @@ void FormHandlers::SetBottomBarGrade() {
   rec.nu = g.bond_coef;
 }
 
-void FormHandlers::SetTopBarGrade() {
+void FormHandlers::set_top_bar_grade() {
   CalculateRecord::Materials& rec = record_.calculate.materials;
-  rec.top_grade = form_.list_index(ctl::top_bar_grade);
+  rec.top_grade = form_.list_index(role::top_bar_grade);
   s_.fy_top = rec.fy_top = row(kBarGrades, rec.top_grade).fy;
 }
 
-void FormHandlers::SetConcreteGrade() {
+void FormHandlers::set_concrete_grade() {
   CalculateRecord::Materials& rec = record_.calculate.materials;
-  rec.concrete = form_.list_index(ctl::concrete_grade);
+  rec.concrete = form_.list_index(role::concrete_grade);
   const Concrete& c = row(kConcrete, rec.concrete);
   s_.fc = rec.fc = c.fc;
   s_.fcv = rec.fcv = c.fcv;
   s_.ftk = rec.ftk = c.ftk;
 }
 
-void FormHandlers::SetPlateSteel() {
+void FormHandlers::set_plate_steel() {
   CalculateRecord::Materials& rec = record_.calculate.materials;
-  rec.plate_steel = form_.list_index(ctl::plate_steel);
+  rec.plate_steel = form_.list_index(role::plate_steel);
   s_.fa_plate = rec.fa = row(kPlateSteel, rec.plate_steel);
 }
 

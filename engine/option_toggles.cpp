@@ -3,22 +3,23 @@
 #include "form_handlers.h"
 
 namespace platewise {
+namespace {
 
-void FormHandlers::Check1_Click() {
-  const bool on = form_.check_value(ctl::redistribution_on) == 1;
-  for (auto control : {ctl::redistribution_label, ctl::redistribution_percent, ctl::percent_sign}) {
-    form_.set_visible(control, on);
-  }
+void show_or_hide(FormAccess& form, std::string_view option) {
+  const bool on = form.check_value(option) == 1;
+  for (std::string_view shown : shown_by(option)) form.set_visible(shown, on);
 }
 
-void FormHandlers::Check2_Click() {
-  const bool on = form_.check_value(ctl::short_anchorage_on) == 1;
-  for (auto control : {ctl::actual_anchorage_label, ctl::actual_anchorage, ctl::hoop_label,
-                       ctl::hoop_command, ctl::hoop_plates}) {
-    form_.set_visible(control, on);
-  }
+}  // namespace
+
+void FormHandlers::redistribution_toggled() { show_or_hide(form_, role::redistribution_on); }
+
+void FormHandlers::short_anchorage_toggled() {
+  show_or_hide(form_, role::short_anchorage_on);
   // The calculated length of the last Calculate run; empty if none sized a plate.
-  if (on) form_.set_text(ctl::actual_anchorage, s_.anchor_length.text());
+  if (form_.check_value(role::short_anchorage_on) == 1) {
+    form_.set_text(role::actual_anchorage, s_.anchor_length.text());
+  }
 }
 
 }  // namespace platewise

@@ -7,22 +7,22 @@
 namespace platewise {
 
 std::string FormHandlers::plate_text(const std::string& shown_width) const {
-  const std::string* steel = calculate_input(ctl::plate_steel);
-  return plate_result_text(steel != nullptr ? *steel : form_.text(ctl::plate_steel),
+  const std::string* steel = calculate_input(role::plate_steel);
+  return plate_result_text(steel != nullptr ? *steel : form_.text(role::plate_steel),
                            Num(s_.plate_t).value(), shown_width);
 }
 
 void FormHandlers::set_bottom_width(const std::string& text) {
-  form_.set_text(ctl::bottom_width, text);
-  Text9_Change();
+  form_.set_text(role::selected_width, text);
+  selected_width_edited();
 }
 
 void FormHandlers::redistribute() {
-  if (form_.check_value(ctl::redistribution_on) != 1) return;
+  if (form_.check_value(role::redistribution_on) != 1) return;
   CalculateRecord::Redistribution& rec = record_.calculate.redistribution;
   rec.on = true;
   run_step(Step::Redistribution, [&] {
-    const Num percent_kept = noted(rec.percent, number_in(ctl::redistribution_percent));
+    const Num percent_kept = noted(rec.percent, number_in(role::redistribution_percent));
     const Num moved_area = noted(rec.moved, s_.as_top_req * (Num(100) - percent_kept) / 100);
     s_.as_top_req = noted(rec.as_top_req, s_.as_top_req - moved_area);
     s_.as_bottom_req = noted(rec.as_bottom_req, s_.as_bottom_req + moved_area);
@@ -38,11 +38,11 @@ void FormHandlers::size_bottom_plate() {
       s_.bottom_plate_width =
           noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_bottom);
       const std::string shown = shown_width_text(Num(s_.bottom_plate_width).value());
-      form_.set_text(ctl::bottom_plate, plate_text(shown));
+      form_.set_text(role::bottom_plate, plate_text(shown));
       set_bottom_width(shown);
       anchor_length_step(rec);
     } else {
-      form_.set_text(ctl::bottom_plate, "梁底无需加固");
+      form_.set_text(role::bottom_plate, "梁底无需加固");
       // No plate: the shown width must not stay from an earlier run, since the
       // hoop-plate command takes the bottom plate width from it.
       set_bottom_width("0");
@@ -59,12 +59,12 @@ void FormHandlers::size_top_plate() {
       const Num top_plate_width =
           noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_top);
       const std::string shown = shown_width_text(top_plate_width.value());
-      form_.set_text(ctl::top_plate, plate_text(shown));
-      form_.set_text(ctl::top_width, shown);
+      form_.set_text(role::top_plate, plate_text(shown));
+      form_.set_text(role::top_width, shown);
       anchor_length_step(rec);
     } else {
-      form_.set_text(ctl::top_plate, "梁面无需加固");
-      form_.set_text(ctl::top_width, "0");
+      form_.set_text(role::top_plate, "梁面无需加固");
+      form_.set_text(role::top_width, "0");
     }
   });
 }

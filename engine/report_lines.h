@@ -31,7 +31,7 @@ class Lines {
   bool stopped() const { return stopped_; }
 
  private:
-  std::vector<std::string>& lines_;
+  std::vector<ReportLine>& lines_;
   bool stopped_ = false;
 };
 
@@ -41,7 +41,10 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record);
 void add_later_handlers(ReportModel& report, const CalcRecord& record);
 
 // The text an input had when Calculate ran.
-const std::string& input_text(const CalculateRecord& calc, std::string_view control);
+const std::string& input_text(const CalculateRecord& calc, std::string_view key);
+
+// The alert that says where and why a run stopped; unset: an unexpected fault.
+ReportLine stop_line(const std::optional<CalcError>& error);
 
 // A new numbered section: "5 梁底钢板".
 ReportSection& add_section(ReportModel& report, std::string_view title);

@@ -18,9 +18,9 @@ namespace platewise {
 using report::add_section;
 using report::num;
 
-const std::string& report::input_text(const CalculateRecord& calc, std::string_view control) {
+const std::string& report::input_text(const CalculateRecord& calc, std::string_view key) {
   const std::span<const InputField* const> fields = calculate_inputs();
-  const auto found = std::ranges::find(fields, control, &InputField::control);
+  const auto found = std::ranges::find(fields, key, &InputField::key);
   return calc.inputs[static_cast<std::size_t>(found - fields.begin())];
 }
 
@@ -41,8 +41,8 @@ std::string local_time_text(std::chrono::system_clock::time_point when) {
 
 // A field's text as the form shows it; check boxes as "1" or "0".
 std::string form_text(const FormAccess& form, const InputField& field) {
-  if (field.kind == FieldKind::Check) return form.check_value(field.control) == 1 ? "1" : "0";
-  return form.text(field.control);
+  if (field.kind == FieldKind::Check) return form.check_value(field.key) == 1 ? "1" : "0";
+  return form.text(field.key);
 }
 
 void input_section(ReportModel& report, const CalculateRecord& calc) {
@@ -69,31 +69,30 @@ void material_section(ReportModel& report, const CalculateRecord& calc) {
   const std::span<const InputField* const> lists = material_lists();
   const std::string unit = " N/mm²";
   section.lines = {
-      "梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：fy = " + num(m.fy_bottom) + unit +
-          "，Es = " + num(m.es_bottom) + unit + "，粘结特性系数 ν = " + num(m.nu),
-      "梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：fy' = " + num(m.fy_top) + unit,
-      "混凝土（" + row_name(*lists[2], m.concrete) + "）：fc = " + num(m.fc) + unit +
-          "，fcv = " + num(m.fcv) + unit + "，ftk = " + num(m.ftk) + unit,
-      "钢板（" + row_name(*lists[3], m.plate_steel) + "）：fa = " + num(m.fa) + unit,
+      {"梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：fy = " + num(m.fy_bottom) + unit +
+       "，Es = " + num(m.es_bottom) + unit + "，粘结特性系数 ν = " + num(m.nu)},
+      {"梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：fy' = " + num(m.fy_top) + unit},
+      {"混凝土（" + row_name(*lists[2], m.concrete) + "）：fc = " + num(m.fc) + unit +
+       "，fcv = " + num(m.fcv) + unit + "，ftk = " + num(m.ftk) + unit},
+      {"钢板（" + row_name(*lists[3], m.plate_steel) + "）：fa = " + num(m.fa) + unit},
   };
   const CalculateRecord::Section& s = calc.section;
   if (s.fyv) {
-    section.lines.push_back("箍筋：dv = " + num(s.stirrup_d) + " mm" +
-                            (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12 mm，fyv = " + num(s.fyv) +
-                            unit);
+    section.lines.push_back({"箍筋：dv = " + num(s.stirrup_d) + " mm" +
+                             (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12 mm，fyv = " + num(s.fyv) +
+                             unit});
   }
   for (const InputField* list : lists) {
-    const std::string notice =
-        unlisted_material_notice(*list, report::input_text(calc, list->control));
-    if (!notice.empty()) section.lines.push_back(notice);
+    const std::string notice = unlisted_material_notice(*list, report::input_text(calc, list->key));
+    if (!notice.empty()) section.lines.push_back({notice});
   }
 }
 
 // What the handlers on record wrote into a result field; nothing where they
 // did not write it (the field keeps an earlier text).
-std::optional<std::string> written_text(const CalcRecord& record, std::string_view control) {
+std::optional<std::string> written_text(const CalcRecord& record, std::string_view key) {
   const CalculateRecord& calc = record.calculate;
-  const std::string& steel = report::input_text(calc, ctl::plate_steel);
+  const std::string& steel = report::input_text(calc, role::plate_steel);
   const auto plate = [&](const PlateRecord& p, const char* none) -> std::optional<std::string> {
     if (!p.needed) return std::nullopt;
     if (!*p.needed) return std::string(none);
@@ -106,27 +105,27 @@ std::optional<std::string> written_text(const CalcRecord& record, std::string_vi
     if (!p.width) return std::nullopt;
     return shown_width_text(*p.width);
   };
-  if (control == ctl::bottom_plate) return plate(calc.bottom, "梁底无需加固");
-  if (control == ctl::top_plate) return plate(calc.top, "梁面无需加固");
-  if (control == ctl::top_width) return width(calc.top);
-  if (control == ctl::bottom_width) {
+  if (key == role::bottom_plate) return plate(calc.bottom, "梁底无需加固");
+  if (key == role::top_plate) return plate(calc.top, "梁面无需加固");
+  if (key == role::top_width) return width(calc.top);
+  if (key == role::bottom_width) {
     return record.width_edit ? record.width_edit->typed : width(calc.bottom);
   }
-  if (control == ctl::anchorage) {
+  if (key == role::anchorage) {
     const Noted& la = calc.top.anchor_length ? calc.top.anchor_length : calc.bottom.anchor_length;
     if (la) return number_text(*la) + "mm";
   }
-  if (control == ctl::side_u_plates && calc.u_plates.outcome) {
+  if (key == role::side_u_plates && calc.u_plates.outcome) {
     const SideUPlateRecord& u = calc.u_plates;
     if (u.outcome == SideUPlateRecord::Outcome::NotNeeded) return "梁箍筋无需加固";
     if (u.outcome == SideUPlateRecord::Outcome::LuTooLarge) return "Lu太大，请加密箍板间距";
     return u_plate_result_text(*u.t, *u.bu, *u.lu, *u.s);
   }
-  if (control == ctl::crack_width && record.shown_crack_width) {
+  if (key == role::crack_width && record.shown_crack_width) {
     return number_text(*record.shown_crack_width);
   }
-  if (control == ctl::actual_anchorage && record.hoops) return record.hoops->actual_typed;
-  if (control == ctl::hoop_plates && record.hoops && record.hoops->finished) {
+  if (key == role::actual_anchorage && record.hoops) return record.hoops->actual_typed;
+  if (key == role::hoop_plates && record.hoops && record.hoops->finished) {
     const HoopRecord& h = *record.hoops;
     if (!h.count) return "无需加箍";
     return number_text(*h.count) + "个" + u_plate_result_text(*h.u_t, *h.u_bu, *h.lu, *h.u_s);
@@ -138,11 +137,10 @@ void summary_section(ReportModel& report, const CalcRecord& record, const FormAc
   ReportSection& section = report.sections.emplace_back();
   section.title = kSummaryTitle;
   for (const ResultField& field : result_fields()) {
-    const bool hoop_field =
-        field.control == ctl::actual_anchorage || field.control == ctl::hoop_plates;
+    const bool hoop_field = field.key == role::actual_anchorage || field.key == role::hoop_plates;
     if (hoop_field && !record.hoops) continue;  // no hoop plates since the last Calculate
-    ReportRow row{std::string(field.label), form.text(field.control), ""};
-    const std::optional<std::string> written = written_text(record, field.control);
+    ReportRow row{std::string(field.label), form.text(field.key), ""};
+    const std::optional<std::string> written = written_text(record, field.key);
     if (!written) {
       row.note = row.text.empty() ? "本次计算未写入此栏" : "本次计算未写入此栏，为此前的内容";
     } else if (*written != row.text) {
@@ -161,16 +159,23 @@ std::vector<const InputField*> changed_inputs(const CalcRecord& record, const Fo
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (form_text(form, *fields[i]) != record.calculate.inputs[i]) changed.push_back(fields[i]);
   }
-  if (record.hoops && form.text(ctl::actual_anchorage) != record.hoops->actual_typed) {
-    changed.push_back(input_by_control(ctl::actual_anchorage));
+  if (record.hoops && form.text(role::actual_anchorage) != record.hoops->actual_typed) {
+    changed.push_back(input_by_key(role::actual_anchorage));
   }
   return changed;
 }
 
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form) {
+std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+                                        const ReportInfo& info) {
   if (!record.calculated) return std::nullopt;
   const CalculateRecord& calc = record.calculate;
   ReportModel report;
+  report.info = info;
+  for (const std::string& part : {info.project, info.member, std::string("计算书")}) {
+    if (part.empty()) continue;
+    if (!report.running_header.empty()) report.running_header += ' ';
+    report.running_header += part;
+  }
   report.title = "计算书";
   report.basis = "编制依据：混凝土结构加固技术规范 CECS 25:90";
   report.program = std::string("计算程序：") + kProgramName + " " + kProgramVersion;
@@ -190,7 +195,20 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   report::add_calculate_steps(report, record);
   report::add_later_handlers(report, record);
   summary_section(report, record, form);
+  report.sketch = section_sketch(record);
   return report;
+}
+
+std::string_view verdict_word(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Satisfied:
+      return "满足";
+    case Verdict::Attention:
+      return "注意";
+    case Verdict::NotSatisfied:
+      break;
+  }
+  return "不满足";
 }
 
 std::string plain_text(const ReportModel& report) {
@@ -205,7 +223,7 @@ std::string plain_text(const ReportModel& report) {
       if (!row.note.empty()) text += "（" + row.note + "）";
       text += "\n";
     }
-    for (const std::string& line : section.lines) text += line + "\n";
+    for (const ReportLine& line : section.lines) text += line.text + "\n";
   }
   return text;
 }

@@ -2,42 +2,65 @@
 // The calculation report (计算书) of one state of the window, as Chinese text
 // in sections: written from the handlers' record and the result fields only
 // when the report is shown or saved. The window, the files and the printer
-// lay it out; plain_text() gives it as lines.
+// lay it out; plain_text() gives it as lines. Texts carry the marks of
+// report_text.h (subscripts, superscripts).
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc_record.h"
+#include "report_info.h"
+#include "section_sketch.h"
 
 namespace platewise {
 
 class FormAccess;
 
+// How a check of the design ends.
+enum class Verdict { Satisfied, Attention, NotSatisfied };
+// "满足", "注意", "不满足"
+std::string_view verdict_word(Verdict verdict);
+
 struct ReportRow {
-  std::string label;  // "梁宽(mm)"
-  std::string text;   // "250", exactly as in the field
-  std::string note;   // a remark; empty for most rows
+  std::string label;                    // "梁宽(mm)"
+  std::string text;                     // "250", exactly as in the field
+  std::string note;                     // a remark; empty for most rows
+  std::optional<Verdict> verdict = {};  // set on the rows of checks
+};
+
+struct ReportLine {
+  std::string text;                     // a formula, a comparison or a conclusion
+  std::optional<Verdict> verdict = {};  // set on a check's line, which ends with the verdict's word
+  bool alert = false;                   // where and why a run stopped
+
+  bool operator==(const ReportLine&) const = default;
 };
 
 struct ReportSection {
-  std::string title;               // "5 梁底钢板"
-  std::vector<ReportRow> rows;     // a table of label and text (inputs, results)
-  std::vector<std::string> lines;  // formulas and conclusions, in the order of the run
+  std::string title;              // "5 梁底钢板"
+  std::vector<ReportRow> rows;    // a table of label and text (inputs, results)
+  std::vector<ReportLine> lines;  // formulas and conclusions, in the order of the run
 };
 
 struct ReportModel {
-  std::string title;          // "计算书"
-  std::string basis;          // "编制依据：混凝土结构加固技术规范 CECS 25:90"
-  std::string program;        // "计算程序：Platewise 1.0.0"
-  std::string calculated_at;  // "计算时间：2026-12-07 10:15:08"
-  bool complete = true;       // false: the report is marked 计算未完成
-  std::string stale_notice;   // set when inputs changed after the run
+  ReportInfo info;             // project, member and signatures, as given
+  std::string running_header;  // at the top of every page: "工程名称 构件编号 计算书"
+  std::string title;           // "计算书"
+  std::string basis;           // "编制依据：混凝土结构加固技术规范 CECS 25:90"
+  std::string program;         // "计算程序：Platewise 1.0.0"
+  std::string calculated_at;   // "计算时间：2026-12-07 10:15:08"
+  bool complete = true;        // false: the report is marked 计算未完成
+  std::string stale_notice;    // set when inputs changed after the run
   std::vector<ReportSection> sections;  // inputs, materials, steps, stop, results summary
+  std::optional<SectionSketch> sketch;  // the section sketch (截面简图), once the plates were sized
 };
 
-// The report of the last Calculate run with what followed it; nothing before any run.
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form);
+// The report of the last Calculate run with what followed it, for the
+// project, member and signatures of `info`; nothing before any run.
+std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+                                        const ReportInfo& info = {});
 
 // The inputs the report shows whose text in the form differs from the one
 // the report was written with; empty while the report is current.
@@ -48,7 +71,7 @@ std::string plain_text(const ReportModel& report);
 
 // The title of the results summary, the last section.
 inline constexpr const char* kSummaryTitle = "结果汇总";
-// How the line that says where and why a run stopped begins.
+// How the line that says where and why a run stopped begins (the line is an alert).
 inline constexpr const char* kStopPrefix = "计算中断：";
 
 }  // namespace platewise

@@ -29,12 +29,16 @@ bool Lines::value(std::string_view what, std::string_view symbol, std::string_vi
     line.append("…（计算在此中断）");
     stopped_ = true;
   }
-  lines_.push_back(std::move(line));
+  lines_.push_back({std::move(line)});
   return !stopped_;
 }
 
 void Lines::text(std::string line) {
-  if (!stopped_) lines_.push_back(std::move(line));
+  if (!stopped_) lines_.push_back({std::move(line)});
+}
+
+ReportLine stop_line(const std::optional<CalcError>& error) {
+  return {kStopPrefix + (error ? describe(*error) : std::string("程序发生意外错误")), {}, true};
 }
 
 ReportSection& add_section(ReportModel& report, std::string_view title) {
@@ -222,9 +226,8 @@ void plate_area_lines(Lines& out, const CalculateRecord::PlateArea& p) {
 
 void stop_lines(ReportModel& report, const std::optional<CalcError>& error) {
   ReportSection& section = add_section(report, "计算中断");
-  section.lines.push_back(kStopPrefix +
-                          (error ? describe(*error) : std::string("程序发生意外错误")));
-  section.lines.push_back("以下各步未计算。");
+  section.lines.push_back(stop_line(error));
+  section.lines.push_back({"以下各步未计算。"});
 }
 
 }  // namespace
@@ -242,7 +245,7 @@ void add_calculate_steps(ReportModel& report, const CalcRecord& record) {
     redistribution_lines(out, calc);
   }
   const auto& r = calc.redistribution;
-  const std::string& steel = input_text(calc, ctl::plate_steel);
+  const std::string& steel = input_text(calc, role::plate_steel);
   if (calc.bottom.needed) {
     Lines out(add_section(report, "梁底钢板"));
     const Face face{"梁底",
@@ -290,7 +293,7 @@ void width_edit_section(ReportModel& report, const WidthEditRecord& edit) {
   Lines out(section);
   out.text("计算后实选宽度改为“" + edit.typed + "”，裂缝重新验算：");
   width_lines(out, edit);
-  if (edit.error) section.lines.push_back(kStopPrefix + describe(*edit.error));
+  if (edit.error) section.lines.push_back(stop_line(edit.error));
 }
 
 void hoop_lines(Lines& out, const HoopRecord& hoop) {
@@ -336,8 +339,7 @@ void hoop_section(ReportModel& report, const HoopRecord& hoop) {
   Lines out(section);
   hoop_lines(out, hoop);
   if (!hoop.finished) {
-    section.lines.push_back(kStopPrefix +
-                            (hoop.error ? describe(*hoop.error) : std::string("程序发生意外错误")));
+    section.lines.push_back(stop_line(hoop.error));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form_fields.h"
+#include "report_info.h"
 
 namespace platewise {
 
@@ -25,6 +26,7 @@ struct GivenInput {
 struct Beam {
   std::string name;
   std::vector<GivenInput> inputs;  // in any order, each field at most once
+  ReportInfo report;  // who and what its calculation report is for; its member is `name`
 
   // The value given for the field with `key`, or nullptr.
   const InputValue* given(std::string_view key) const;

@@ -1,74 +1,16 @@
 #include "calc_command.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <memory>
 #include <variant>
-#include <vector>
 
-#include "beam_file.h"
-#include "beam_table.h"
+#include "beam_sources.h"
 #include "file_error.h"
-#include "file_io.h"
 #include "headless_window.h"
 #include "output_target.h"
 #include "result_writers.h"
 
 namespace platewise {
 namespace {
-
-bool is_beam_file(const QString& path) {
-  return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
-}
-
-bool is_table(const QString& path) {
-  return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-}
-
-// An input as its check left it: a beam file read and closed, or a table,
-// open from the check to the computation.
-struct Input {
-  Beam beam;                         // of a beam file
-  std::unique_ptr<InputFile> table;  // a table
-  TextEncoding encoding{};           // the table's
-};
-
-// Opens, reads and checks the input `path`. Throws FileError.
-Input check(const QString& path, const OutputTarget& output) {
-  if (!is_beam_file(path) && !is_table(path)) {
-    throw FileError(FileFault::UnknownFileType, path, 0, {},
-                    QStringLiteral("应为梁文件(.json)或梁表格(.csv)"));
-  }
-  auto file = std::make_unique<InputFile>(path);
-  output.refuse_input(*file);
-  Input input;
-  if (is_beam_file(path)) {
-    input.beam = parse_beam_file(read_whole(*file), path).beam;
-    return input;
-  }
-  input.encoding = detect_encoding(*file, path);
-  file->rewind();
-  BeamTable table(*file, path, input.encoding);
-  Beam row;
-  while (table.next(row)) {
-  }
-  file->check_unchanged();
-  input.table = std::move(file);
-  return input;
-}
-
-// Calls `each` with every beam of `input`. Throws FileError when a table
-// changed since its check.
-template <class Each>
-void for_each_beam(Input& input, const Each& each) {
-  if (!input.table) return each(input.beam);
-  InputFile& file = *input.table;
-  file.rewind();
-  BeamTable table(file, file.path(), input.encoding);
-  Beam beam;
-  while (table.next(beam)) each(beam);
-  file.check_unchanged();
-}
 
 struct Options {
   QStringList files;
@@ -129,20 +71,17 @@ int run_calc(const QStringList& arguments, const CommandStreams& streams,
   const Options& options = std::get<Options>(parsed);
   try {
     OutputTarget output(options.output, streams.out);
-    std::vector<Input> inputs;
-    for (const QString& path : options.files) inputs.push_back(check(path, output));
+    BeamSources beams(options.files, &output);
     if (between_checks_and_computing) between_checks_and_computing();
 
     const std::unique_ptr<ResultWriter> writer = result_writer(options.format, output.device());
     HeadlessWindow window;
     bool all_computed = true;
-    for (Input& input : inputs) {
-      for_each_beam(input, [&](const Beam& beam) {
-        const BeamOutcome outcome = compute_beam(window, beam);
-        all_computed = all_computed && !outcome.error;
-        writer->write(beam.name, outcome);
-      });
-    }
+    beams.for_each_beam([&](const Beam& beam) {
+      const BeamOutcome outcome = compute_beam(window, beam);
+      all_computed = all_computed && !outcome.error;
+      writer->write(beam.name, outcome);
+    });
     writer->finish();
     output.commit();
     return all_computed ? kAllComputed : kSomeStopped;

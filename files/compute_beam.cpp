@@ -14,11 +14,6 @@ bool ticked(const Beam& beam, std::string_view key) {
   return tick != nullptr && *tick;
 }
 
-// Typed only once their step of the sequence comes.
-bool typed_later(const InputField& field) {
-  return field.key == "selected_width" || field.key == "actual_anchorage";
-}
-
 }  // namespace
 
 const InputValue* Beam::given(std::string_view key) const {
@@ -32,33 +27,34 @@ BeamOutcome compute_beam(BeamWindow& window, const Beam& beam) {
   window.reset();
   for (const GivenInput& input : beam.inputs) {
     const auto* text = std::get_if<std::string>(&input.value);
-    if (text != nullptr && !typed_later(*input.field)) window.type(input.field->control, *text);
+    if (text != nullptr && input.field->given == Given::WithCalculate)
+      window.type(input.field->key, *text);
   }
   BeamOutcome outcome;
   try {
-    if (ticked(beam, "redistribution_on")) {
-      window.tick(ctl::redistribution_on, true);
-      window.run_handler(&FormHandlers::Check1_Click);
+    if (ticked(beam, role::redistribution_on)) {
+      window.tick(role::redistribution_on, true);
+      window.run_handler(&FormHandlers::redistribution_toggled);
     }
-    window.run_handler(&FormHandlers::Command1_Click);
-    if (const std::string* width = text_given(beam, "selected_width")) {
-      window.type(ctl::bottom_width, *width);
-      window.run_handler(&FormHandlers::Text9_Change);
+    window.run_handler(&FormHandlers::calculate);
+    if (const std::string* width = text_given(beam, role::selected_width)) {
+      window.type(role::selected_width, *width);
+      window.run_handler(&FormHandlers::selected_width_edited);
     }
-    if (ticked(beam, "short_anchorage_on")) {
-      window.tick(ctl::short_anchorage_on, true);
-      window.run_handler(&FormHandlers::Check2_Click);
-      if (const std::string* actual = text_given(beam, "actual_anchorage")) {
-        window.type(ctl::actual_anchorage, *actual);
+    if (ticked(beam, role::short_anchorage_on)) {
+      window.tick(role::short_anchorage_on, true);
+      window.run_handler(&FormHandlers::short_anchorage_toggled);
+      if (const std::string* actual = text_given(beam, role::actual_anchorage)) {
+        window.type(role::actual_anchorage, *actual);
       }
-      window.run_handler(&FormHandlers::Command2_Click);
+      window.run_handler(&FormHandlers::size_hoop_plates);
     }
   } catch (const CalcError& error) {
     outcome.error = error;
   }
   outcome.results.reserve(result_fields().size());
   for (const ResultField& field : result_fields())
-    outcome.results.push_back(window.text(field.control));
+    outcome.results.push_back(window.text(field.key));
   return outcome;
 }
 

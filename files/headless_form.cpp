@@ -2,84 +2,64 @@
 
 #include <stdexcept>
 
-#include "form_fields.h"
-
 namespace platewise {
-namespace {
-
-// Controls that only show and hide with an option, besides its fields.
-constexpr std::string_view kOptionLabelsAndButtons[] = {
-    ctl::redistribution_label, ctl::percent_sign, ctl::actual_anchorage_label, ctl::hoop_label,
-    ctl::hoop_command};
-
-// Hidden until their option is ticked.
-bool hidden_at_start(std::string_view control) {
-  for (std::string_view c : kOptionLabelsAndButtons) {
-    if (c == control) return true;
-  }
-  return control == ctl::redistribution_percent || control == ctl::actual_anchorage ||
-         control == ctl::hoop_plates;
-}
-
-}  // namespace
 
 HeadlessForm::HeadlessForm() {
-  // Text9 and Text4 are inputs and results: the first entry, the input's, stays.
-  const auto add = [this](std::string_view name, std::string_view text) {
-    controls_.try_emplace(name, Control{text, std::string(text), -1, 0, !hidden_at_start(name)});
-  };
-  for (const InputField& f : input_fields()) add(f.control, f.start_text);
-  for (const ResultField& f : result_fields()) add(f.control, "");
-  for (std::string_view c : kOptionLabelsAndButtons) add(c, "");
+  std::unordered_map<std::string_view, std::size_t> by_control;
+  for (const ControlRole& r : control_roles()) {
+    const auto [slot, added] = by_control.try_emplace(r.control, controls_.size());
+    if (added) controls_.push_back(Control{input_by_key(r.role), {}});
+    by_role_.emplace(r.role, slot->second);
+    if (hidden_at_start(r.role)) hidden_at_start_.push_back(r.role);
+  }
+  reset();
 }
 
 void HeadlessForm::reset() {
-  for (auto& [name, c] : controls_) {
-    c.text = c.start_text;
+  for (Control& c : controls_) {
+    c.text = c.input != nullptr ? std::string(c.input->start_text) : std::string();
     c.list_index = -1;
     c.check_value = 0;
-    c.visible = !hidden_at_start(name);
+    c.visible = true;
   }
+  for (std::string_view role : hidden_at_start_) at(role).visible = false;
 }
 
-HeadlessForm::Control& HeadlessForm::at(std::string_view name) {
-  const auto it = controls_.find(name);
-  if (it == controls_.end()) throw std::out_of_range("no control " + std::string(name));
-  return it->second;
+HeadlessForm::Control& HeadlessForm::at(std::string_view role) {
+  const auto it = by_role_.find(role);
+  if (it == by_role_.end()) throw std::out_of_range("no control for " + std::string(role));
+  return controls_[it->second];
 }
 
-const HeadlessForm::Control& HeadlessForm::at(std::string_view name) const {
-  return const_cast<HeadlessForm*>(this)->at(name);
+const HeadlessForm::Control& HeadlessForm::at(std::string_view role) const {
+  return const_cast<HeadlessForm*>(this)->at(role);
 }
 
-std::string HeadlessForm::text(std::string_view control) const { return at(control).text; }
-void HeadlessForm::set_text(std::string_view control, const std::string& text) {
-  at(control).text = text;
+std::string HeadlessForm::text(std::string_view role) const { return at(role).text; }
+void HeadlessForm::set_text(std::string_view role, const std::string& text) {
+  at(role).text = text;
 }
-int HeadlessForm::check_value(std::string_view control) const { return at(control).check_value; }
-int HeadlessForm::list_index(std::string_view control) const { return at(control).list_index; }
-void HeadlessForm::set_visible(std::string_view control, bool visible) {
-  at(control).visible = visible;
-}
-bool HeadlessForm::visible(std::string_view control) const { return at(control).visible; }
+int HeadlessForm::check_value(std::string_view role) const { return at(role).check_value; }
+int HeadlessForm::list_index(std::string_view role) const { return at(role).list_index; }
+void HeadlessForm::set_visible(std::string_view role, bool visible) { at(role).visible = visible; }
+bool HeadlessForm::visible(std::string_view role) const { return at(role).visible; }
 
-void HeadlessForm::type(std::string_view control, const std::string& text) {
-  Control& c = at(control);
-  const InputField* input = input_by_control(control);
-  c.list_index = input != nullptr ? input->item_named(text) : -1;
+void HeadlessForm::type(std::string_view role, const std::string& text) {
+  Control& c = at(role);
+  c.list_index = c.input != nullptr ? c.input->item_named(text) : -1;
   // A named item shows as it is spelt in the list, as in the window once the edit is done.
-  c.text =
-      c.list_index >= 0 ? std::string(input->items[static_cast<std::size_t>(c.list_index)]) : text;
+  c.text = c.list_index >= 0 ? std::string(c.input->items[static_cast<std::size_t>(c.list_index)])
+                             : text;
 }
 
-void HeadlessForm::pick(std::string_view control, int index) {
-  Control& c = at(control);
-  c.text = input_by_control(control)->items[static_cast<std::size_t>(index)];
+void HeadlessForm::pick(std::string_view role, int index) {
+  Control& c = at(role);
+  c.text = c.input->items[static_cast<std::size_t>(index)];
   c.list_index = index;
 }
 
-void HeadlessForm::tick(std::string_view control, bool ticked) {
-  at(control).check_value = ticked ? 1 : 0;
+void HeadlessForm::tick(std::string_view role, bool ticked) {
+  at(role).check_value = ticked ? 1 : 0;
 }
 
 }  // namespace platewise

@@ -79,9 +79,8 @@ QString report_html(const ReportModel& report, ReportLook look) {
   for (const ReportSection& section : report.sections) {
     html += heading(2, sizes.section, section.title);
     if (!section.rows.empty()) html += table(section.rows, !panel && section.rows.size() > 12);
-    for (const std::string& line : section.lines) {
-      const bool stop = line.starts_with(kStopPrefix);
-      html += (stop ? "<p class=\"alert\">" : "<p>") + html_text(line) + "</p>\n";
+    for (const ReportLine& line : section.lines) {
+      html += (line.alert ? "<p class=\"alert\">" : "<p>") + html_text(line.text) + "</p>\n";
     }
   }
   return html + "</body></html>\n";

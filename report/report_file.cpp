@@ -5,11 +5,13 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 
+#include "docx_writer.h"
+#include "odt_writer.h"
 #include "program_version.h"
 #include "report_document.h"
 #include "report_pages.h"
+#include "sketch_picture.h"
 
 namespace platewise {
 namespace {
@@ -39,6 +41,7 @@ std::optional<ReportFormat> format_of_name(const QString& path) {
   if (suffix == "pdf") return ReportFormat::Pdf;
   if (suffix == "odt") return ReportFormat::Odt;
   if (suffix == "html" || suffix == "htm") return ReportFormat::Html;
+  if (suffix == "docx") return ReportFormat::Docx;
   return std::nullopt;
 }
 
@@ -48,6 +51,8 @@ QString extension_of(ReportFormat format) {
       return QStringLiteral("odt");
     case ReportFormat::Html:
       return QStringLiteral("html");
+    case ReportFormat::Docx:
+      return QStringLiteral("docx");
     case ReportFormat::Pdf:
       break;
   }
@@ -78,10 +83,13 @@ QByteArray report_bytes(const ReportModel& report, ReportFormat format) {
       if (paint_report(report, writer) == 0) return {};
       break;
     }
-    case ReportFormat::Odt: {
-      const std::unique_ptr<QTextDocument> document = report_document(report);
-      if (!QTextDocumentWriter(&buffer, "odf").write(document.get())) return {};
-      break;
+    case ReportFormat::Odt:
+    case ReportFormat::Docx: {
+      ReportBook book;  // of one beam: no title page, no members' table
+      book.project = report.info.project;
+      book.chapters = {report};
+      const auto sketches = sketch_pictures(book);
+      return format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches);
     }
     case ReportFormat::Html:
       return report_html(report).toUtf8();

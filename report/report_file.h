@@ -1,5 +1,5 @@
 #pragma once
-// Saving the report as PDF, ODT or HTML, atomically: the file appears whole
+// Saving the report as PDF, ODT, HTML or Word (.docx), atomically: the file appears whole
 // or not at all, and a failed save keeps an older file of that name. Needs
 // a QGuiApplication, no widgets.
 
@@ -12,9 +12,9 @@
 
 namespace platewise {
 
-enum class ReportFormat { Pdf, Odt, Html };
+enum class ReportFormat { Pdf, Odt, Html, Docx };
 
-// The format a file name's extension names (".pdf", ".odt", ".html", ".htm", any case).
+// The format a file name's extension names (".pdf", ".odt", ".html", ".htm", ".docx", any case).
 std::optional<ReportFormat> format_of_name(const QString& path);
 // The name with the format's extension added unless its own names one of
 // ours; the format the name then names. `chosen` counts only without one.

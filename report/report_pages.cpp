@@ -65,6 +65,10 @@ int paint_report(const ReportModel& report, QPagedPaintDevice& device) {
   const std::unique_ptr<QTextDocument> document = report_document(report);
   document->documentLayout()->setPaintDevice(&layout_device);
   document->setPageSize(body);
+  // Laid out whole before page breaks are added: breaks added to a document
+  // laid out only in part left it counting fewer pages than it has, and a
+  // long report lost its later pages.
+  document->pageCount();
   keep_sections_together(*document);
   const int pages = document->pageCount();
 

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12 packages, whatever the build, the tests and the
 # window need and this machine lacks. Installs nothing else.
-#   install-deps.sh        what make test, run, bench, install and package need
+#   install-deps.sh        what make run, bench, install and package need
+#   install-deps.sh test   that and LibreOffice Writer, which the tests use to
+#                          render the .docx and .odt reports (a test-time tool only)
 #   install-deps.sh fuzz   that and clang with libFuzzer, for make fuzz
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+  libzip-dev
   libgtest-dev libbenchmark-dev
   librsvg2-bin
   xvfb xauth x11-utils
@@ -16,9 +19,10 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming
   clang-format
 )
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+  test) packages+=(libreoffice-writer-nogui) ;;
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,7 +19,7 @@
 #include "file_error.h"
 #include "file_io.h"
 #include "form_design.h"
-#include "form_sb.h"
+#include "main_window.h"
 #include "qt_text.h"
 
 namespace platewise {
@@ -62,7 +62,7 @@ QString status_after_open(const BeamOutcome& outcome, const BeamFile& file,
 
 }  // namespace
 
-BeamFileActions::BeamFileActions(Form_sb& window) : QObject(&window), window_(window) {
+BeamFileActions::BeamFileActions(MainWindow& window) : QObject(&window), window_(window) {
   const auto shortcut = [this](QKeyCombination keys, auto action) {
     connect(new QShortcut(QKeySequence(keys), &window_), &QShortcut::activated, this, action);
   };
@@ -79,7 +79,7 @@ BeamFileActions::BeamFileActions(Form_sb& window) : QObject(&window), window_(wi
 void BeamFileActions::watch_inputs() {
   const auto changed = [this] { set_modified(true); };
   for (const InputField& field : input_fields()) {
-    auto* widget = window_.findChild<QWidget*>(qt_text(field.control));
+    QWidget* widget = window_.control(field.key);
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
       connect(list->lineEdit(), &QLineEdit::textEdited, this, changed);
       connect(list, &QComboBox::activated, this, changed);
@@ -89,10 +89,10 @@ void BeamFileActions::watch_inputs() {
       connect(box, &QAbstractButton::clicked, this, changed);
     }
   }
-  connect(window_.findChild<QLineEdit*>(qt_text(ctl::bottom_width)), &QLineEdit::textEdited, this,
+  connect(window_.control<QLineEdit>(role::selected_width), &QLineEdit::textEdited, this,
           [this] { width_edited_ = true; });
-  connect(window_.findChild<QAbstractButton*>(QStringLiteral("Command1")),
-          &QAbstractButton::clicked, this, [this] { width_edited_ = false; });
+  connect(window_.control<QAbstractButton>(role::calculate_button), &QAbstractButton::clicked, this,
+          [this] { width_edited_ = false; });
 }
 
 bool BeamFileActions::open(const QString& path) {
@@ -118,8 +118,8 @@ bool BeamFileActions::open(const QString& path) {
 
 Beam BeamFileActions::shown_beam(const QString& path) const {
   const FormAccess& form = window_;
-  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {}};
-  const bool hoops_on = form.check_value(ctl::short_anchorage_on) == 1;
+  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {}, {}};
+  const bool hoops_on = form.check_value(role::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {
     // The selected width and the actual anchorage are inputs only once typed
     // after Calculate, and while the hoop plates are asked for.
@@ -127,9 +127,9 @@ Beam BeamFileActions::shown_beam(const QString& path) const {
                        (field.key != "actual_anchorage" || hoops_on);
     InputValue value;  // empty text
     if (field.kind == FieldKind::Check) {
-      value = form.check_value(field.control) == 1;
+      value = form.check_value(field.key) == 1;
     } else if (given) {
-      value = form.text(field.control);
+      value = form.text(field.key);
     }
     beam.inputs.push_back({&field, std::move(value)});
   }
@@ -139,7 +139,7 @@ Beam BeamFileActions::shown_beam(const QString& path) const {
 bool BeamFileActions::save_to(const QString& path) {
   const FormAccess& form = window_;
   std::vector<std::string> results;
-  for (const ResultField& field : result_fields()) results.push_back(form.text(field.control));
+  for (const ResultField& field : result_fields()) results.push_back(form.text(field.key));
   try {
     write_atomically(path, beam_file_bytes(shown_beam(path), results));
   } catch (const FileError& error) {

@@ -14,13 +14,13 @@
 
 namespace platewise {
 
-class Form_sb;
+class MainWindow;
 
 class BeamFileActions : public QObject {
   Q_OBJECT
 
  public:
-  explicit BeamFileActions(Form_sb& window);
+  explicit BeamFileActions(MainWindow& window);
 
   // Opens a beam file. False when it cannot be read (a box says why) or the
   // engineer keeps unsaved changes; the window is then as it was.
@@ -49,11 +49,11 @@ class BeamFileActions : public QObject {
   void set_file(const QString& path);
   void set_modified(bool modified);
 
-  Form_sb& window_;
+  MainWindow& window_;
   QString file_;
   std::string name_;  // as the opened file names the beam; empty for a new beam
   bool modified_ = false;
-  // Text9 typed since the last Calculate: only then is it a selected width.
+  // The selected width typed since the last Calculate: only then is it given.
   bool width_edited_ = false;
 };
 

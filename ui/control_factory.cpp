@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "drop_down_list.h"
+#include "form_fields.h"
 #include "qt_text.h"
 #include "report_view.h"
 #include "twips.h"
@@ -170,6 +171,11 @@ ControlMap build_controls(QWidget& window) {
   }
   link_tab_order(focusable, widgets);
   return widgets;
+}
+
+QWidget* control_for(const ControlMap& controls, std::string_view role) {
+  const auto found = controls.find(control_of(role));
+  return found == controls.end() ? nullptr : found->second;
 }
 
 }  // namespace platewise

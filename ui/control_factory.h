@@ -13,6 +13,9 @@ namespace platewise {
 // The design's controls by name, as widgets whose objectName is that name.
 using ControlMap = std::map<std::string, QWidget*, std::less<>>;
 
+// The widget behind a role key of the field table; nullptr when there is none.
+QWidget* control_for(const ControlMap& controls, std::string_view role);
+
 QFont design_font(design::Font font);
 
 // Creates every control of the design on `window` (frames' children inside

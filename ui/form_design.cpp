@@ -14,8 +14,12 @@ namespace {
 
 using enum Kind;
 
-// Start text, list items and accessible name of the input and result fields.
+// Start text, list items and accessible name of the input and result
+// fields, and whether an option box hides the control at start.
 void take_from_field_table(Control& c) {
+  for (const ControlRole& r : control_roles()) {
+    if (r.control == c.name && hidden_at_start(r.role)) c.hidden_at_start = true;
+  }
   if (const InputField* input = input_by_control(c.name)) {
     if (input->kind != FieldKind::Check) c.text = input->start_text;
     c.items = input->items;
@@ -102,10 +106,10 @@ std::vector<Control> rows() {
     {.name = "Label24", .kind = Label, .parent = "Frame7", .text = "钢板厚度（2-6mm）", .left = 168, .top = 312, .width = 1584, .height = 216, .tab = 75},
 
     // Frame6: redistribution of the top requirement
-    {.name = "Text8", .kind = TextBox, .parent = "Frame6", .left = 2424, .top = 240, .width = 780, .height = 252, .tab = 67, .hidden_at_start = true},
-    {.name = "Label22", .kind = Label, .parent = "Frame6", .text = "%", .left = 3300, .top = 240, .width = 180, .height = 228, .tab = 68, .font = Font::Window, .hidden_at_start = true},
+    {.name = "Text8", .kind = TextBox, .parent = "Frame6", .left = 2424, .top = 240, .width = 780, .height = 252, .tab = 67},
+    {.name = "Label22", .kind = Label, .parent = "Frame6", .text = "%", .left = 3300, .top = 240, .width = 180, .height = 228, .tab = 68, .font = Font::Window},
     {.name = "Check1", .kind = CheckBox, .parent = "Frame6", .text = "梁面筋调幅", .left = 156, .top = 288, .width = 1248, .height = 216, .tab = 65},
-    {.name = "Label21", .kind = Label, .parent = "Frame6", .text = "调幅幅度：", .left = 1572, .top = 288, .width = 768, .height = 180, .tab = 66, .hidden_at_start = true},
+    {.name = "Label21", .kind = Label, .parent = "Frame6", .text = "调幅幅度：", .left = 1572, .top = 288, .width = 768, .height = 180, .tab = 66},
 
     // Frame2: results and the two commands
     {.name = "Text3", .kind = TextBox, .parent = "Frame2", .left = 912, .top = 348, .width = 2076, .height = 270, .tab = 6},
@@ -123,11 +127,11 @@ std::vector<Control> rows() {
     {.name = "Text2", .kind = TextBox, .parent = "Frame2", .left = 1680, .top = 1800, .width = 960, .height = 270, .tab = 36},
     {.name = "Label8", .kind = Label, .parent = "Frame2", .text = "计算锚固长度(mm)", .left = 120, .top = 1848, .width = 1656, .height = 276, .tab = 37},
     {.name = "Check2", .kind = CheckBox, .parent = "Frame2", .text = "实际锚固长度小于计算值", .left = 156, .top = 2244, .width = 2292, .height = 216, .tab = 80},
-    {.name = "Command2", .kind = CommandButton, .parent = "Frame2", .text = "计算U型箍板", .left = 2760, .top = 2472, .width = 1428, .height = 324, .tab = 83, .hidden_at_start = true},
-    {.name = "Text4", .kind = TextBox, .parent = "Frame2", .left = 1632, .top = 2496, .width = 996, .height = 240, .tab = 38, .hidden_at_start = true},
-    {.name = "Label10", .kind = Label, .parent = "Frame2", .text = "实际锚固长度(mm)", .left = 156, .top = 2508, .width = 1512, .height = 276, .tab = 39, .hidden_at_start = true},
-    {.name = "Label26", .kind = Label, .parent = "Frame2", .text = "钢板端部锚固区贴U型箍板", .left = 132, .top = 2760, .width = 1092, .height = 372, .tab = 81, .hidden_at_start = true},
-    {.name = "Text5", .kind = TextBox, .parent = "Frame2", .left = 1272, .top = 2832, .width = 3000, .height = 264, .tab = 82, .hidden_at_start = true},
+    {.name = "Command2", .kind = CommandButton, .parent = "Frame2", .text = "计算U型箍板", .left = 2760, .top = 2472, .width = 1428, .height = 324, .tab = 83},
+    {.name = "Text4", .kind = TextBox, .parent = "Frame2", .left = 1632, .top = 2496, .width = 996, .height = 240, .tab = 38},
+    {.name = "Label10", .kind = Label, .parent = "Frame2", .text = "实际锚固长度(mm)", .left = 156, .top = 2508, .width = 1512, .height = 276, .tab = 39},
+    {.name = "Label26", .kind = Label, .parent = "Frame2", .text = "钢板端部锚固区贴U型箍板", .left = 132, .top = 2760, .width = 1092, .height = 372, .tab = 81},
+    {.name = "Text5", .kind = TextBox, .parent = "Frame2", .left = 1272, .top = 2832, .width = 3000, .height = 264, .tab = 82},
 
     // Frame3: the calculation report and its two commands
     {.name = "RichTextBox1", .kind = ReportView, .parent = "Frame3", .text = "", .left = 120, .top = 300, .width = 3492, .height = 2304, .tab = 11, .accessible_name = "计算书"},

@@ -1,5 +1,5 @@
 #pragma once
-// The fixed design of the window Form_sb: every control with its kind,
+// The fixed design of the main window (Form_sb): every control with its kind,
 // parent frame, text, place and size (twips), tab place, font, tooltip,
 // list items and visibility at start. The Qt window is built from this
 // table alone. Input and result fields take their start text, list items

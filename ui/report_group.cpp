@@ -30,6 +30,7 @@ constexpr Filter kFilters[] = {
     {ReportFormat::Pdf, "PDF 文件 (*.pdf)"},
     {ReportFormat::Odt, "ODT 文档 (*.odt)"},
     {ReportFormat::Html, "HTML 网页 (*.html *.htm)"},
+    {ReportFormat::Docx, "Word 文档 (*.docx)"},
 };
 
 QString window_caption() { return qt_text(design::window().caption); }
@@ -51,25 +52,27 @@ QString labels_of(const std::vector<const InputField*>& fields) {
 }  // namespace
 
 ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
-                         const FormAccess& form, std::function<bool()> calculate)
+                         const FormAccess& form, const ReportInfo& info,
+                         std::function<bool()> calculate)
     : QObject(&window),
       window_(window),
-      view_(qobject_cast<ReportView*>(controls.find("RichTextBox1")->second)),
+      view_(qobject_cast<ReportView*>(control_for(controls, role::report_view))),
       handlers_(handlers),
       form_(form),
+      info_(info),
       calculate_(std::move(calculate)) {
   connect(view_, &ReportView::preview_requested, this, &ReportGroup::preview);
-  connect(qobject_cast<QAbstractButton*>(controls.find("Command4")->second),
+  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::save_report_button)),
           &QAbstractButton::clicked, this, [this] { request(Use::Save); });
-  connect(qobject_cast<QAbstractButton*>(controls.find("Command5")->second),
+  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::print_report_button)),
           &QAbstractButton::clicked, this, [this] { request(Use::Print); });
 
   // A change of any input the report shows may leave it behind the window.
   std::vector<std::string_view> watched;
-  for (const InputField* field : calculate_inputs()) watched.push_back(field->control);
-  watched.push_back(ctl::actual_anchorage);
+  for (const InputField* field : calculate_inputs()) watched.push_back(field->key);
+  watched.push_back(role::actual_anchorage);
   for (std::string_view name : watched) {
-    QWidget* widget = controls.find(name)->second;
+    QWidget* widget = control_for(controls, name);
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
       connect(field, &QLineEdit::textChanged, this, &ReportGroup::inputs_changed);
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
@@ -82,8 +85,12 @@ ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const Form
 
 ReportGroup::~ReportGroup() = default;
 
+std::optional<ReportModel> ReportGroup::current_report() const {
+  return report_model(handlers_.record(), form_, info_);
+}
+
 void ReportGroup::refresh() {
-  const std::optional<ReportModel> report = report_model(handlers_.record(), form_);
+  const std::optional<ReportModel> report = current_report();
   shown_changes_ = changed_inputs(handlers_.record(), form_);
   if (report) view_->show_html(report_html(*report, ReportLook::Panel));
 }
@@ -154,7 +161,7 @@ void ReportGroup::save() {
     }
     const QString path = name_for(file, chosen);
     try {
-      save_report(*report_model(handlers_.record(), form_), path, *format_of_name(path));
+      save_report(*current_report(), path, *format_of_name(path));
       folder_ = QFileInfo(path).absolutePath();
     } catch (const ReportFileError& error) {
       show_failure_box(window_, error.message());
@@ -170,7 +177,7 @@ void ReportGroup::print() {
     show_failure_box(window_, QStringLiteral("无法打印计算书：缺少打印组件（%1）").arg(why));
     return;
   }
-  const ReportModel report = *report_model(handlers_.record(), form_);
+  const ReportModel report = *current_report();
   support->print(
       window_, report_page_layout(), report_name(handlers_.record()),
       [report](QPagedPaintDevice& printer) { return paint_report(report, printer); },
@@ -185,7 +192,7 @@ void ReportGroup::preview() {
     show_failure_box(window_, QStringLiteral("无法预览计算书：缺少打印组件（%1）").arg(why));
     return;
   }
-  const ReportModel report = *report_model(handlers_.record(), form_);
+  const ReportModel report = *current_report();
   support->preview(window_, report_page_layout(), report_name(handlers_.record()),
                    [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
 }

@@ -22,8 +22,9 @@ class ReportGroup : public QObject {
 
  public:
   // `calculate` runs the Calculate command as the button does; true when it completed.
+  // `info` is the window's: who and what its reports are for.
   ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
-              const FormAccess& form, std::function<bool()> calculate);
+              const FormAccess& form, const ReportInfo& info, std::function<bool()> calculate);
   ~ReportGroup() override;
 
   // Shows the report as it is now; after every Calculate, width edit and hoop-plate run.
@@ -43,11 +44,14 @@ class ReportGroup : public QObject {
   void print();
   void preview();
   void tell(const QString& message);
+  // The report as the window shows it now; nothing before any run.
+  std::optional<ReportModel> current_report() const;
 
   QWidget& window_;
   ReportView* view_;
   const FormHandlers& handlers_;
   const FormAccess& form_;
+  const ReportInfo& info_;
   std::function<bool()> calculate_;
   std::vector<const InputField*> shown_changes_;  // changed inputs the panel's notice names
   QString folder_;                                // where the last report was saved

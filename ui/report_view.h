@@ -1,5 +1,5 @@
 #pragma once
-// The report panel (RichTextBox1): a sunken panel that shows the calculation
+// The report panel: a sunken panel that shows the calculation
 // report, read-only and scrollable. The text view inside it is made with the
 // first report, so that the window starts without it. A double-click or
 // Enter asks for the print preview.

@@ -1,5 +1,5 @@
-// The option boxes show and hide their controls; ticking Check2 fills Text4
-// with the calculated anchorage length of the last Calculate run.
+// The option boxes show and hide their controls; ticking the short-anchorage
+// box fills in the actual anchorage with the calculated anchorage length of the last Calculate run.
 
 #include "engine_fixture.h"
 
@@ -8,22 +8,23 @@ namespace {
 
 TEST(OptionToggles, BoxesShowTheirControlsAndCheck2FillsTheCalculatedLength) {
   Engine e;
-  // Visibility of the controls of Check1, then of Check2, and the texts of Text4 and Text5.
+  // Visibility of the controls of each option box, and the actual anchorage and hoop plates texts.
   const auto toggle = [&](const char* ticked) {
-    e.enter({{"Check1", ticked}, {"Check2", ticked}});
-    e.handlers.Check1_Click();
-    e.handlers.Check2_Click();
+    e.enter({{"redistribution_on", ticked}, {"short_anchorage_on", ticked}});
+    e.handlers.redistribution_toggled();
+    e.handlers.short_anchorage_toggled();
     std::string shown;
-    for (const char* name :
-         {"Label21", "Text8", "Label22", "Label10", "Text4", "Label26", "Command2", "Text5"}) {
+    for (const char* name : {"redistribution_label", "redistribution_percent", "percent_sign",
+                             "actual_anchorage_label", "actual_anchorage", "hoop_label",
+                             "hoop_button", "hoop_plates"}) {
       shown += e.form.visible(name) ? "1" : "0";
     }
-    return shown + "|" + e.form.text("Text4") + "|" + e.form.text("Text5");
+    return shown + "|" + e.form.text("actual_anchorage") + "|" + e.form.text("hoop_plates");
   };
-  e.enter({{"Text4", "typed"}});
+  e.enter({{"actual_anchorage", "typed"}});
   EXPECT_EQ(toggle("1"), "11111111||");  // no plate sized yet: empty, not "0"
   e.calculate();
-  e.enter({{"Text4", "150"}, {"Text5", "kept"}});
+  e.enter({{"actual_anchorage", "150"}, {"hoop_plates", "kept"}});
   EXPECT_EQ(toggle("0"), "00000000|150|kept");
   EXPECT_EQ(toggle("1"), "11111111|172|kept");
 }

@@ -20,7 +20,7 @@ namespace {
 // What the engineer does, one act at a time.
 struct Act {
   enum Kind { Type, Pick, Tick, Calculate, EditWidth, Hoops } kind;
-  std::string control = {};
+  std::string role = {};
   std::string text = {};
 };
 const Act kCalculate{Act::Calculate};
@@ -36,24 +36,24 @@ struct Window {
       try {
         switch (a.kind) {
           case Act::Type:
-            form.type(a.control, a.text);
+            form.type(a.role, a.text);
             break;
           case Act::Pick:
-            form.pick(a.control, std::stoi(a.text));
+            form.pick(a.role, std::stoi(a.text));
             break;
           case Act::Tick:
-            form.tick(a.control, true);
+            form.tick(a.role, true);
             break;
           case Act::Calculate:
-            handlers.Command1_Click();
+            handlers.calculate();
             break;
           case Act::EditWidth:
-            form.type("Text9", a.text);
-            handlers.Text9_Change();
+            form.type("selected_width", a.text);
+            handlers.selected_width_edited();
             break;
           case Act::Hoops:
-            form.type("Text4", a.text);
-            handlers.Command2_Click();
+            form.type("actual_anchorage", a.text);
+            handlers.size_hoop_plates();
             break;
         }
       } catch (const CalcError&) {
@@ -96,14 +96,14 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
     bool complete = true;
   } cases[] = {
       {"redistribution leaves the top without a plate",
-       {{Act::Tick, "Check1"}, kCalculate},
+       {{Act::Tick, "redistribution_on"}, kCalculate},
        {"移至梁底的面积 ΔA = As,req' × (100 − β) / 100 = 1200 × (100 − 75) / 100 = 300 mm²",
         "As,req' ≤ As'：900 ≤ 981.25，梁面无需加固，实选宽度为 0"}},
       {"no plates and stirrups enough; the anchorage field keeps its old text",
-       {{Act::Type, "Txt_dj(1)", "14.71875"},
-        {Act::Type, "txt_mj(0)", "1"},
-        {Act::Type, "Txt_gj(1)", "12"},
-        {Act::Type, "Text2", "old"},
+       {{Act::Type, "bottom_area_req", "14.71875"},
+        {Act::Type, "top_area_req", "1"},
+        {Act::Type, "stirrup_diameter", "12"},
+        {Act::Type, "anchorage", "old"},
         kCalculate},
        {"As,req ≤ As：1471.875 ≤ 1471.875，梁底无需加固，实选宽度为 0",
         "梁底无需加固，裂缝验算不计钢板：Aa = 0",
@@ -111,38 +111,38 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
         "箍筋：dv = 12 mm ≥ 12 mm，fyv = 310 N/mm²",
         "计算锚固长度(mm)：old（本次计算未写入此栏，为此前的内容）"}},
       {"U plates too tall",
-       {{Act::Type, "txt_gba", "301"}, kCalculate},
+       {{Act::Type, "u_plate_spacing", "301"}, kCalculate},
        {"Lu > Lu,max：451.5 > 450，Lu太大，请加密箍板间距"}},
       {"ψ above 1 and a negative cover term",
-       {{Act::Type, "txt_m", "400"}, {Act::Type, "cmb_bhc", "-5"}, kCalculate},
+       {{Act::Type, "moment", "400"}, {Act::Type, "cover", "-5"}, kCalculate},
        {"ψ > 1，取 ψ = 1", "有效高度 h0 = h − a = 600 − (-5) = 605 mm"}},
       {"stopped in the first crack check",
-       {{Act::Type, "txt_m", ""}, kCalculate},
+       {{Act::Type, "moment", ""}, kCalculate},
        {"应变不均匀系数 ψ = 1.1 − 0.65 × ftk / ρte / σs = 1.1 − 0.65 × 1.5 / 0.025913 / 0 = "
         "…（计算在此中断）",
         "计算中断：裂缝验算中断：除数为零", "梁面钢板：（本次计算未写入此栏）"},
        false},
       {"stopped at the stirrup spacing",
-       {{Act::Type, "txt_gja", ""}, kCalculate},
+       {{Act::Type, "stirrup_spacing", ""}, kCalculate},
        {"现有箍筋面积 Asv = dv² × 0.785 × nv × 1000 / s = 8² × 0.785 × 2 × 1000 / 0 = "
         "…（计算在此中断）",
         "计算中断：箍筋面积中断：除数为零"},
        false},
       {"unlisted and picked materials",
-       {{Act::Type, "Cmb_Hnt", "C45"},
-        {Act::Pick, "cmb_sl", "0"},
-        {Act::Type, "Txt_gj(1)", "11.9"},
+       {{Act::Type, "concrete_grade", "C45"},
+        {Act::Pick, "bottom_bar_grade", "0"},
+        {Act::Type, "stirrup_diameter", "11.9"},
         kCalculate},
        {"砼强度等级“C45”不在列表中，按C20计算",
         "混凝土（C20）：fc = 10 N/mm²，fcv = 1.75 N/mm²，ftk = 1.5 N/mm²",
         "梁底钢筋（I级）：fy = 210 N/mm²，Es = 210000 N/mm²，粘结特性系数 ν = 1",
         "箍筋：dv = 11.9 mm < 12 mm，fyv = 210 N/mm²"}},
       {"U plate width just under a half rounds down",
-       {{Act::Type, "Txt_gj(0)", "1.199"}, kCalculate},
+       {{Act::Type, "stirrup_area_req", "1.199"}, kCalculate},
        {"实选 bu = ⌊bu + 0.5⌋ = 23 mm（四舍五入取整）",
         "梁侧U型钢板：3(厚)X23(宽bu)X150(高Lu)@100"}},
       {"inputs changed after the run",
-       {kCalculate, {Act::Type, "txt_lk(0)", "300"}, {Act::Tick, "Check1"}},
+       {kCalculate, {Act::Type, "beam_width", "300"}, {Act::Tick, "redistribution_on"}},
        {"注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)、梁面筋调幅。"}},
       {"width edited, then hoops by the second formula",
        {kCalculate, {Act::EditWidth, "", "200"}, {Act::Hoops, "", "150"}},
@@ -152,7 +152,7 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
         "箍板数 n' = N / 3.6 / b / bu = 139187.5 / 3.6 / 250 / 23.5383290267011 = 6.57025303717798",
         "U型箍板：6个3(厚)X24(宽bu)X150(高Lu)@100", "实际锚固长度(mm)：150"}},
       {"hoops by the first formula, then the width edited",
-       {{Act::Type, "txt_gba", "200"},
+       {{Act::Type, "u_plate_spacing", "200"},
         kCalculate,
         {Act::Hoops, "", "150"},
         {Act::EditWidth, "", "140"}},
@@ -166,7 +166,7 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        {kCalculate, {Act::EditWidth, "", "0"}, {Act::Hoops, "", "150"}},
        {"N ≤ 0：混凝土已足以承担钢板拉力，无需加箍"}},
       {"hoops without side U plates stop",
-       {{Act::Type, "Txt_gj(1)", "12"}, kCalculate, {Act::Hoops, "", "150"}},
+       {{Act::Type, "stirrup_diameter", "12"}, kCalculate, {Act::Hoops, "", "150"}},
        {"计算中断：U型箍板中断：除数为零", "钢板端部锚固区U型箍板：（本次计算未写入此栏）"},
        false},
       {"width edit that stops",
@@ -174,7 +174,7 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
        {"计算中断：实选宽度中断：溢出"},
        false},
       {"result field typed over",
-       {kCalculate, {Act::Type, "Text3", "手改"}},
+       {kCalculate, {Act::Type, "bottom_plate", "手改"}},
        {"梁底钢板：手改（计算结果为“A3号钢:4(厚)X131(宽)”，此栏在计算后被修改）"}},
   };
   for (const auto& c : cases) {
@@ -198,11 +198,11 @@ TEST(ReportTest, EachRunShowsItsBranchAndASummaryEqualToTheResultFields) {
     const bool hoops = w.handlers.record().hoops.has_value();
     std::size_t row = 0;
     for (const ResultField& field : result_fields()) {
-      const bool hoop_field = field.control == "Text4" || field.control == "Text5";
+      const bool hoop_field = field.key == "actual_anchorage" || field.key == "hoop_plates";
       if (hoop_field && !hoops) continue;
       ASSERT_LT(row, summary.rows.size());
       EXPECT_EQ(summary.rows[row].label, field.label);
-      EXPECT_EQ(summary.rows[row].text, w.form.text(field.control)) << field.control;
+      EXPECT_EQ(summary.rows[row].text, w.form.text(field.key)) << field.key;
       // After a whole run, a remark only where a case names it.
       if (c.complete && !summary.rows[row].note.empty()) {
         const ReportRow& r = summary.rows[row];

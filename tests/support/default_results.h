@@ -7,9 +7,10 @@
 
 namespace platewise::testing {
 
-inline const std::vector<std::string> kResultFields = {"Text3", "Text9", "Text1", "Text11",
-                                                       "Text2", "Text6", "Text7"};
-// Text7 is for the unrounded plate width, not for the 131 shown.
+inline const std::vector<std::string> kResultFields = {
+    "bottom_plate", "selected_width", "top_plate",  "top_width",
+    "anchorage",    "side_u_plates",  "crack_width"};
+// The crack width is for the unrounded plate width, not for the 131 shown.
 inline const std::string kDefaultResults =
     "A3号钢:4(厚)X131(宽)|131|A3号钢:4(厚)X87(宽)|87|172mm|3(厚)X24(宽bu)X150(高Lu)@100|0.038";
 

@@ -12,7 +12,7 @@
 
 namespace platewise::testing {
 
-// Texts of controls by name.
+// Texts of controls by role key.
 using Texts = std::map<std::string, std::string>;
 
 struct Engine {
@@ -23,7 +23,9 @@ struct Engine {
   // Types each text; for a check box "1" ticks it and "0" clears it.
   void enter(const Texts& entries) {
     for (const auto& [name, text] : entries) {
-      name.starts_with("Check") ? form.tick(name, text == "1") : form.type(name, text);
+      const InputField* input = input_by_key(name);
+      const bool box = input != nullptr && input->kind == FieldKind::Check;
+      box ? form.tick(name, text == "1") : form.type(name, text);
     }
   }
   // Runs a handler: "" when it completes, else the message the engineer sees.
@@ -35,7 +37,7 @@ struct Engine {
       return describe(error);
     }
   }
-  std::string calculate() { return run(&FormHandlers::Command1_Click); }
+  std::string calculate() { return run(&FormHandlers::calculate); }
   // Enters `before`, calculates, enters `after` and runs `handler`, as run() does.
   std::string after_calculation(const Texts& before, const Texts& after,
                                 void (FormHandlers::*handler)()) {

@@ -103,10 +103,11 @@ const std::vector<std::pair<std::string_view, InputValue>> kEveryInput = {
 TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
   for (const auto& [key, value] : kEveryInput) {
     if (key == "short_anchorage_on")
-      calculate();  // then Text9, Check2 and Text4, in the order given
+      calculate();  // then the selected width, the option box and the actual anchorage, in the
+                    // order given
     give(key, value);
   }
-  click("Command2");
+  click("hoop_button");
   ASSERT_TRUE(files().save_to(path("KL-3.json")));
   const QStringList saved_results = results();
 
@@ -136,13 +137,13 @@ TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
 }
 
 TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   EXPECT_EQ(caption(), "Platewise1.0");
   ASSERT_TRUE(files().save_to(path("KL-3.json")));
   EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");
   calculate();
   EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");  // results are no inputs
-  type_into("txt_lk(0)", "320");
+  type_into("beam_width", "320");
   EXPECT_EQ(caption(), "KL-3.json* - Platewise1.0");
 
   EXPECT_FALSE(close_answering("取消"));
@@ -152,13 +153,13 @@ TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
 
   SetUp();
   ASSERT_TRUE(files().open(path("KL-3.json")));
-  click("Check1");
+  click("redistribution_on");
   EXPECT_TRUE(close_answering("不保存"));
   SetUp();
   ASSERT_TRUE(files().open(path("KL-3.json")));
   EXPECT_TRUE(window_->close());  // unchanged: nothing to ask
   SetUp();
-  type_into("txt_lk(0)", "320");
+  type_into("beam_width", "320");
   EXPECT_TRUE(window_->close());  // never tied to a file: nothing to ask
 }
 
@@ -166,19 +167,19 @@ TEST_F(BeamFileTest, FailedSaveKeepsTheOldFileAndTheInputs) {
   // No temporary file can be made beside a name this long, even by root.
   const QString target = path(QString(250, 'x') + ".json");
   platewise::write_atomically(target, "old");
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   EXPECT_FALSE(files().save_to(target));
   EXPECT_EQ(platewise::read_whole_file(target), "old");
-  EXPECT_EQ(text("txt_lk(0)"), "300");
+  EXPECT_EQ(text("beam_width"), "300");
   EXPECT_EQ(caption(), "Platewise1.0");
   EXPECT_TRUE(box_text().contains("”：无法保存，原文件未改动："));
 }
 
 TEST_F(BeamFileTest, BadFileLeavesTheWindowAsItWas) {
   platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 2})");
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   EXPECT_FALSE(files().open(path("KL-3.json")));
-  EXPECT_EQ(text("txt_lk(0)"), "300");
+  EXPECT_EQ(text("beam_width"), "300");
   EXPECT_EQ(caption(), "Platewise1.0");
   EXPECT_TRUE(box_text().endsWith("文件版本2比本程序能读的版本1新，请使用新版Platewise"));
 }
@@ -191,7 +192,7 @@ TEST_F(BeamFileTest, StatusLineSaysWhatDiffersFromTheFile) {
   EXPECT_EQ(status(),
             "裂缝验算中断：除数为零；砼强度等级“C45”不在列表中，按C20计算；"
             "结果与文件中保存的不同：梁底钢板、梁底钢板实选宽度");
-  EXPECT_EQ(text("cmb_sm"), "I级");  // a named item shows as the list spells it
+  EXPECT_EQ(text("top_bar_grade"), "I级");  // a named item shows as the list spells it
 }
 
 TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
@@ -199,15 +200,15 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
       "inputs": {"beam_width": "310"}})");
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path("a.json"))});
-  QWidget* field = widget("txt_lk(0)");
+  QWidget* field = widget("beam_width");
   QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
   QApplication::sendEvent(field, &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
   QApplication::sendEvent(field, &drop);
-  EXPECT_EQ(text("txt_lk(0)"), "310");
+  EXPECT_EQ(text("beam_width"), "310");
   EXPECT_EQ(caption(), "a.json - Platewise1.0");
-  const QString report = widget<platewise::ReportView>("RichTextBox1")->text();
+  const QString report = widget<platewise::ReportView>("report_view")->text();
   EXPECT_TRUE(report.contains("梁宽 b = 310 mm") && !report.contains("注意"))
       << report.toStdString();
 
@@ -218,7 +219,7 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
       QMetaObject::invokeMethod(files, "accept");
     });
   };
-  type_into("txt_lk(0)", "320");
+  type_into("beam_width", "320");
   QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
   pick(path("b"));
   QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -256,7 +257,7 @@ TEST_P(CalcMatchesTheWindow, SameResults) {
     give("short_anchorage_on", *hoops);
     if (const InputValue* actual = beam.given("actual_anchorage"))
       give("actual_anchorage", *actual);
-    click("Command2");
+    click("hoop_button");
   }
   QStringList expected;
   for (const std::string& text : outcome.results) expected << QString::fromStdString(text);

@@ -22,48 +22,50 @@ const QString kDefaultResults = QString::fromStdString(platewise::testing::kDefa
 TEST_F(WindowTest, CalculateRunsOnAClickAndOnEnterOrSpaceAtTheStartFocus) {
   for (Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Space}) {
     SetUp();
-    if (key == Qt::Key_unknown) click("Command1");
+    if (key == Qt::Key_unknown) click("calculate_button");
     if (key != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_EQ(results(), kDefaultResults) << key;
   }
 }
 
 TEST_F(WindowTest, OptionBoxesShowTheirControlsAndTheHoopCommandSizesHoops) {
-  click("Command1");
-  click("Check1");
-  click("Check2");
-  EXPECT_TRUE(widget("Text8")->isVisible() && widget("Command2")->isVisible());
-  EXPECT_EQ(text("Text4"), "172");
-  type_into("Text4", "150");
-  click("Command2");
-  EXPECT_EQ(text("Text5"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
-  click("Check1");
-  click("Check2");
-  EXPECT_TRUE(widget("Text8")->isHidden() && widget("Command2")->isHidden());
+  click("calculate_button");
+  click("redistribution_on");
+  click("short_anchorage_on");
+  EXPECT_TRUE(widget("redistribution_percent")->isVisible() && widget("hoop_button")->isVisible());
+  EXPECT_EQ(text("actual_anchorage"), "172");
+  type_into("actual_anchorage", "150");
+  click("hoop_button");
+  EXPECT_EQ(text("hoop_plates"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
+  click("redistribution_on");
+  click("short_anchorage_on");
+  EXPECT_TRUE(widget("redistribution_percent")->isHidden() && widget("hoop_button")->isHidden());
   EXPECT_TRUE(widget("CommonDialog1")->isHidden());
 }
 
 TEST_F(WindowTest, EveryEditOfTheSelectedWidthRerunsTheCrackCheck) {
-  click("Command1");
-  const auto key = [&](Qt::Key k) { QTest::keyClick(widget("Text9"), k, Qt::ControlModifier); };
+  click("calculate_button");
+  const auto key = [&](Qt::Key k) {
+    QTest::keyClick(widget("selected_width"), k, Qt::ControlModifier);
+  };
   const std::tuple<const char*, Action, const char*> steps[] = {
       // clang-format off
-      {"type 131", [&] { type_into("Text9", "131"); }, "131|0.038"},
-      {"delete", [&] { type_into("Text9", ""); }, "|0.058"},
+      {"type 131", [&] { type_into("selected_width", "131"); }, "131|0.038"},
+      {"delete", [&] { type_into("selected_width", ""); }, "|0.058"},
       {"undo", [&] { key(Qt::Key_Z); }, "131|0.038"},
-      {"a new moment alone", [&] { type_into("txt_m", "150"); }, "131|0.038"},
-      {"paste 1", [&] { QGuiApplication::clipboard()->setText("1"); widget("Text9")->setFocus(); key(Qt::Key_V); }, "1311|0.049"},
+      {"a new moment alone", [&] { type_into("moment", "150"); }, "131|0.038"},
+      {"paste 1", [&] { QGuiApplication::clipboard()->setText("1"); widget("selected_width")->setFocus(); key(Qt::Key_V); }, "1311|0.049"},
       // clang-format on
   };
   for (const auto& [edit, make, shown] : steps) {
     make();
-    EXPECT_EQ(texts({"Text9", "Text7"}), shown) << edit;
+    EXPECT_EQ(texts({"selected_width", "crack_width"}), shown) << edit;
   }
 }
 
 TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLine) {
-  type_into("txt_m", "");
-  click("Command1");
+  type_into("moment", "");
+  click("calculate_button");
   QMessageBox* box = window_->findChild<QMessageBox*>();
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->isVisible());
@@ -71,12 +73,12 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
   EXPECT_EQ(box->windowModality(), Qt::WindowModal);
   EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "确定");  // Qt's own texts in Chinese too
   EXPECT_EQ(status(), "");  // the width the command wrote starts no edit handler
-  EXPECT_EQ(texts({"Text3", "Text9", "Text1"}), "A3号钢:4(厚)X131(宽)|131|");
+  EXPECT_EQ(texts({"bottom_plate", "selected_width", "top_plate"}), "A3号钢:4(厚)X131(宽)|131|");
   QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window_->findChild<QMessageBox*>(), nullptr);
 
-  type_into("Text9", "120");
+  type_into("selected_width", "120");
   EXPECT_EQ(status(), "裂缝验算中断：除数为零");
   EXPECT_EQ(window_->findChild<QMessageBox*>(), nullptr);
 }
@@ -85,17 +87,17 @@ TEST_F(WindowTest, StatusLineIsClearedOnlyByTheHandlersThatWriteIt) {
   const QString notice = "砼强度等级“C45”不在列表中，按C20计算";
   const std::tuple<const char*, Action, QString> cases[] = {
       // clang-format off
-      {"tick Check1", [&] { click("Check1"); }, notice},
-      {"tick Check2", [&] { click("Check2"); }, notice},
-      {"hoop command", [&] { click("Check2"); click("Command2"); }, ""},
-      {"width edit", [&] { type_into("Text9", "131"); }, ""},
-      {"Calculate", [&] { type_into("Cmb_Hnt", "C20"); click("Command1"); }, ""},
+      {"tick the redistribution box", [&] { click("redistribution_on"); }, notice},
+      {"tick the short-anchorage box", [&] { click("short_anchorage_on"); }, notice},
+      {"hoop command", [&] { click("short_anchorage_on"); click("hoop_button"); }, ""},
+      {"width edit", [&] { type_into("selected_width", "131"); }, ""},
+      {"Calculate", [&] { type_into("concrete_grade", "C20"); click("calculate_button"); }, ""},
       // clang-format on
   };
   for (const auto& [action, act, shown] : cases) {
     SetUp();
-    type_into("Cmb_Hnt", "C45");
-    click("Command1");
+    type_into("concrete_grade", "C45");
+    click("calculate_button");
     ASSERT_EQ(status(), notice);
     act();
     EXPECT_EQ(status(), shown) << action;
@@ -103,37 +105,37 @@ TEST_F(WindowTest, StatusLineIsClearedOnlyByTheHandlersThatWriteIt) {
 }
 
 TEST_F(WindowTest, TypedNamePicksItsItemAndAnUnlistedNameIsNoticedAtCalculate) {
-  type_into("cmb_gb", " 16mn钢 ");
-  EXPECT_EQ(list_index("cmb_gb"), 1);
-  type_into("Cmb_Hnt", "C45");  // the edit of cmb_gb is done
-  EXPECT_EQ(text("cmb_gb"), "16Mn钢");
-  EXPECT_EQ(list_index("Cmb_Hnt"), -1);
-  click("Command1");
-  EXPECT_EQ(texts({"Text3", "Text1"}), "16Mn钢:4(厚)X89(宽)|16Mn钢:4(厚)X59(宽)");
+  type_into("plate_steel", " 16mn钢 ");
+  EXPECT_EQ(list_index("plate_steel"), 1);
+  type_into("concrete_grade", "C45");  // the edit of the plate steel is done
+  EXPECT_EQ(text("plate_steel"), "16Mn钢");
+  EXPECT_EQ(list_index("concrete_grade"), -1);
+  click("calculate_button");
+  EXPECT_EQ(texts({"bottom_plate", "top_plate"}), "16Mn钢:4(厚)X89(宽)|16Mn钢:4(厚)X59(宽)");
   EXPECT_EQ(status(), "砼强度等级“C45”不在列表中，按C20计算");
 }
 
 TEST_F(WindowTest, ListsPickFromThePopupAndByTheWheelOnlyWithTheFocus) {
-  auto* steel = widget<QComboBox>("cmb_gb");
+  auto* steel = widget<QComboBox>("plate_steel");
   steel->showPopup();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(steel->view()->window()));
   const QRect item = steel->view()->visualRect(steel->model()->index(1, 0));
   QTest::mouseClick(steel->view()->viewport(), Qt::LeftButton, {}, item.center());
-  EXPECT_EQ(list_index("cmb_gb"), 1);
-  type_into("cmb_gb", "16Mn");
-  EXPECT_EQ(list_index("cmb_gb"), -1);
-  type_into("cmb_gb", "a3号钢");
-  widget("Command1")->setFocus();
-  EXPECT_EQ(text("cmb_gb"), "A3号钢");
+  EXPECT_EQ(list_index("plate_steel"), 1);
+  type_into("plate_steel", "16Mn");
+  EXPECT_EQ(list_index("plate_steel"), -1);
+  type_into("plate_steel", "a3号钢");
+  widget("calculate_button")->setFocus();
+  EXPECT_EQ(text("plate_steel"), "A3号钢");
 
-  QWidget* concrete = widget("Cmb_Hnt");
+  QWidget* concrete = widget("concrete_grade");
   const QPointF centre = concrete->rect().center();
   QWheelEvent turn(centre, concrete->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {},
                    Qt::NoScrollPhase, false);
   QApplication::sendEvent(concrete, &turn);  // no focus: nothing turns, the focus stays
-  EXPECT_EQ(text("Cmb_Hnt") + QString::number(list_index("Cmb_Hnt")), "C20-1");
-  EXPECT_EQ(QApplication::focusWidget(), widget("Command1"));
+  EXPECT_EQ(text("concrete_grade") + QString::number(list_index("concrete_grade")), "C20-1");
+  EXPECT_EQ(QApplication::focusWidget(), widget("calculate_button"));
   concrete->setFocus();
   QApplication::sendEvent(concrete, &turn);
-  EXPECT_EQ(text("Cmb_Hnt") + QString::number(list_index("Cmb_Hnt")), "C100");
+  EXPECT_EQ(text("concrete_grade") + QString::number(list_index("concrete_grade")), "C100");
 }

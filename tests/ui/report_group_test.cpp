@@ -20,7 +20,7 @@ using platewise::ReportGroup;
 
 class ReportGroupTest : public WindowTest {
  protected:
-  QString panel() const { return widget<platewise::ReportView>("RichTextBox1")->text(); }
+  QString panel() const { return widget<platewise::ReportView>("report_view")->text(); }
 
   // The dialog of that kind now open over the window, or nullptr.
   template <class Dialog>
@@ -39,10 +39,10 @@ class ReportGroupTest : public WindowTest {
 };
 
 TEST_F(ReportGroupTest, ButtonsBeforeAnyRunAskForACalculationAndKeepTheStatusLine) {
-  type_into("Text9", "1");  // fails before any run: the status line says why
+  type_into("selected_width", "1");  // fails before any run: the status line says why
   const QString status = text("status_line");
   ASSERT_FALSE(status.isEmpty());
-  for (const char* button : {"Command4", "Command5"}) {
+  for (const char* button : {"save_report_button", "print_report_button"}) {
     click(button);
     QMessageBox* box = open_dialog<QMessageBox>();
     ASSERT_NE(box, nullptr) << button;
@@ -62,21 +62,21 @@ TEST_F(ReportGroupTest, PanelFollowsEveryRunAndSaysWhenInputsChanged) {
   EXPECT_TRUE(panel().startsWith("计算书"));
   EXPECT_TRUE(panel().contains("梁底钢板：A3号钢:4(厚)X131(宽)"));
   EXPECT_FALSE(panel().contains("注意"));
-  type_into("Text9", "140");
+  type_into("selected_width", "140");
   EXPECT_TRUE(panel().contains("计算后实选宽度改为“140”"));
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   EXPECT_TRUE(panel().contains("注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)。"));
-  type_into("txt_lk(0)", "250");
+  type_into("beam_width", "250");
   EXPECT_FALSE(panel().contains("注意"));
 }
 
 TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculateFirst) {
   QTemporaryDir dir;
   calculate();
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   for (const QString& answer :
        {QString(ReportGroup::kUseEarlier), QString(ReportGroup::kCalculateFirst)}) {
-    click("Command4");
+    click("save_report_button");
     QMessageBox* question = open_dialog<QMessageBox>();
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(question->text(),
@@ -92,7 +92,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
     EXPECT_TRUE(saved.read(5) == "%PDF-");
   }
   // Calculated first: the report now belongs to the changed width.
-  EXPECT_EQ(text("Text3"), "A3号钢:4(厚)X131(宽)");
+  EXPECT_EQ(text("bottom_plate"), "A3号钢:4(厚)X131(宽)");
   EXPECT_TRUE(panel().contains("梁宽 b = 300 mm"));
   EXPECT_FALSE(panel().contains("注意"));
 }
@@ -100,7 +100,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
 TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
   QTemporaryDir dir;
   calculate();
-  click("Command5");
+  click("print_report_button");
   QPrintDialog* dialog = open_dialog<QPrintDialog>();
   ASSERT_NE(dialog, nullptr);
   // No printer here: the dialog offers Qt's PDF printer, with a file name of our choosing.
@@ -116,14 +116,13 @@ TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
 
 TEST_F(ReportGroupTest, DoubleClickOrEnterOnThePanelOpensALargePreview) {
   calculate();
-  QTest::mouseDClick(widget("RichTextBox1")->findChild<QTextBrowser*>()->viewport(),
-                     Qt::LeftButton);
+  QTest::mouseDClick(widget("report_view")->findChild<QTextBrowser*>()->viewport(), Qt::LeftButton);
   QPrintPreviewDialog* preview = open_dialog<QPrintPreviewDialog>();
   ASSERT_NE(preview, nullptr);
   EXPECT_GT(preview->width(), window_->width());
   preview->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QTest::keyClick(widget("RichTextBox1"), Qt::Key_Return);
+  QTest::keyClick(widget("report_view"), Qt::Key_Return);
   ASSERT_NE(open_dialog<QPrintPreviewDialog>(), nullptr);
   open_dialog<QPrintPreviewDialog>()->close();
 }

@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "default_results.h"
+#include "form_fields.h"
 #include "startup.h"
 
 // Readable QStrings in test failure messages.
@@ -26,9 +27,11 @@ class WindowTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
+  // The widget of a role key, or of a control of the design by its name.
   template <class W = QWidget>
   W* widget(const QString& name) const {
-    W* found = window_->findChild<W*>(name);
+    const std::string_view control = platewise::control_of(name.toStdString());
+    W* found = window_->findChild<W*>(control.empty() ? name : QString::fromUtf8(control));
     if (found == nullptr) ADD_FAILURE() << "no widget " << name.toStdString();
     return found;
   }
@@ -52,8 +55,8 @@ class WindowTest : public testing::Test {
     return texts(names);
   }
   QString status() const { return text("status_line"); }
-  int list_index(const char* name) const {
-    return static_cast<const platewise::FormAccess&>(*window_).list_index(name);
+  int list_index(std::string_view role) const {
+    return static_cast<const platewise::FormAccess&>(*window_).list_index(role);
   }
 
   // Replaces a field's or list's text by typing, as the engineer does.
@@ -76,7 +79,7 @@ class WindowTest : public testing::Test {
     QWidget* w = widget(name);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
   }
-  void calculate() { click("Command1"); }
+  void calculate() { click("calculate_button"); }
 
-  std::unique_ptr<platewise::Form_sb> window_;
+  std::unique_ptr<platewise::MainWindow> window_;
 };

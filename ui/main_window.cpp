@@ -1,4 +1,4 @@
-#include "form_sb.h"
+#include "main_window.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -28,15 +28,15 @@ struct ClickWiring {
 };
 
 constexpr ClickWiring kClicks[] = {
-    {"Command1", &FormHandlers::Command1_Click, true},
-    {"Command2", &FormHandlers::Command2_Click, true},
-    {"Check1", &FormHandlers::Check1_Click, false},
-    {"Check2", &FormHandlers::Check2_Click, false},
+    {role::calculate_button, &FormHandlers::calculate, true},
+    {role::hoop_button, &FormHandlers::size_hoop_plates, true},
+    {role::redistribution_on, &FormHandlers::redistribution_toggled, false},
+    {role::short_anchorage_on, &FormHandlers::short_anchorage_toggled, false},
 };
 
 }  // namespace
 
-Form_sb::Form_sb(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   const design::Window& design = design::window();
   setObjectName(qt_text(design.name));
   setWindowTitle(qt_text(design.caption));
@@ -58,42 +58,41 @@ Form_sb::Form_sb(QWidget* parent) : QWidget(parent) {
   setFixedSize(width, design_height + status_height);
 
   // The report group works its own buttons; "先重新计算" clicks "计算".
-  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, [this] {
-    control<QAbstractButton>("Command1")->click();
+  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, report_info_, [this] {
+    control<QAbstractButton>(role::calculate_button)->click();
     return handlers_.record().calculate.finished;
   });
   wire_handlers();
-  control<QWidget>("Command1")->setFocus();
+  control(role::calculate_button)->setFocus();
 }
 
-void Form_sb::CloseFile(const QString& FileName) { Q_UNUSED(FileName); }
+void MainWindow::close_file(const QString& file_name) { Q_UNUSED(file_name); }
 
-void Form_sb::wire_handlers() {
+void MainWindow::wire_handlers() {
   for (const ClickWiring& wiring : kClicks) {
-    connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
-            [this, wiring] {
-              if (wiring.owns_status_line) status_line_->clear();
-              if (run(wiring.handler, Report::Dialog) &&
-                  wiring.handler == &FormHandlers::Command1_Click) {
-                status_line_->setText(qt_text(unlisted_materials(*this)));
-              }
-              if (wiring.owns_status_line) report_group_->refresh();
-            });
+    connect(
+        control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this, [this, wiring] {
+          if (wiring.owns_status_line) status_line_->clear();
+          if (run(wiring.handler, Report::Dialog) && wiring.handler == &FormHandlers::calculate) {
+            status_line_->setText(qt_text(unlisted_materials(*this)));
+          }
+          if (wiring.owns_status_line) report_group_->refresh();
+        });
   }
   // Each edit of the selected bottom-plate width re-runs the crack check.
   // textEdited comes from the engineer only (typing, deleting, pasting,
-  // undoing), never from set_text: the engine runs Text9_Change itself
+  // undoing), never from set_text: the engine runs selected_width_edited itself
   // after its own writes.
-  connect(control<QLineEdit>(ctl::bottom_width), &QLineEdit::textEdited, this, [this] {
+  connect(control<QLineEdit>(role::selected_width), &QLineEdit::textEdited, this, [this] {
     status_line_->clear();
-    run(&FormHandlers::Text9_Change, Report::StatusLine);
+    run(&FormHandlers::selected_width_edited, Report::StatusLine);
     report_group_->refresh();
   });
 }
 
-void Form_sb::reset() {
+void MainWindow::reset() {
   for (const design::Control& c : design::controls()) {
-    QWidget* widget = control<QWidget>(c.name);
+    QWidget* widget = controls_.find(c.name)->second;
     if (auto* list = qobject_cast<DropDownList*>(widget)) {
       list->reset();
     } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
@@ -107,7 +106,7 @@ void Form_sb::reset() {
   status_line_->clear();
 }
 
-void Form_sb::type(std::string_view control_name, const std::string& text) {
+void MainWindow::type(std::string_view control_name, const std::string& text) {
   const QString typed = QString::fromStdString(text);
   if (auto* list = qobject_cast<DropDownList*>(control<QWidget>(control_name))) {
     list->type(typed);
@@ -116,15 +115,20 @@ void Form_sb::type(std::string_view control_name, const std::string& text) {
   }
 }
 
-void Form_sb::tick(std::string_view control_name, bool ticked) {
+void MainWindow::tick(std::string_view control_name, bool ticked) {
   control<QCheckBox>(control_name)->setChecked(ticked);
 }
 
-void Form_sb::run_handler(Handler handler) { (handlers_.*handler)(); }
+void MainWindow::run_handler(Handler handler) { (handlers_.*handler)(); }
 
-void Form_sb::refresh_report() { report_group_->refresh(); }
+void MainWindow::refresh_report() { report_group_->refresh(); }
 
-bool Form_sb::run(Handler handler, Report report) {
+void MainWindow::set_report_info(const ReportInfo& info) {
+  report_info_ = info;
+  report_group_->refresh();
+}
+
+bool MainWindow::run(Handler handler, Report report) {
   const std::optional<std::string> failure = failure_of([&] { run_handler(handler); });
   if (!failure) return true;
   if (report == Report::Dialog) {
@@ -136,35 +140,39 @@ bool Form_sb::run(Handler handler, Report report) {
 }
 
 template <class W>
-W* Form_sb::control(std::string_view name) const {
-  const auto found = controls_.find(name);
-  W* widget = found == controls_.end() ? nullptr : qobject_cast<W*>(found->second);
+W* MainWindow::control(std::string_view role) const {
+  W* widget = qobject_cast<W*>(control_for(controls_, role));
   if (widget == nullptr) {
-    throw std::invalid_argument("Form_sb has no control " + std::string(name) + " of that kind");
+    throw std::invalid_argument("no control of that kind for " + std::string(role));
   }
   return widget;
 }
 
-std::string Form_sb::text(std::string_view control_name) const {
+template QWidget* MainWindow::control<QWidget>(std::string_view) const;
+template QLineEdit* MainWindow::control<QLineEdit>(std::string_view) const;
+template QComboBox* MainWindow::control<QComboBox>(std::string_view) const;
+template QAbstractButton* MainWindow::control<QAbstractButton>(std::string_view) const;
+
+std::string MainWindow::text(std::string_view control_name) const {
   if (auto* list = qobject_cast<QComboBox*>(control<QWidget>(control_name))) {
     return list->currentText().toStdString();
   }
   return control<QLineEdit>(control_name)->text().toStdString();
 }
 
-void Form_sb::set_text(std::string_view control_name, const std::string& text) {
+void MainWindow::set_text(std::string_view control_name, const std::string& text) {
   control<QLineEdit>(control_name)->setText(QString::fromStdString(text));
 }
 
-int Form_sb::check_value(std::string_view control_name) const {
+int MainWindow::check_value(std::string_view control_name) const {
   return control<QCheckBox>(control_name)->isChecked() ? 1 : 0;
 }
 
-int Form_sb::list_index(std::string_view control_name) const {
+int MainWindow::list_index(std::string_view control_name) const {
   return control<DropDownList>(control_name)->picked_index();
 }
 
-void Form_sb::set_visible(std::string_view control_name, bool visible) {
+void MainWindow::set_visible(std::string_view control_name, bool visible) {
   control<QWidget>(control_name)->setVisible(visible);
 }
 

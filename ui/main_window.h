@@ -1,8 +1,9 @@
 #pragma once
-// Form_sb: the program's only window. It is built from the design table,
+// MainWindow: the program's only window. It is built from the design table,
 // owns the calculation state, runs the engine's handlers on the engineer's
-// clicks and edits, and gives the engine its fields through FormAccess.
-// As a BeamWindow it computes a beam opened from a file as the engineer would.
+// clicks and edits, and gives the engine its fields through FormAccess, by
+// their role keys. As a BeamWindow it computes a beam opened from a file as
+// the engineer would.
 
 #include <QWidget>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "control_factory.h"
 #include "form_access.h"
 #include "form_handlers.h"
+#include "report_info.h"
 
 class QLabel;
 
@@ -19,14 +21,19 @@ namespace platewise {
 
 class ReportGroup;
 
-class Form_sb : public QWidget, public FormAccess, public BeamWindow {
+class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   Q_OBJECT
 
  public:
-  explicit Form_sb(QWidget* parent = nullptr);
+  explicit MainWindow(QWidget* parent = nullptr);
 
-  // Part of the window's outward interface; it does nothing.
-  void CloseFile(const QString& FileName);
+  // Part of the window's outward interface since its first design; it does nothing.
+  void close_file(const QString& file_name);
+
+  // The widget behind a role key (form_access.h); throws std::invalid_argument
+  // when there is none of that kind.
+  template <class W = QWidget>
+  W* control(std::string_view role) const;
 
   // BeamWindow
   void reset() override;
@@ -36,6 +43,10 @@ class Form_sb : public QWidget, public FormAccess, public BeamWindow {
   // Shows in the report panel what handlers run through run_handler did; the
   // window's own events show theirs themselves.
   void refresh_report();
+
+  // Who and what the window's reports are for.
+  const ReportInfo& report_info() const { return report_info_; }
+  void set_report_info(const ReportInfo& info);
 
  private:
   // How a failing handler is reported: a message box for commands, the
@@ -53,10 +64,8 @@ class Form_sb : public QWidget, public FormAccess, public BeamWindow {
   int list_index(std::string_view control) const override;
   void set_visible(std::string_view control, bool visible) override;
 
-  template <class W>
-  W* control(std::string_view name) const;
-
   BeamState state_;
+  ReportInfo report_info_;
   FormHandlers handlers_{state_, *this};
   ControlMap controls_;
   QLabel* status_line_;

@@ -1,0 +1,257 @@
+#include "sketch_painting.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+namespace platewise {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPointsPerInch = 72;
+// The largest drawing of the section itself on paper, mm.
+constexpr double kMostWidth = 75, kMostHeight = 90;
+// On paper: texts in points, lines and gaps in millimetres.
+constexpr double kTextPoints = 9, kLeastTextPoints = 5;
+constexpr double kThinLine = 0.18, kOutline = 0.35, kLeastBarRadius = 0.3;
+constexpr double kTick = 1.2;       // half the length of a dimension line's end tick
+constexpr double kMarkGap = 0.8;    // between a point measured and its extension line
+constexpr double kOvershoot = 1.0;  // of an extension line beyond the dimension line
+constexpr double kTextGap = 0.6;    // between a dimension line and its text
+
+const QColor kInk(Qt::black);
+const QColor kNotSatisfied(0xb0, 0x00, 0x00);  // the report's colour of 不满足
+const QColor kPlateFill(0x50, 0x50, 0x50);
+const QColor kUPlateFill(0xa8, 0xa8, 0xa8);
+
+// Latin serif first: digits and letters; the Song faces for anything Chinese.
+const QStringList& sketch_families() {
+  static const QStringList kFamilies = {
+      "Liberation Serif", "DejaVu Serif",      "Times New Roman",  "SimSun", "宋体",
+      "AR PL UMing CN",   "WenQuanYi Zen Hei", "Noto Serif CJK SC"};
+  return kFamilies;
+}
+
+QFont sketch_font(double points) {
+  QFont font;
+  font.setFamilies(sketch_families());
+  font.setPointSizeF(points);
+  return font;
+}
+
+// Room on each side of the section for the outermost dimension texts, mm.
+double text_margin() { return kTextPoints / kPointsPerInch * kMmPerInch * 1.3 + kTextGap; }
+
+QSizeF extent(const SectionSketch& sketch) {
+  return {sketch.high.x - sketch.low.x, sketch.high.y - sketch.low.y};
+}
+
+// From the sketch's millimetres to the device's pixels, y turned upwards.
+class Mapping {
+ public:
+  Mapping(const SectionSketch& sketch, const QRectF& target, double dpi) : dpi_(dpi) {
+    const double margin = px(text_margin());
+    const QSizeF size = extent(sketch);
+    scale_ = std::min((target.width() - 2 * margin) / size.width(),
+                      (target.height() - 2 * margin) / size.height());
+    const QPointF centre = target.center();
+    origin_ = {centre.x() - (sketch.low.x + sketch.high.x) / 2 * scale_,
+               centre.y() + (sketch.low.y + sketch.high.y) / 2 * scale_};
+  }
+  bool usable() const { return std::isfinite(scale_) && scale_ > 0; }
+  QPointF operator()(SketchPoint p) const {
+    return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_};
+  }
+  double length(double mm) const { return mm * scale_; }  // of the section
+  double px(double paper_mm) const { return paper_mm / kMmPerInch * dpi_; }
+  double points_of(double pixels) const { return pixels / dpi_ * kPointsPerInch; }
+
+ private:
+  double dpi_, scale_ = 0;
+  QPointF origin_;
+};
+
+class SketchPainter {
+ public:
+  SketchPainter(QPainter& painter, const Mapping& map, double spacing) : p_(painter), map_(map) {
+    // Texts no taller than half the room between two dimension lines.
+    const double points = std::min(kTextPoints, map.points_of(map.length(spacing)) / 2);
+    font_ = sketch_font(std::max(points, kLeastTextPoints));
+  }
+
+  void operator()(const SketchRect& s) {
+    const QRectF rect = QRectF(map_(s.low), map_(s.high)).normalized();
+    switch (s.role) {
+      case SketchRole::Stirrup: {
+        const double corner = map_.length(1.5 * s.line_width);
+        p_.setPen(bar_pen(s.line_width));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRoundedRect(rect, corner, corner);
+        return;
+      }
+      case SketchRole::BottomPlate:
+      case SketchRole::TopPlate:
+        p_.setPen(thin_pen(s.overhang ? kNotSatisfied : kInk));
+        p_.setBrush(s.overhang ? kNotSatisfied : kPlateFill);
+        break;
+      case SketchRole::SideUPlate:
+        p_.setPen(thin_pen(kInk));
+        p_.setBrush(kUPlateFill);
+        break;
+      default:
+        p_.setPen(QPen(kInk, map_.px(kOutline)));
+        p_.setBrush(Qt::NoBrush);
+        break;
+    }
+    p_.drawRect(rect);
+  }
+
+  void operator()(const SketchCircle& s) {
+    const double r = std::max(map_.length(s.radius), map_.px(kLeastBarRadius));
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(kInk);
+    p_.drawEllipse(map_(s.centre), r, r);
+  }
+
+  void operator()(const SketchLine& s) {
+    p_.setPen(s.line_width > 0 ? bar_pen(s.line_width) : thin_pen(kInk));
+    p_.drawLine(map_(s.from), map_(s.to));
+  }
+
+  void operator()(const SketchDimension& s) {
+    const QColor colour = s.overhang ? kNotSatisfied : kInk;
+    const QPointF from = map_(s.from), to = map_(s.to);
+    const QPointF along = unit(to - from);
+    QPointF outward = unit(from - map_(s.from_mark));
+    if (outward.isNull()) outward = {along.y(), -along.x()};
+    p_.setPen(thin_pen(colour));
+    p_.drawLine(from, to);
+    for (const auto& [mark, end] : {std::pair{s.from_mark, from}, std::pair{s.to_mark, to}}) {
+      const QPointF start = map_(mark);
+      if (QLineF(start, end).length() > map_.px(kMarkGap)) {
+        p_.drawLine(start + outward * map_.px(kMarkGap), end + outward * map_.px(kOvershoot));
+      }
+    }
+    // 45° ticks at the ends, heavier than the lines.
+    const QPointF tick =
+        (along + QPointF(along.y(), -along.x())) * (map_.px(kTick) / std::sqrt(2.0));
+    p_.setPen(QPen(colour, map_.px(kOutline)));
+    for (const QPointF& end : {from, to}) p_.drawLine(end - tick, end + tick);
+    text(QString::fromStdString(s.text), QLineF(from, to), outward, colour);
+  }
+
+ private:
+  static QPointF unit(QPointF v) {
+    const double length = std::hypot(v.x(), v.y());
+    return length > 0 ? v / length : QPointF();
+  }
+  QPen thin_pen(const QColor& colour) const { return QPen(colour, map_.px(kThinLine)); }
+  // A bar drawn to scale, never thinner than the outline.
+  QPen bar_pen(double diameter) const {
+    QPen pen(kInk, std::max(map_.length(diameter), map_.px(kOutline)));
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+  }
+
+  // `text` beside the middle of a dimension line, on its `outward` side,
+  // reading along the line from below or from the right; beyond its end
+  // when the line is too short for it.
+  void text(const QString& text, const QLineF& line, QPointF outward, const QColor& colour) {
+    const QFontMetricsF metrics(font_, p_.device());
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    const QPointF along = unit(line.p2() - line.p1());
+    const double gap = map_.px(kTextGap);
+    const QPointF at = size.width() + 2 * gap < line.length()
+                           ? line.center()
+                           : line.p2() + along * (size.width() / 2 + 2 * gap);
+    const QPointF centre = at + outward * (gap + size.height() / 2);
+    p_.save();
+    p_.setFont(font_);
+    p_.setPen(colour);
+    p_.translate(centre);
+    if (std::abs(along.y()) > std::abs(along.x())) p_.rotate(-90);
+    p_.drawText(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size), Qt::AlignCenter,
+                text);
+    p_.restore();
+  }
+
+  QPainter& p_;
+  const Mapping& map_;
+  QFont font_;
+};
+
+}  // namespace
+
+QSizeF sketch_paper_size(const SectionSketch& sketch) {
+  const QSizeF size = extent(sketch);
+  const double scale = std::min(kMostWidth / size.width(), kMostHeight / size.height());
+  const double margin = 2 * text_margin();
+  return {size.width() * scale + margin, size.height() * scale + margin};
+}
+
+void paint_sketch(QPainter& painter, const SectionSketch& sketch, const QRectF& target) {
+  if (painter.device() == nullptr) return;
+  painter.save();
+  // Drawn in the device's pixels, so that lines and texts keep their size on paper.
+  const QRectF on_device = painter.worldTransform().mapRect(target);
+  painter.resetTransform();
+  const Mapping map(sketch, on_device, painter.device()->logicalDpiY());
+  if (map.usable()) {
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    SketchPainter paint(painter, map, sketch.dimension_spacing);
+    for (const SketchShape& shape : sketch.shapes) std::visit(paint, shape);
+  }
+  painter.restore();
+}
+
+QByteArray sketch_svg(const SectionSketch& sketch) {
+  constexpr int kSvgDpi = 96;
+  const QSizeF size = sketch_paper_size(sketch) / kMmPerInch * kSvgDpi;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(kSvgDpi);
+  svg.setSize(size.toSize());
+  svg.setViewBox(QRectF(QPointF(), size.toSize()));
+  svg.setTitle(QStringLiteral("截面简图"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return {};
+  paint_sketch(painter, sketch, QRectF(QPointF(), size.toSize()));
+  painter.end();
+  QByteArray document = buffer.data();
+  const qsizetype start = document.indexOf("<svg");
+  if (start < 0) return {};
+  // The generator names the first face only; a reader may lack it.
+  const QString first = sketch_families().front();
+  document.replace("font-family=\"" + first.toUtf8() + "\"",
+                   "font-family=\"" + sketch_families().join(", ").toUtf8() + ", serif\"");
+  return document.mid(start);
+}
+
+QImage sketch_image(const SectionSketch& sketch, double dpi) {
+  dpi = std::clamp(dpi, 36.0, 1200.0);
+  QImage image((sketch_paper_size(sketch) / kMmPerInch * dpi).toSize(), QImage::Format_RGB32);
+  const int dots_per_metre = static_cast<int>(std::lround(dpi / kMmPerInch * 1000));
+  image.setDotsPerMeterX(dots_per_metre);
+  image.setDotsPerMeterY(dots_per_metre);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paint_sketch(painter, sketch, image.rect());
+  return image;
+}
+
+QByteArray sketch_png(const SectionSketch& sketch, double dpi) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  sketch_image(sketch, dpi).save(&buffer, "PNG");
+  return buffer.data();
+}
+
+}  // namespace platewise
