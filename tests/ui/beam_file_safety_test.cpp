@@ -45,21 +45,21 @@ TEST_F(BeamFileSafetyTest, FilesThatAreNoBeamFilesAreRefusedAtOnce) {
       {"zero.json", "是一个设备，不是普通文件，不读取"},
       {"big.json", "超过16 MB，不像梁文件，不读取"},
   };
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   for (const auto& [name, reason] : refused) {
     EXPECT_FALSE(files().open(path(name))) << name;
     EXPECT_EQ(box_text(), "“" + path(name) + "”：" + reason);
-    EXPECT_EQ(text("txt_lk(0)"), "300");
+    EXPECT_EQ(text("beam_width"), "300");
     EXPECT_EQ(window_->windowHandle()->title(), "Platewise1.0");
   }
 }
 
 TEST_F(BeamFileSafetyTest, SavingIntoAFifoNobodyReadsDoesNotWait) {
   ASSERT_EQ(::mkfifo(path("fifo.json").toUtf8().constData(), 0600), 0);
-  type_into("txt_lk(0)", "300");
+  type_into("beam_width", "300");
   EXPECT_FALSE(files().save_to(path("fifo.json")));
   EXPECT_EQ(box_text(), "“" + path("fifo.json") + "”：无法写入：是一个管道，没有程序在读它");
-  EXPECT_EQ(text("txt_lk(0)"), "300");
+  EXPECT_EQ(text("beam_width"), "300");
 }
 
 TEST_F(BeamFileSafetyTest, SavingKeepsTheNameTheFileGaveTheBeam) {
@@ -71,7 +71,7 @@ TEST_F(BeamFileSafetyTest, SavingKeepsTheNameTheFileGaveTheBeam) {
   EXPECT_EQ(saved_name("new.json"), "new");
 
   ASSERT_TRUE(files().open(path("KL-9.json")));
-  type_into("txt_lk(0)", "320");
+  type_into("beam_width", "320");
   ASSERT_TRUE(files().save());
   EXPECT_EQ(saved_name("KL-9.json"), "一层KL-9(东跨)");
   ASSERT_TRUE(files().save_to(path("copy.json")));
