@@ -1,25 +1,45 @@
 #include "commands.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
 
 #include "calc_command.h"
+#include "headless_command.h"
 #include "module_loader.h"
+#include "qt_chinese.h"
 
 namespace platewise {
 namespace {
 
+// Every table stays open from its check to its computation (BeamSources):
+// as many files as the system lets this program open, not only the usual
+// first 1024.
+void allow_many_open_files() {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+  }
+}
+
 int calc(int argc, char* argv[]) {
+  guard_standard_streams();
+  allow_many_open_files();
   QCoreApplication app(argc, argv);
-  QFile out, err;
-  out.open(stdout, QIODevice::WriteOnly);
+  use_chinese_qt_texts();
+  QFile err;
   err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-  return run_calc(QCoreApplication::arguments(), out, err);
+  return run_calc(QCoreApplication::arguments(), {STDOUT_FILENO, err});
 }
 
 int report(int argc, char* argv[]) {
+  guard_standard_streams();
+  allow_many_open_files();
   return run_in_module("platewise_report_command", "platewise_report_main", argc, argv);
 }
 

@@ -1,8 +1,10 @@
-// platewise report FILE… -o OUT.pdf|.odt|.html|.docx: the calculation report of
+// platewise report FILE… -o OUT.pdf|.odt|.html|.docx|-: the calculation report of
 // beam files and tables of beams, computed as in the window and written
 // without a display. A module, since it needs Qt's GUI library for the layout.
 
 #include "report_command.h"
+
+#include <unistd.h>
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include "file_error.h"
 #include "headless_command.h"
 #include "headless_window.h"
+#include "output_target.h"
+#include "qt_chinese.h"
 #include "report_file.h"
 
 namespace platewise {
@@ -28,7 +32,8 @@ bool is_crack_limit(const QString& text) {
 
 }  // namespace
 
-int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
+int run_report(const QStringList& arguments, const CommandStreams& streams) {
+  QIODevice& err = streams.err;
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("把梁文件(.json)或梁表格(.csv)的计算书写成PDF、ODT、HTML或Word文件，不开窗口；"
@@ -36,7 +41,8 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption output(
       {"o", "output"},
-      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt、.html或.docx（写完才替换）。"),
+      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt、.html或.docx（写完才替换）；"
+                     "“-”为标准输出（PDF）。"),
       QStringLiteral("文件"));
   const QCommandLineOption project("project", QStringLiteral("工程名称，代替梁文件中的工程名称。"),
                                    QStringLiteral("名称"));
@@ -48,7 +54,7 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
                                QStringLiteral("梁文件(.json)或梁表格(.csv)"),
                                QStringLiteral("FILE…"));
   if (const std::optional<int> done =
-          read_command_line(parser, help, arguments, QStringLiteral("report"), out, err)) {
+          read_command_line(parser, help, arguments, QStringLiteral("report"), streams)) {
     return *done;
   }
   const QStringList files = parser.positionalArguments();
@@ -58,27 +64,29 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     return kUnusableInput;
   }
   const QString target = parser.value(output);
-  const std::optional<ReportFormat> format = format_of_name(target);
-  if (!format) {
-    say(err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt、.html或.docx结尾").arg(target));
-    return kUnusableInput;
-  }
   if (parser.isSet(crack_limit) && !is_crack_limit(parser.value(crack_limit))) {
     say(err, QStringLiteral("命令行有误：--crack-limit 应为正数（毫米），而不是“%1”")
                  .arg(parser.value(crack_limit)));
     return kUnusableInput;
   }
   try {
-    int beams = 0;
-    for_each_beam(files, [&](const Beam&) { ++beams; });  // every input usable before any output
-    if (beams == 0) {
+    OutputTarget out(target, streams.out);
+    std::optional<ReportFormat> format = format_of_name(target);
+    // Standard output, a pipe or a device has no extension to go by.
+    if (!format && out.written_in_place()) format = ReportFormat::Pdf;
+    if (!format) {
+      say(err, QStringLiteral("命令行有误：“%1”应以.pdf、.odt、.html或.docx结尾").arg(target));
+      return kUnusableInput;
+    }
+    BeamSources sources(files, &out);  // every input usable before any output
+    if (sources.beam_count() == 0) {
       say(err, QStringLiteral("没有要写计算书的梁：“%1”中没有一根梁").arg(files.join("”“")));
       return kUnusableInput;
     }
     ReportBook book;
     HeadlessWindow window;
     bool all_computed = true;
-    for_each_beam(files, [&](Beam beam) {
+    sources.for_each_beam([&](Beam beam) {
       if (parser.isSet(project)) beam.report.project = parser.value(project).toStdString();
       if (parser.isSet(crack_limit)) {
         beam.report.crack_limit = parser.value(crack_limit).trimmed().toStdString();
@@ -92,11 +100,15 @@ int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err) {
     });
     // A single beam file is that beam's report, without title page and table.
     if (files.size() == 1 && is_beam_file(files.front())) book.members.clear();
-    save_report(book, target, *format);
+    const QByteArray bytes = report_bytes(book, *format);
+    if (bytes.isEmpty()) {
+      throw FileError(FileFault::Unwritable, out.name(), 0, {},
+                      QStringLiteral("无法生成计算书，什么也没写"));
+    }
+    out.device().write(bytes);
+    out.commit();
     return all_computed ? kAllComputed : kSomeStopped;
   } catch (const FileError& error) {
-    say(err, error.message());
-  } catch (const ReportFileError& error) {
     say(err, error.message());
   }
   return kUnusableInput;
@@ -108,8 +120,8 @@ extern "C" Q_DECL_EXPORT int platewise_report_main(int* argc, char** argv) {
   // The report is laid out with fonts alone: no screen is wanted, none is asked for.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(*argc, argv);
-  QFile out, err;
-  out.open(stdout, QIODevice::WriteOnly);
+  platewise::use_chinese_qt_texts();
+  QFile err;
   err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-  return platewise::run_report(QCoreApplication::arguments(), out, err);
+  return platewise::run_report(QCoreApplication::arguments(), {STDOUT_FILENO, err});
 }

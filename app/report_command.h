@@ -6,14 +6,16 @@
 // title page and the members' table (构件一览表), one chapter a beam.
 // --project and --crack-limit override the beam files' "report" values.
 
-#include <QIODevice>
 #include <QStringList>
+
+#include "headless_command.h"
 
 namespace platewise {
 
 // `arguments` as main gets them, the program first and "report" second;
-// messages go to `err`, help to `out`. Needs a QGuiApplication. The exit
-// status is one of headless_command.h's.
-int run_report(const QStringList& arguments, QIODevice& out, QIODevice& err);
+// the report (-o -) and help go to standard output, messages to
+// `streams.err`. Needs a QGuiApplication. The exit status is one of
+// headless_command.h's.
+int run_report(const QStringList& arguments, const CommandStreams& streams);
 
 }  // namespace platewise

@@ -4,10 +4,12 @@
 #include <QCommandLineParser>
 
 #include "command_line.h"
+#include "qt_chinese.h"
 #include "startup.h"
 
 extern "C" Q_DECL_EXPORT int platewise_window_main(int* argc, char** argv) {
   QApplication app(*argc, argv);
+  platewise::use_chinese_qt_texts();  // before the options are described, so is their help
   QCommandLineParser parser;
   platewise::describe_window_command_line(parser);
   parser.process(app);

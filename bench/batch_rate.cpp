@@ -61,13 +61,12 @@ double calc_seconds(const QTemporaryDir& dir, const QByteArray& bytes) {
   QFile file(table);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) return -1;
   file.close();
-  QBuffer out, err;
-  out.open(QIODevice::WriteOnly);
+  QBuffer err;
   err.open(QIODevice::WriteOnly);
   int status = 0;
   const double seconds = seconds_of([&] {
     status =
-        platewise::run_calc({"platewise", "calc", table, "-o", dir.filePath("out.csv")}, out, err);
+        platewise::run_calc({"platewise", "calc", table, "-o", dir.filePath("out.csv")}, {1, err});
   });
   std::fprintf(stderr, "%s", err.data().constData());
   return status > platewise::kSomeStopped ? -1 : seconds;

@@ -13,11 +13,11 @@
 
 extern char** environ;
 
-ProcessCost run_to_exit(const std::string& program, bool quiet) {
-  return run_to_exit(std::vector<std::string>{program}, quiet);
+ProcessCost run_to_exit(const std::string& program, bool quiet, int status) {
+  return run_to_exit(std::vector<std::string>{program}, quiet, status);
 }
 
-ProcessCost run_to_exit(const std::vector<std::string>& command, bool quiet) {
+ProcessCost run_to_exit(const std::vector<std::string>& command, bool quiet, int expected) {
   const std::string& program = command.front();
   posix_spawn_file_actions_t output;
   posix_spawn_file_actions_init(&output);
@@ -42,7 +42,7 @@ ProcessCost run_to_exit(const std::vector<std::string>& command, bool quiet) {
       throw std::runtime_error("wait4 failed: " + std::string(std::strerror(errno)));
   }
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != expected) {
     throw std::runtime_error(program + " did not exit cleanly (wait status " +
                              std::to_string(status) + ")");
   }

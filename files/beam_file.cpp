@@ -7,6 +7,7 @@
 #include "file_error.h"
 #include "number_rules.h"
 #include "qt_utf8.h"
+#include "text_encoding.h"
 
 namespace platewise {
 namespace {
@@ -26,6 +27,7 @@ class Reader {
   QJsonObject root(const QByteArray& bytes) const {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error == QJsonParseError::IllegalUTF8String) check_utf8(bytes, file_);
     if (error.error != QJsonParseError::NoError) {
       throw FileError(FileFault::BrokenJson, file_, line_at(bytes, error.offset), {},
                       QStringLiteral("不是有效的JSON"));
@@ -110,7 +112,7 @@ class Reader {
 BeamFile parse_beam_file(const QByteArray& bytes, const QString& file) {
   const Reader reader(file);
   const QJsonObject root = reader.root(bytes);
-  return {reader.beam(root), reader.results(root)};
+  return {reader.beam(root), root.contains(QLatin1String("name")), reader.results(root)};
 }
 
 QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& results) {

@@ -22,10 +22,11 @@ inline constexpr int kBeamFileVersion = 1;
 
 struct BeamFile {
   Beam beam;
+  bool named = false;                          // the name is the file's own, not its base name
   std::map<std::string, std::string> results;  // as saved, by result key
 };
 
-// Reads a beam file's bytes; `file` names it in messages. Throws FileError.
+// Reads a beam file's bytes (UTF-8); `file` names it in messages. Throws FileError.
 BeamFile parse_beam_file(const QByteArray& bytes, const QString& file);
 // A beam file of every input given and the results, one for each of result_fields(), in order.
 QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& results);

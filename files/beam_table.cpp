@@ -9,12 +9,6 @@
 namespace platewise {
 namespace {
 
-CsvEncoding encoding_from_start(QIODevice& in) {
-  const CsvEncoding encoding = detect_encoding(in);
-  in.seek(0);
-  return encoding;
-}
-
 // What an option cell may say, letter case and blanks around it ignored.
 const std::pair<QString, bool> kOptionWords[] = {
     {"true", true}, {"1", true},   {"是", true}, {"false", false},
@@ -27,10 +21,8 @@ bool all_empty(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-BeamTable::BeamTable(QIODevice& in, const QString& file)
-    : file_(file),
-      unnamed_(utf8(QFileInfo(file).fileName()) + ':'),
-      csv_(in, encoding_from_start(in), file) {
+BeamTable::BeamTable(QIODevice& in, const QString& file, TextEncoding encoding)
+    : file_(file), unnamed_(utf8(QFileInfo(file).fileName()) + ':'), csv_(in, encoding, file) {
   read_header();
 }
 

@@ -18,9 +18,9 @@ namespace platewise {
 
 class BeamTable {
  public:
-  // Finds the encoding (reading `in`, which must be seekable, to its end),
-  // then reads the header. Throws FileError.
-  BeamTable(QIODevice& in, const QString& file);
+  // Reads the header of the table `in` holds in `encoding` (detect_encoding()
+  // finds it). Throws FileError.
+  BeamTable(QIODevice& in, const QString& file, TextEncoding encoding);
 
   // Reads the next beam; false after the last. Throws FileError naming the
   // line and the column.

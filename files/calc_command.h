@@ -1,19 +1,22 @@
 #pragma once
-// platewise calc [--format text|json|jsonl|csv] [-o FILE] FILE…
+// platewise calc [--format text|json|jsonl|csv] [-o FILE|-] FILE…
 // Computes beams without a window: each FILE is a beam file (.json) or a
-// table of beams (.csv). Every input is checked before anything is written,
-// then the beams are read, computed and written one at a time. With -o the
-// results replace FILE only once complete.
+// table of beams (.csv). Every input is opened once and checked whole
+// before anything is computed; then the beams are computed and written one
+// at a time into the held-back output (OutputTarget), which reaches its
+// target only once every input is found unchanged.
 
-#include <QIODevice>
 #include <QStringList>
+#include <functional>
 
 #include "headless_command.h"
 
 namespace platewise {
 
 // `arguments` as main gets them, the program first and "calc" second.
-// Results go to `out` (or the -o file), messages to `err`.
-int run_calc(const QStringList& arguments, QIODevice& out, QIODevice& err);
+// `between_checks_and_computing` runs once every input is checked (tests
+// change an input there). Returns the exit status.
+int run_calc(const QStringList& arguments, const CommandStreams& streams,
+             const std::function<void()>& between_checks_and_computing = {});
 
 }  // namespace platewise

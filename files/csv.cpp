@@ -10,19 +10,10 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-CsvEncoding detect_encoding(QIODevice& in) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  while (!in.atEnd()) {
-    const QString ignored = utf8.decode(in.read(kChunk));
-    if (utf8.hasError()) return CsvEncoding::Gb18030;
-  }
-  return CsvEncoding::Utf8;
-}
-
-CsvReader::CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file)
+CsvReader::CsvReader(QIODevice& in, TextEncoding encoding, const QString& file)
     : in_(in), encoding_(encoding), file_(file) {
-  if (encoding_ == CsvEncoding::Gb18030) gb18030_ = QStringDecoder("GB18030");
-  if (refill() && encoding_ == CsvEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
+  if (encoding_ == TextEncoding::Gb18030) gb18030_ = QStringDecoder("GB18030");
+  if (refill() && encoding_ == TextEncoding::Utf8 && buffer_.startsWith(kUtf8Mark.data())) {
     pos_ = static_cast<qsizetype>(kUtf8Mark.size());
   }
 }
@@ -37,7 +28,7 @@ bool CsvReader::refill() {
     }
     // GB18030 becomes UTF-8 a chunk at a time; a character split between two
     // chunks waits in the decoder. Commas, quotes and line ends stay as they are.
-    buffer_ = encoding_ == CsvEncoding::Utf8 ? bytes : QString(gb18030_.decode(bytes)).toUtf8();
+    buffer_ = encoding_ == TextEncoding::Utf8 ? bytes : QString(gb18030_.decode(bytes)).toUtf8();
   } while (buffer_.isEmpty());
   return true;
 }
@@ -59,14 +50,27 @@ void CsvReader::end_cell(std::vector<std::string>& cells) {
   cell_.clear();
 }
 
+void CsvReader::count_byte(bool quoted) {
+  if (++record_size_ <= kCsvRecordLimit) return;
+  const QString too_long =
+      QStringLiteral("这一行超过%1 MB，不像梁表格，不读取").arg(kCsvRecordLimit >> 20);
+  if (quoted) {  // most likely a quote left open
+    throw FileError(FileFault::UnclosedQuote, file_, record_line_, {},
+                    QStringLiteral("引号未闭合（") + too_long + QStringLiteral("）"));
+  }
+  throw FileError(FileFault::TooLarge, file_, record_line_, {}, too_long);
+}
+
 bool CsvReader::next(std::vector<std::string>& cells) {
   cells.clear();
   cell_.clear();
   record_line_ = line_;
+  record_size_ = 0;
   bool quoted = false;  // inside a quoted cell
   int c = get();
   if (c == kEnd) return false;
   for (; c != kEnd; c = get()) {
+    count_byte(quoted);
     if (quoted) {
       if (c == '"' && !next_is('"')) {
         quoted = false;
@@ -113,6 +117,13 @@ std::string csv_record(const std::vector<std::string>& cells) {
   }
   line += "\r\n";
   return line;
+}
+
+std::string formula_guarded(std::string cell) {
+  if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos) {
+    cell.insert(0, 1, '\'');
+  }
+  return cell;
 }
 
 }  // namespace platewise

@@ -3,7 +3,9 @@
 // separated by commas, records by CRLF or LF; a cell in double quotes may
 // hold commas, line breaks and doubled quotes. Text is UTF-8, with or without
 // a byte-order mark, or GB18030 (of which GBK is a part), as Chinese Excel
-// saves it. Cells are handed out as UTF-8.
+// saves it (text_encoding.h finds which). Cells are handed out as UTF-8. A
+// record longer than kCsvRecordLimit is refused, so that memory stays flat
+// on any input.
 
 #include <QByteArray>
 #include <QIODevice>
@@ -13,20 +15,21 @@
 #include <string_view>
 #include <vector>
 
+#include "text_encoding.h"
+
 namespace platewise {
 
-enum class CsvEncoding { Utf8, Gb18030 };
-
-// UTF-8 when the text is valid UTF-8, else GB18030. Reads `in` to its end.
-CsvEncoding detect_encoding(QIODevice& in);
+// Far beyond a row of beam inputs.
+inline constexpr qsizetype kCsvRecordLimit = 1 << 20;
 
 class CsvReader {
  public:
   // `file` names the input in messages.
-  CsvReader(QIODevice& in, CsvEncoding encoding, const QString& file);
+  CsvReader(QIODevice& in, TextEncoding encoding, const QString& file);
 
   // Reads the next record into `cells`; false at the end of the input. An
-  // empty line is a record of one empty cell. Throws FileError(UnclosedQuote).
+  // empty line is a record of one empty cell. Throws FileError(UnclosedQuote)
+  // or FileError(TooLarge).
   bool next(std::vector<std::string>& cells);
   // The line on which the last record read starts, from 1.
   int line() const { return record_line_; }
@@ -37,14 +40,16 @@ class CsvReader {
   int get();             // the next byte, or kEnd
   bool next_is(char c);  // consumes the next byte when it is `c`
   void end_cell(std::vector<std::string>& cells);
+  void count_byte(bool quoted);  // of the record; throws FileError past the limit
 
   QIODevice& in_;
-  CsvEncoding encoding_;
+  TextEncoding encoding_;
   QString file_;
   QByteArray buffer_;
   qsizetype pos_ = 0;
   int line_ = 1;
   int record_line_ = 0;
+  qsizetype record_size_ = 0;
   std::string cell_;
   QStringDecoder gb18030_;  // made only for GB18030 text
 };
@@ -52,5 +57,9 @@ class CsvReader {
 // One record as a line of UTF-8: cells quoted where they must be, joined by
 // commas, ended by CRLF.
 std::string csv_record(const std::vector<std::string>& cells);
+// A cell a spreadsheet would take for a formula (it begins with =, +, -, @,
+// a tab or a carriage return) with an apostrophe before it, which the
+// spreadsheet shows as text; any other cell as it is.
+std::string formula_guarded(std::string cell);
 
 }  // namespace platewise

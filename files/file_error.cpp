@@ -1,5 +1,7 @@
 #include "file_error.h"
 
+#include "text_escape.h"
+
 namespace platewise {
 namespace {
 
@@ -14,7 +16,8 @@ QString place(const QString& file, int line, const QString& key) {
 
 FileError::FileError(FileFault fault, const QString& file, int line, const QString& key,
                      const QString& reason)
-    : std::runtime_error((place(file, line, key) + QStringLiteral("：") + reason).toStdString()),
+    : std::runtime_error(
+          escape_controls(place(file, line, key) + QStringLiteral("：") + reason).toStdString()),
       fault(fault),
       file(file),
       line(line),

@@ -1,7 +1,8 @@
 #pragma once
 // What is wrong with a file the program reads or writes, and where: the file
 // as the engineer named it, the line (0 when none applies) and the key or
-// column. The message is the one shown to the engineer, in Chinese.
+// column. The message is the one shown to the engineer, in Chinese, with
+// control characters escaped.
 
 #include <QString>
 #include <stdexcept>
@@ -10,7 +11,12 @@ namespace platewise {
 
 enum class FileFault {
   Unreadable,       // cannot be opened or read
-  Unwritable,       // cannot be written; the old file is kept
+  NotRegularFile,   // a folder, FIFO, device or socket where a file is read
+  TooLarge,         // a beam file or a table row larger than any real one
+  Changed,          // changed while it was read
+  BadEncoding,      // bytes that are no text in the encodings read
+  Unwritable,       // cannot be written; an old file is kept
+  SameAsInput,      // an output that is an input of the same run
   UnknownFileType,  // neither a beam file (.json) nor a table (.csv)
   BrokenJson,       // not JSON at all
   NotBeamFile,      // JSON, but not a beam file

@@ -1,19 +1,26 @@
 #pragma once
-// Reading a whole file, and writing one so that a failure leaves the old
-// file as it was and no part of the new one.
+// Reading a beam file whole, and writing a file so that a failure leaves the
+// old file as it was and no part of the new one.
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
+
+#include "input_file.h"
 
 namespace platewise {
 
-// Opens `file` for reading. Throws FileError(Unreadable).
-void open_to_read(QFile& file);
-// Throws FileError(Unreadable).
-QByteArray read_whole_file(const QString& path);
-// Writes through a temporary file that replaces `path` only once complete.
-// Throws FileError(Unwritable); the old file, if any, is then unchanged.
+// No beam file comes near this; a larger one is refused before it is read.
+inline constexpr qint64 kBeamFileLimit = 16 << 20;
+
+// The bytes of `file`, read whole. Throws FileError(TooLarge) for more than
+// `limit` bytes, FileError(Unreadable) or (Changed) when reading fails.
+QByteArray read_whole(InputFile& file, qint64 limit = kBeamFileLimit);
+// Opens `path` (only a regular file: InputFile) and reads it whole.
+QByteArray read_whole_file(const QString& path, qint64 limit = kBeamFileLimit);
+// Writes `bytes` to `path` as OutputTarget does: a regular file through a
+// temporary file that replaces it only once complete, anything else in
+// place, never waiting for a FIFO's reader. Throws FileError(Unwritable);
+// an old file is then unchanged.
 void write_atomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace platewise

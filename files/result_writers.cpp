@@ -5,6 +5,7 @@
 
 #include "csv.h"
 #include "qt_utf8.h"
+#include "text_escape.h"
 
 namespace platewise {
 namespace {
@@ -56,6 +57,7 @@ class TextWriter final : public ResultWriter {
       text.append(result_fields()[i].label).append("：").append(outcome.results[i]).append("\n");
     }
     if (outcome.error) text.append("错误：").append(describe(*outcome.error)).append("\n");
+    text = escape_controls(text);
     out_.write(text.data(), static_cast<qint64>(text.size()));
   }
 
@@ -92,9 +94,9 @@ class CsvWriter final : public ResultWriter {
   }
   void write(const std::string& name, const BeamOutcome& outcome) override {
     row_.clear();
-    row_.push_back(name);
-    row_.insert(row_.end(), outcome.results.begin(), outcome.results.end());
-    row_.push_back(outcome.error ? describe(*outcome.error) : std::string());
+    row_.push_back(formula_guarded(name));
+    for (const std::string& result : outcome.results) row_.push_back(formula_guarded(result));
+    row_.push_back(outcome.error ? formula_guarded(describe(*outcome.error)) : std::string());
     put(csv_record(row_));
   }
 

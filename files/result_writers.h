@@ -1,11 +1,13 @@
 #pragma once
 // How the calc command writes the results of its beams, one beam at a time:
-//   text   "梁：KL-3" and one "label：text" line a result, a blank line between beams;
+//   text   "梁：KL-3" and one "label：text" line a result, a blank line between
+//          beams; control characters but tab and line feed escaped ("\x1b");
 //   json   an array of {"name": …, "results": {key: text…}, "error": null |
 //          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"}}, one a line;
 //   jsonl  the same objects, one a line;
 //   csv    UTF-8 with a byte-order mark (so that Excel shows the Chinese),
-//          columns name, every result key, error (the message).
+//          columns name, every result key, error (the message); a cell that
+//          a spreadsheet would take for a formula begins with an apostrophe.
 
 #include <QIODevice>
 #include <QString>

@@ -110,6 +110,7 @@ bool BeamFileActions::open(const QString& path) {
   width_edited_ = width != nullptr && !width->empty();
   window_.findChild<QLabel*>(QStringLiteral("status_line"))
       ->setText(status_after_open(outcome, file, window_));
+  name_ = file.named ? file.beam.name : std::string();
   set_file(path);
   set_modified(false);
   return true;
@@ -117,7 +118,7 @@ bool BeamFileActions::open(const QString& path) {
 
 Beam BeamFileActions::shown_beam(const QString& path) const {
   const FormAccess& form = window_;
-  Beam beam{QFileInfo(path).completeBaseName().toStdString(), {}, {}};
+  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {}, {}};
   const bool hoops_on = form.check_value(role::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {
     // The selected width and the actual anchorage are inputs only once typed

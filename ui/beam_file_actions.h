@@ -43,13 +43,15 @@ class BeamFileActions : public QObject {
   void watch_inputs();
   // Before unsaved inputs go: true when the engineer saved or lets them go.
   bool may_discard_changes();
-  // Every input as the window shows it, under the file's base name.
+  // Every input as the window shows it, under the name read from the beam's
+  // file, or else the base name of `path`.
   Beam shown_beam(const QString& path) const;
   void set_file(const QString& path);
   void set_modified(bool modified);
 
   MainWindow& window_;
   QString file_;
+  std::string name_;  // as the opened file names the beam; empty for a new beam
   bool modified_ = false;
   // The selected width typed since the last Calculate: only then is it given.
   bool width_edited_ = false;

@@ -1,15 +1,20 @@
 // The calc command on beam files and tables, as the engineer runs it: input
-// files in a folder, the command line, the exit status and every byte written.
+// files in a folder, the command line, the exit status and every byte written
+// to standard output (a file here), the -o file and the messages.
 
 #include "calc_command.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace platewise {
 namespace {
@@ -37,12 +42,17 @@ struct CalcCase {
   std::string err;
 };
 
-class CalcCommandTest : public ::testing::TestWithParam<CalcCase> {
- protected:
-  void SetUp() override { QDir::setCurrent(dir_.path()); }
-  void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
+// Standard output is the file "stdout.csv", which a case may also give as an input.
+class CalcRun {
+ public:
+  CalcRun() {
+    QDir::setCurrent(dir_.path());
+    err_.open(QIODevice::WriteOnly);
+  }
+  ~CalcRun() { QDir::setCurrent(QDir::tempPath()); }
 
   static void write(const File& file) {
+    QDir().mkpath(QFileInfo(file.name).path());
     QFile f(file.name);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(file.bytes);
@@ -51,21 +61,29 @@ class CalcCommandTest : public ::testing::TestWithParam<CalcCase> {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "(none)";
   }
+  int run(const QStringList& arguments, const std::function<void()>& between = {}) {
+    QFile out("stdout.csv");
+    EXPECT_TRUE(out.open(QIODevice::ReadWrite));
+    return run_calc(QStringList{"platewise", "calc"} + arguments, {out.handle(), err_}, between);
+  }
+  std::string err() const { return err_.data().toStdString(); }
 
+ private:
   QTemporaryDir dir_;
+  QBuffer err_;
 };
+
+class CalcCommandTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(CalcCommandTest, ExitStatusAndWholeOutput) {
   const CalcCase& c = GetParam();
-  for (const File& file : c.files) write(file);
-  QBuffer out, err;
-  out.open(QIODevice::WriteOnly);
-  err.open(QIODevice::WriteOnly);
-  const int status = run_calc(QStringList{"platewise", "calc"} + c.arguments, out, err);
-  EXPECT_EQ(status, c.status);
-  const bool to_file = c.arguments.contains("-o");
-  EXPECT_EQ(to_file ? read(c.arguments.last()) : out.data().toStdString(), c.out);
-  EXPECT_EQ(err.data().toStdString(), c.err);
+  CalcRun run;
+  for (const File& file : c.files) CalcRun::write(file);
+  EXPECT_EQ(run.run(c.arguments), c.status);
+  const qsizetype to = c.arguments.indexOf("-o");
+  const bool to_file = to >= 0 && c.arguments.value(to + 1) != "-";
+  EXPECT_EQ(CalcRun::read(to_file ? c.arguments.value(to + 1) : "stdout.csv"), c.out);
+  EXPECT_EQ(run.err(), c.err);
 }
 
 const QByteArray kBeamFile = R"({"format": "platewise-beam", "version": 1, "name": "KL-3",
@@ -81,6 +99,15 @@ const std::string kComputedJson =
     R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
     R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
     R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j";
+// The rest of a CSV row stopped before any result.
+const std::string kStopped = ",,,,,,,,,,箍筋面积中断：除数为零\r\n";
+// The text output of a beam with every input at its start text, after its name.
+const std::string kDefaultText =
+    "梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)"
+    "\n梁面钢板实选宽度：87\n"
+    "计算锚固长度(mm)：172mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n加固后裂缝验算(mm)：0."
+    "038\n"
+    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n";
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
@@ -124,15 +151,104 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"UnnamedColumn", {{"b.csv", "cover,\n"}}, {"b.csv"}, 2, "", "“b.csv”第1行：第2列没有列名\n"},
         CalcCase{"EmptyTable", {{"b.csv", "\n"}}, {"b.csv"}, 2, "", "“b.csv”：没有表头行\n"},
         CalcCase{"NeitherBeamFileNorTable", {{"b.txt", ""}}, {"b.txt"}, 2, "", "“b.txt”：应为梁文件(.json)或梁表格(.csv)\n"},
-        CalcCase{"MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：No such file or directory\n"},
+        CalcCase{"MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：文件不存在\n"},
         CalcCase{"UnwritableTargetKeepsTheOldFile", {{"b.csv", "beam_width\n250\n"}, {kUnwritable, "old"}},
                  {"b.csv", "-o", kUnwritable}, 2, "old",
-                 "“" + kUnwritable.toStdString() + "”：无法写入，原文件未改动：Unknown error\n"},
+                 "“" + kUnwritable.toStdString() + "”：无法保存，原文件未改动：文件名太长\n"},
+        CalcCase{"FolderAsTarget", {{"b.csv", "beam_width\n250\n"}, {"d/x", ""}}, {"b.csv", "-o", "d"}, 2, "(none)",
+                 "“d”：无法保存：是一个文件夹\n"},
+        CalcCase{"MissingFolder", {{"b.csv", "beam_width\n250\n"}}, {"b.csv", "-o", "d/out.csv"}, 2, "(none)",
+                 "“d/out.csv”：无法保存：所在的文件夹不存在\n"},
+        CalcCase{"FolderAsInput", {{"d.json/x", ""}}, {"d.json"}, 2, "", "“d.json”：是一个文件夹，不是普通文件，不读取\n"},
+        // An output that is an input: nothing is written, the input is kept.
+        CalcCase{"IntoItsOwnBeamFile", {{"KL-3.json", kBeamFile}}, {"KL-3.json", "-o", "KL-3.json"}, 2,
+                 kBeamFile.toStdString(), "“KL-3.json”：就是输入文件“KL-3.json”，不能同时作输出；什么也没写\n"},
+        CalcCase{"AppendedToItsOwnTable", {{"b.csv", "cover\n"}, {"stdout.csv", "cover\n"}}, {"b.csv", "stdout.csv"}, 2,
+                 "cover\n", "“标准输出”：就是输入文件“stdout.csv”，不能同时作输出；什么也没写\n"},
+        // Text: UTF-8 with a stray byte is refused, not garbled as GB18030.
+        CalcCase{"StrayByteInUtf8", {{"b.csv", "name,cover\n二层KL-1,30\n三层\xB4KL-2,30\n"}}, {"b.csv"}, 2, "",
+                 "“b.csv”第3行：第7个字节(0xB4)不是有效的UTF-8，而文件其余部分是UTF-8；请改正这个字节\n"},
+        CalcCase{"InvalidAfterByteOrderMark", {{"b.csv", "\xEF\xBB\xBFname\n\xB6\xFE\n"}}, {"b.csv"}, 2, "",
+                 "“b.csv”第2行：第1个字节(0xB6)不是有效的UTF-8（文件以UTF-8的字节顺序标记开头）\n"},
+        CalcCase{"RowOfJustTheLimit", {{"b.csv", "name\n" + QByteArray(1 << 20, 'x')}}, {"b.csv"}, 0,
+                 kHeader + std::string(1 << 20, 'x') + "," + kDefaults + ",\r\n", ""},
+        CalcCase{"RowLongerThanAnyRealOne", {{"b.csv", "name\nA\n" + QByteArray((1 << 20) + 1, 'x')}}, {"b.csv"}, 2, "",
+                 "“b.csv”第3行：这一行超过1 MB，不像梁表格，不读取\n"},
+        // What reaches a spreadsheet or a terminal: formulas as text, control characters escaped.
+        CalcCase{"FormulasShownAsText",
+                 {{"b.csv", "name,stirrup_spacing\n=HYPERLINK(\"x\"),\n+1,\n@SUM(1),\n-1,\n\"\tT\",\n\"\rR\",\n"}},
+                 {"b.csv", "--format", "csv"}, 1,
+                 kHeader + "\"'=HYPERLINK(\"\"x\"\")\"" + kStopped + "'+1" + kStopped + "'@SUM(1)" + kStopped +
+                     "'-1" + kStopped + "'\tT" + kStopped + "\"'\rR\"" + kStopped, ""},
+        CalcCase{"ControlCharactersEscapedInText",
+                 {{"KL-3.json", R"({"format": "platewise-beam", "version": 1, "name": "\u001b[2J\u0007KL\r\u009b", "inputs": {}})"}},
+                 {"KL-3.json"}, 0, "梁：\\x1b[2J\\x07KL\\x0d\\u009b\n" + kDefaultText, ""},
+        CalcCase{"ControlCharactersEscapedInMessages", {{"b\x1b.csv", "name,\x1b]0;x\x07\n"}}, {"b\x1b.csv"}, 2, "",
+                 "“b\\x1b.csv”第1行“\\x1b]0;x\\x07”：不是梁的输入项\n"},
         CalcCase{"NoFile", {}, {}, 2, "", "命令行有误：没有给出要计算的文件\n"},
         CalcCase{"UnknownFormat", {}, {"-f", "xml", "a.csv"}, 2, "",
                  "命令行有误：没有输出格式“xml”，应为text、json、jsonl或csv\n"}),
     [](const auto& info) { return std::string(info.param.title); });
 // clang-format on
+
+// A table that changes after its check, before its beams are computed.
+struct Change {
+  const char* title;
+  void (*change)(QFile& table);
+};
+
+class ChangedTable : public ::testing::TestWithParam<Change> {};
+
+TEST_P(ChangedTable, WritesNothingAnywhere) {
+  CalcRun run;
+  CalcRun::write({"out.csv", "old"});
+  for (const char* target : {"-", "out.csv"}) {
+    CalcRun::write({"b.csv", "name,cover\nA,30\nB,40\n"});
+    const int status = run.run({"b.csv", "-o", target}, [] {
+      QFile table("b.csv");
+      ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+      GetParam().change(table);
+    });
+    EXPECT_EQ(status, 2);
+  }
+  EXPECT_EQ(CalcRun::read("stdout.csv"), "");
+  EXPECT_EQ(CalcRun::read("out.csv"), "old");
+  const std::string message =
+      "“b.csv”：在计算过程中被改动了，结果作废，什么也没写；请等它写完再算\n";
+  EXPECT_EQ(run.err(), message + message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedTable,
+    ::testing::Values(Change{"Grown",
+                             [](QFile& table) { table.seek(table.size()), table.write("C,50\n"); }},
+                      // Only the bytes read tell this one: same size, its old time put back.
+                      Change{"RewrittenUnderItsOldTime",
+                             [](QFile& table) {
+                               struct stat before {};
+                               ::fstat(table.handle(), &before);
+                               table.write("name,cover\nA,31");
+                               table.flush();
+                               const timespec times[] = {before.st_atim, before.st_mtim};
+                               ::futimens(table.handle(), times);
+                             }}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+// A device given as the target, replaced by a plain file while the beams are
+// computed: the file is not written into as if it were the device.
+TEST(CalcTarget, DeviceSwappedForAFileMeanwhileIsNotWrittenInto) {
+  CalcRun run;
+  CalcRun::write({"b.csv", "cover\n30\n"});
+  if (::mknod("null", S_IFCHR | 0666, makedev(1, 3)) != 0)
+    GTEST_SKIP() << "cannot make a device node";
+  const int status = run.run({"b.csv", "-o", "null"}, [] {
+    QFile::remove("null");
+    CalcRun::write({"null", "old"});
+  });
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(CalcRun::read("null"), "old");
+  EXPECT_EQ(run.err(), "“null”：无法写入：在计算过程中被换成了别的文件，什么也没写\n");
+}
 
 }  // namespace
 }  // namespace platewise

@@ -1,5 +1,5 @@
 // libFuzzer target for the readers of outside data: the same bytes as a beam
-// file and as a table of beams. Reading may refuse the bytes with a
+// file and as a table of beams, its encoding found first. Reading may refuse the bytes with a
 // FileError; it must never crash, hang or read out of bounds.
 
 #include <QBuffer>
@@ -9,6 +9,7 @@
 #include "beam_file.h"
 #include "beam_table.h"
 #include "file_error.h"
+#include "text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -20,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   table.setData(bytes);
   table.open(QIODevice::ReadOnly);
   try {
-    platewise::BeamTable beams(table, "fuzz.csv");
+    const platewise::TextEncoding encoding = platewise::detect_encoding(table, "fuzz.csv");
+    table.seek(0);
+    platewise::BeamTable beams(table, "fuzz.csv", encoding);
     platewise::Beam beam;
     while (beams.next(beam)) {
     }

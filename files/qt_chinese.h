@@ -1,6 +1,7 @@
 #pragma once
-// Qt's own texts (the buttons of message boxes, the file and print dialogs)
-// in Simplified Chinese, like the rest of the window.
+// Qt's own texts in Simplified Chinese, like the rest of the program: the
+// buttons of message boxes, the file and print dialogs, and the command
+// line's help and errors. QtCore only.
 
 namespace platewise {
 

@@ -1,0 +1,138 @@
+// The program as a hostile user runs it from a shell: outputs that are
+// inputs, FIFOs, devices, full disks, closed and appended standard output,
+// huge files. Each row: the command, its exit status, every byte it wrote to
+// standard output and error, and what the files look like afterwards. A row
+// that has not ended after 20 s fails; the seconds taken are recorded.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ProgramCase {
+  const char* title;
+  const char* setup;    // in a fresh folder; exit status 77 skips the row
+  const char* command;  // $P is the program, $E the examples folder
+  int status;
+  std::string out;
+  std::string err;
+  const char* after;  // what it prints is compared with `after_out`
+  std::string after_out;
+};
+
+void PrintTo(const ProgramCase& c, std::ostream* out) { *out << c.title; }
+
+struct Finished {
+  bool finished = false;
+  int status = -1;
+  std::string out, err;
+};
+
+class ProgramTest : public ::testing::TestWithParam<ProgramCase> {
+ protected:
+  // Runs `script` with sh in the folder; its whole process group is ended if
+  // it is still running after 20 s.
+  Finished shell(const char* script) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("P", PLATEWISE_PROGRAM);
+    environment.insert("E", PLATEWISE_EXAMPLES);
+    environment.insert("XDG_RUNTIME_DIR", runtime_.path());  // else Qt warns in English
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir_.path());
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.start("sh", {"-c", script});
+    Finished run;
+    run.finished = process.waitForFinished(20000);
+    if (!run.finished) {
+      ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+      process.waitForFinished();
+    }
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+  }
+
+  QTemporaryDir dir_, runtime_;
+};
+
+TEST_P(ProgramTest, EndsAndWritesOnlyWhatItShould) {
+  const ProgramCase& c = GetParam();
+  if (shell(c.setup).status == 77) GTEST_SKIP() << "cannot set up: " << c.setup;
+  QElapsedTimer clock;
+  clock.start();
+  const Finished run = shell(c.command);
+  RecordProperty("seconds", std::to_string(clock.elapsed() / 1000.0));
+  ASSERT_TRUE(run.finished) << "still running after 20 s: " << c.command;
+  EXPECT_EQ(run.status, c.status);
+  EXPECT_EQ(run.out, c.out);
+  EXPECT_EQ(run.err, c.err);
+  EXPECT_EQ(shell(c.after).out, c.after_out);
+}
+
+const char* const kKeepBeamFile = "cp $E/KL-1.json . && cp KL-1.json old";
+const char* const kKeepTable = "cp $E/beams-gbk.csv b.csv && cp b.csv old";
+const char* const kIntact = "cmp KL-1.json old && echo intact";
+const char* const kTableIntact = "cmp b.csv old && echo intact";
+const std::string kSameAs = "：就是输入文件“";
+const std::string kNothing = "”，不能同时作输出；什么也没写\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ProgramTest,
+    ::testing::Values(
+        // Data loss.
+        ProgramCase{"IntoItsOwnBeamFile", kKeepBeamFile, "$P calc KL-1.json -o KL-1.json", 2, "",
+                    "“KL-1.json”" + kSameAs + "KL-1.json" + kNothing, kIntact, "intact\n"},
+        ProgramCase{"IntoItsOwnTableThroughALink", "cp $E/beams-gbk.csv b.csv && cp b.csv old && ln -s b.csv out.csv",
+                    "$P calc b.csv -o out.csv", 2, "", "“out.csv”" + kSameAs + "b.csv" + kNothing, kTableIntact, "intact\n"},
+        ProgramCase{"AppendedToItsOwnTable", kKeepTable, "$P calc b.csv >> b.csv", 2, "",
+                    "“标准输出”" + kSameAs + "b.csv" + kNothing, kTableIntact, "intact\n"},
+        ProgramCase{"DevStdoutAppendsToTheLog", "echo earlier > log.txt",
+                    "( $P calc $E/KL-1.json -o /dev/stdout ) >> log.txt", 0, "", "",
+                    "head -n 2 log.txt", "earlier\n梁：KL-1\n"},
+        ProgramCase{"FifoTargetStaysAFifo", "mkfifo out.fifo",
+                    "cat out.fifo > got & $P calc $E/KL-1.json -o out.fifo; s=$?; wait; exit $s", 0, "", "",
+                    "stat -c %F out.fifo && head -n 1 got", "fifo\n梁：KL-1\n"},
+        ProgramCase{"DeviceTargetStaysADevice", "mknod null c 1 3 || exit 77", "$P calc $E/KL-1.json -o null", 0, "", "",
+                    "stat -c %F null", "character special file\n"},
+        ProgramCase{"ReportIntoItsOwnBeamFile", "cp $E/KL-1.json . && cp KL-1.json old && ln -s KL-1.json k.pdf",
+                    "$P report KL-1.json -o k.pdf", 2, "", "“k.pdf”" + kSameAs + "KL-1.json" + kNothing, kIntact, "intact\n"},
+        // Hangs and crashes: refused at once.
+        ProgramCase{"FifoTable", "mkfifo x.csv", "$P calc x.csv", 2, "", "“x.csv”：是一个管道(FIFO)，不是普通文件，不读取\n",
+                    "stat -c %F x.csv", "fifo\n"},
+        ProgramCase{"FifoBeamFile", "mkfifo x.json", "$P report x.json -o r.pdf", 2, "",
+                    "“x.json”：是一个管道(FIFO)，不是普通文件，不读取\n", "ls", "x.json\n"},
+        ProgramCase{"BeamFileLinkedToDevZero", "ln -s /dev/zero z.json", "$P calc z.json", 2, "",
+                    "“z.json”：是一个设备，不是普通文件，不读取\n", "ls", "z.json\n"},
+        ProgramCase{"BeamFileOf200Mb", "truncate -s 200M big.json", "$P calc big.json", 2, "",
+                    "“big.json”：超过16 MB，不像梁文件，不读取\n", "ls", "big.json\n"},
+        // Failures reported as failures.
+        ProgramCase{"FullDiskAsStandardOutput", "", "$P calc $E/beams-gbk.csv > /dev/full", 2, "",
+                    "“标准输出”：无法写入：磁盘已满\n", "ls", ""},
+        ProgramCase{"FullDiskAsTarget", "mknod full c 1 7 || exit 77", "$P calc $E/beams-gbk.csv -o full", 2, "",
+                    "“full”：无法写入：磁盘已满\n", "stat -c %F full", "character special file\n"},
+        ProgramCase{"ReportOnAFullDisk", "mknod full.pdf c 1 7 || exit 77", "$P report $E/KL-1.json -o full.pdf", 2, "",
+                    "“full.pdf”：无法写入：磁盘已满\n", "stat -c %F full.pdf", "character special file\n"},
+        ProgramCase{"ClosedStandardOutput", "", "$P calc $E/KL-1.json >&-", 2, "", "“标准输出”：无法写入：已经关闭\n",
+                    "ls", ""},
+        ProgramCase{"VersionOnAFullDisk", "", "$P --version > /dev/full", 2, "", "“标准输出”：无法写入：磁盘已满\n",
+                    "ls", ""},
+        // Messages in Chinese.
+        ProgramCase{"UnknownOption", "", "$P calc --bogus", 2, "", "命令行有误：未知选项“bogus”。\n", "ls", ""},
+        ProgramCase{"HelpNamesTheCommand", "", "$P calc --help | grep -c '^用法：.*platewise calc \\[选项\\] FILE…$'", 0,
+                    "1\n", "", "ls", ""},
+        ProgramCase{"ReportIntoAFolderNamedLikeAPdf", "mkdir x.pdf", "$P report $E/KL-1.json -o x.pdf", 2, "",
+                    "“x.pdf”：无法保存：是一个文件夹\n", "ls x.pdf", ""},
+        ProgramCase{"ReportToStandardOutput", "", "$P report $E/KL-1.json -o - > r.pdf && head -c 5 r.pdf", 0,
+                    "%PDF-", "", "ls", "r.pdf\n"}),
+    [](const auto& info) { return std::string(info.param.title); });
+// clang-format on
+
+}  // namespace
