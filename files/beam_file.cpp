@@ -3,10 +3,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
+#include "crack_limit.h"
 #include "file_error.h"
 #include "number_rules.h"
 #include "qt_utf8.h"
+#include "report_info_fields.h"
 #include "text_encoding.h"
 
 namespace platewise {
@@ -48,8 +51,14 @@ class Reader {
                .arg(kBeamFileVersion));
     }
     for (auto it = root.begin(); it != root.end(); ++it) {
-      static const QStringList kKeys = {"format", "version", "name", "inputs", "results"};
+      static const QStringList kKeys = {"format", "version", "name", "inputs", "results", "report"};
       if (!kKeys.contains(it.key())) fail(FileFault::UnknownKey, it.key(), "不是梁文件的键");
+    }
+    if (version.toInt() < kReportVersion && root.contains(QStringLiteral("report"))) {
+      fail(FileFault::UnknownKey, QStringLiteral("report"),
+           QStringLiteral("版本%1的梁文件没有此键，版本%2起才有")
+               .arg(version.toInt())
+               .arg(kReportVersion));
     }
     return root;
   }
@@ -71,6 +80,7 @@ class Reader {
     } else {
       fail(FileFault::WrongType, QStringLiteral("name"), QStringLiteral("应为文字"));
     }
+    beam.report = report(root, beam.name);
     const QJsonObject inputs = object_at(root, QStringLiteral("inputs"), true);
     for (auto it = inputs.begin(); it != inputs.end(); ++it) {
       const InputField* field = input_by_key(utf8(it.key()));
@@ -78,6 +88,25 @@ class Reader {
       beam.inputs.push_back({field, value_of(*field, it.key(), it.value())});
     }
     return beam;
+  }
+
+  ReportInfo report(const QJsonObject& root, const std::string& name) const {
+    ReportInfo info;
+    info.member = name;
+    const QJsonObject given = object_at(root, QStringLiteral("report"), false);
+    for (auto it = given.begin(); it != given.end(); ++it) {
+      const auto field =
+          std::ranges::find(kReportInfoFields, utf8(it.key()), &ReportInfoField::key);
+      if (field == kReportInfoFields.end() || field->key.empty()) {
+        fail(FileFault::UnknownKey, it.key(), QStringLiteral("不是计算书信息的键"));
+      }
+      if (!it.value().isString()) fail(FileFault::WrongType, it.key(), QStringLiteral("应为文字"));
+      info.*field->text = utf8(it.value().toString());
+    }
+    if (!is_crack_limit_text(info.crack_limit)) {
+      fail(FileFault::WrongType, QStringLiteral("crack_limit"), QString::fromUtf8(kCrackLimitRule));
+    }
+    return info;
   }
 
   InputValue value_of(const InputField& field, const QString& key, const QJsonValue& value) const {
@@ -129,11 +158,18 @@ QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& res
   for (std::size_t i = 0; i < results.size(); ++i) {
     shown.insert(qstring(result_fields()[i].key), qstring(results[i]));
   }
-  const QJsonObject root = {
-      {"format", kBeamFileFormat},  {"version", kBeamFileVersion},
-      {"name", qstring(beam.name)}, {"inputs", inputs},
-      {"results", shown},
+  QJsonObject root = {
+      {"format", kBeamFileFormat}, {"version", 1},     {"name", qstring(beam.name)},
+      {"inputs", inputs},          {"results", shown},
   };
+  if (carries_report_info(beam.report)) {
+    QJsonObject report;
+    for (const ReportInfoField& field : kReportInfoFields) {
+      if (!field.key.empty()) report.insert(qstring(field.key), qstring(beam.report.*field.text));
+    }
+    root.insert(QStringLiteral("report"), report);
+    root.insert(QStringLiteral("version"), kReportVersion);
+  }
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -6,6 +6,10 @@
 // Input values are texts as typed (a JSON number stands for its number
 // text), true/false for the two options. Reading needs only "inputs"; a
 // missing name is the file's base name.
+// Version 2 adds the beam's report information, all texts, all optional:
+//   "report": {"project": "…", "designer": "…", "checker": "…",
+//              "approver": "…", "crack_limit": "0.2"}
+// A beam without any of it is written as version 1, exactly as before.
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +22,10 @@
 namespace platewise {
 
 inline constexpr const char* kBeamFileFormat = "platewise-beam";
-inline constexpr int kBeamFileVersion = 1;
+// The newest version this program reads; it writes version 1 when it can.
+inline constexpr int kBeamFileVersion = 2;
+// The version that brought the "report" object.
+inline constexpr int kReportVersion = 2;
 
 struct BeamFile {
   Beam beam;
@@ -28,7 +35,8 @@ struct BeamFile {
 
 // Reads a beam file's bytes (UTF-8); `file` names it in messages. Throws FileError.
 BeamFile parse_beam_file(const QByteArray& bytes, const QString& file);
-// A beam file of every input given and the results, one for each of result_fields(), in order.
+// A beam file of every input given and the results, one for each of
+// result_fields(), in order; with the beam's report information, if any.
 QByteArray beam_file_bytes(const Beam& beam, const std::vector<std::string>& results);
 
 }  // namespace platewise

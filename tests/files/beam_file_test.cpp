@@ -1,9 +1,11 @@
 // Reading beam files: what a good file gives, and each kind of bad file
-// with the message the engineer sees.
+// with the message the engineer sees; writing them back.
 
 #include "beam_file.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include "file_error.h"
 
@@ -22,6 +24,60 @@ TEST(BeamFile, NumbersAreTheirNumberTextAndTheNameDefaultsToTheFile) {
                                             {input_by_key("redistribution_on"), true}};
   EXPECT_EQ(file.beam.inputs, expected);  // in the key order of the JSON object
   EXPECT_EQ(file.results, (std::map<std::string, std::string>{{"crack_width", "0.038"}}));
+}
+
+TEST(BeamFile, ReportObjectGivesTheReportInfoWithTheNameAsMember) {
+  const BeamFile file = parse_beam_file(R"({"format": "platewise-beam", "version": 2,
+      "inputs": {}, "report": {"project": "某办公楼加固", "checker": "李四", "crack_limit": " 0.2 "}})",
+                                        "KL-3.json");
+  // project, member, designer, checker, approver, crack_limit
+  const ReportInfo expected{"某办公楼加固", "KL-3", "", "李四", "", " 0.2 "};
+  EXPECT_EQ(file.beam.report, expected);
+}
+
+TEST(BeamFile, VersionOneFileWithoutReportIsWrittenBackByteForByte) {
+  QFile example(QStringLiteral(PLATEWISE_EXAMPLES "/KL-1.json"));
+  ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+  const QByteArray bytes = example.readAll();
+  const BeamFile file = parse_beam_file(bytes, "KL-1.json");
+  EXPECT_EQ(file.beam.report, (ReportInfo{"", "KL-1", "", "", "", ""}));
+  std::vector<std::string> results;
+  for (const ResultField& field : result_fields())
+    results.push_back(file.results.at(std::string(field.key)));
+  EXPECT_EQ(beam_file_bytes(file.beam, results).toStdString(), bytes.toStdString());
+}
+
+TEST(BeamFile, ReportInfoIsWrittenAsVersionTwoAndReadBack) {
+  Beam beam{"KL-3", {{input_by_key("beam_width"), "300"}}, {}};
+  beam.report = {"某办公楼加固", "KL-3", "", "李四", "", "0.2"};
+  const QByteArray bytes = beam_file_bytes(beam, {});
+  EXPECT_EQ(bytes.toStdString(), R"({
+    "format": "platewise-beam",
+    "inputs": {
+        "beam_width": "300"
+    },
+    "name": "KL-3",
+    "report": {
+        "approver": "",
+        "checker": "李四",
+        "crack_limit": "0.2",
+        "designer": "",
+        "project": "某办公楼加固"
+    },
+    "results": {
+    },
+    "version": 2
+}
+)");
+  const BeamFile file = parse_beam_file(bytes, "other.json");
+  EXPECT_EQ(file.beam.report, beam.report);
+  EXPECT_EQ(file.beam.inputs, beam.inputs);
+  EXPECT_EQ(beam_file_bytes(file.beam, {}), bytes);
+}
+
+TEST(BeamFile, OnlyTheMemberIsNoReportInfoToWrite) {
+  const Beam beam{"KL-3", {}, {"", "KL-3", "", "", "", ""}};
+  EXPECT_TRUE(beam_file_bytes(beam, {}).endsWith("\"version\": 1\n}\n"));
 }
 
 struct BadFile {
@@ -44,6 +100,7 @@ TEST_P(BadBeamFile, SaysWhatAndWhere) {
 }
 
 #define BEAM(rest) R"({"format": "platewise-beam", "version": 1, )" rest "}"
+#define BEAM2(rest) R"({"format": "platewise-beam", "version": 2, )" rest "}"
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, BadBeamFile,
@@ -54,9 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
                 R"(“KL-3.json”：不是梁文件（缺少"format": "platewise-beam"）)"},
         BadFile{"NoVersion", R"({"format": "platewise-beam", "version": 1.5})",
                 FileFault::NotBeamFile, "“KL-3.json”“version”：应为正整数"},
-        BadFile{"NewerVersion", R"({"format": "platewise-beam", "version": 2, "inputs": 0})",
+        BadFile{"NewerVersion", R"({"format": "platewise-beam", "version": 3, "inputs": 0})",
                 FileFault::NewerVersion,
-                "“KL-3.json”“version”：文件版本2比本程序能读的版本1新，请使用新版Platewise"},
+                "“KL-3.json”“version”：文件版本3比本程序能读的版本2新，请使用新版Platewise"},
         BadFile{"UnknownTopKey", BEAM(R"("input": {})"), FileFault::UnknownKey,
                 "“KL-3.json”“input”：不是梁文件的键"},
         BadFile{"NoInputs", BEAM(R"("name": "A")"), FileFault::WrongType,
@@ -72,7 +129,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"UnknownResult", BEAM(R"("inputs": {}, "results": {"crack": "1"})"),
                 FileFault::UnknownKey, "“KL-3.json”“crack”：不是梁的结果项"},
         BadFile{"ResultAsNumber", BEAM(R"("inputs": {}, "results": {"top_width": 87})"),
-                FileFault::WrongType, "“KL-3.json”“top_width”：应为文字"}),
+                FileFault::WrongType, "“KL-3.json”“top_width”：应为文字"},
+        BadFile{"ReportInVersionOne", BEAM(R"("inputs": {}, "report": {})"), FileFault::UnknownKey,
+                "“KL-3.json”“report”：版本1的梁文件没有此键，版本2起才有"},
+        BadFile{"ReportAsText", BEAM2(R"("inputs": {}, "report": "A")"), FileFault::WrongType,
+                "“KL-3.json”“report”：应为JSON对象"},
+        BadFile{"UnknownReportKey", BEAM2(R"("inputs": {}, "report": {"member": "A"})"),
+                FileFault::UnknownKey, "“KL-3.json”“member”：不是计算书信息的键"},
+        BadFile{"EmptyReportKey", BEAM2(R"("inputs": {}, "report": {"": "A"})"),
+                FileFault::UnknownKey, "“KL-3.json”：不是计算书信息的键"},
+        BadFile{"ReportTextAsNumber", BEAM2(R"("inputs": {}, "report": {"crack_limit": 0.2})"),
+                FileFault::WrongType, "“KL-3.json”“crack_limit”：应为文字"},
+        BadFile{"CrackLimitWithUnit", BEAM2(R"("inputs": {}, "report": {"crack_limit": "0.2mm"})"),
+                FileFault::WrongType,
+                "“KL-3.json”“crack_limit”：裂缝宽度限值[w]应为正数(mm)，或留空取默认值"}),
     [](const auto& info) { return std::string(info.param.title); });
 
 }  // namespace

@@ -176,12 +176,12 @@ TEST_F(BeamFileTest, FailedSaveKeepsTheOldFileAndTheInputs) {
 }
 
 TEST_F(BeamFileTest, BadFileLeavesTheWindowAsItWas) {
-  platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 2})");
+  platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 3})");
   type_into("beam_width", "300");
   EXPECT_FALSE(files().open(path("KL-3.json")));
   EXPECT_EQ(text("beam_width"), "300");
   EXPECT_EQ(caption(), "Platewise1.0");
-  EXPECT_TRUE(box_text().endsWith("文件版本2比本程序能读的版本1新，请使用新版Platewise"));
+  EXPECT_TRUE(box_text().endsWith("文件版本3比本程序能读的版本2新，请使用新版Platewise"));
 }
 
 TEST_F(BeamFileTest, StatusLineSaysWhatDiffersFromTheFile) {
