@@ -11,7 +11,7 @@
 
 #include "app_icon.h"
 #include "cjk_fonts.h"
-#include "control_factory.h"
+#include "design_fonts.h"
 #include "quit_on_first_expose.h"
 
 int main(int argc, char* argv[]) {

@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "design_fonts.h"
 #include "drop_down_list.h"
 #include "form_fields.h"
 #include "qt_text.h"
@@ -132,26 +133,6 @@ void link_tab_order(const std::vector<const Control*>& focusable, const ControlM
 
 }  // namespace
 
-QFont design_font(design::Font font) {
-  QFont qfont(QStringLiteral("宋体"));
-  // Hinting the Song face's Chinese glyphs took a fifth of the start-up, and
-  // at these sizes they look the same without it.
-  qfont.setHintingPreference(QFont::PreferNoHinting);
-  switch (font) {
-    case design::Font::Normal:
-      qfont.setPointSize(9);
-      break;
-    case design::Font::Heading:
-      qfont.setPointSize(12);
-      qfont.setBold(true);
-      break;
-    case design::Font::Window:
-      qfont.setPointSizeF(10.5);
-      break;
-  }
-  return qfont;
-}
-
 ControlMap build_controls(QWidget& window) {
   ControlMap widgets;
   std::vector<const Control*> focusable;
@@ -160,8 +141,9 @@ ControlMap build_controls(QWidget& window) {
     QWidget* widget = make_widget(c, parent);
     widget->setObjectName(qt_text(c.name));
     widget->setGeometry(pixel_rect(c));
-    // Set on every control: a frame's font would otherwise pass to its children.
-    widget->setFont(design_font(c.font));
+    // Set where it differs from the font the control takes from its parent
+    // (a frame's font passes to its children): each setFont costs start-up time.
+    if (const QFont font = design_font(c.font); widget->font() != font) widget->setFont(font);
     set_text(widget, c);
     if (!c.tooltip.empty()) widget->setToolTip(qt_text(c.tooltip));
     if (!c.accessible_name.empty()) widget->setAccessibleName(qt_text(c.accessible_name));

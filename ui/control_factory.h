@@ -1,7 +1,6 @@
 #pragma once
 // Builds the controls of the design table as Qt widgets.
 
-#include <QFont>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -15,8 +14,6 @@ using ControlMap = std::map<std::string, QWidget*, std::less<>>;
 
 // The widget behind a role key of the field table; nullptr when there is none.
 QWidget* control_for(const ControlMap& controls, std::string_view role);
-
-QFont design_font(design::Font font);
 
 // Creates every control of the design on `window` (frames' children inside
 // their frames), at its place, with its text, font, tooltip, items and

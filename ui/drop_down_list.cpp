@@ -9,7 +9,9 @@ namespace platewise {
 
 DropDownList::DropDownList(const InputField& field, QWidget* parent)
     : QComboBox(parent), field_(field) {
-  setEditable(true);
+  // Editable through a text field of its own: setEditable(true) would also
+  // build the list's popup, which waits here until the list is first opened.
+  setLineEdit(new QLineEdit(this));
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
   // A wheel turn over the list must not take the focus and change the pick.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "design_fonts.h"
 #include "drop_down_list.h"
 #include "failure_box.h"
 #include "form_fields.h"

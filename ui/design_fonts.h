@@ -1,0 +1,12 @@
+#pragma once
+// The design's fonts as Qt fonts: the face "宋体" at the design's sizes.
+
+#include <QFont>
+
+#include "form_design.h"
+
+namespace platewise {
+
+QFont design_font(design::Font font);
+
+}  // namespace platewise
