@@ -12,11 +12,11 @@
 
 #include "failure_box.h"
 #include "form_design.h"
-#include "print_support.h"
 #include "qt_text.h"
 #include "report_document.h"
 #include "report_file.h"
 #include "report_pages.h"
+#include "report_printer.h"
 #include "report_view.h"
 
 namespace platewise {
@@ -170,15 +170,14 @@ void ReportGroup::save() {
   dialog->open();
 }
 
+ReportPrinter& ReportGroup::printer() {
+  if (!printer_) printer_ = std::make_unique<ReportPrinter>();
+  return *printer_;
+}
+
 void ReportGroup::print() {
-  QString why;
-  PrintSupport* support = print_support(why);
-  if (support == nullptr) {
-    show_failure_box(window_, QStringLiteral("无法打印计算书：缺少打印组件（%1）").arg(why));
-    return;
-  }
   const ReportModel report = *current_report();
-  support->print(
+  printer().print(
       window_, report_page_layout(), report_name(handlers_.record()),
       [report](QPagedPaintDevice& printer) { return paint_report(report, printer); },
       [this] { show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印")); });
@@ -186,14 +185,8 @@ void ReportGroup::print() {
 
 void ReportGroup::preview() {
   if (!handlers_.record().calculated) return;
-  QString why;
-  PrintSupport* support = print_support(why);
-  if (support == nullptr) {
-    show_failure_box(window_, QStringLiteral("无法预览计算书：缺少打印组件（%1）").arg(why));
-    return;
-  }
   const ReportModel report = *current_report();
-  support->preview(window_, report_page_layout(), report_name(handlers_.record()),
+  printer().preview(window_, report_page_layout(), report_name(handlers_.record()),
                    [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
 }
 

@@ -4,10 +4,11 @@
 // double-click on the panel opens a print preview. Before any run the
 // buttons ask for one; when inputs changed after the run they ask whether
 // to use the report of the earlier inputs or to calculate first. Dialogs
-// and print support are made only when first used.
+// and the printer are made only when first used.
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "control_factory.h"
 #include "form_handlers.h"
@@ -15,6 +16,7 @@
 
 namespace platewise {
 
+class ReportPrinter;
 class ReportView;
 
 class ReportGroup : public QObject {
@@ -43,6 +45,7 @@ class ReportGroup : public QObject {
   void save();
   void print();
   void preview();
+  ReportPrinter& printer();
   void tell(const QString& message);
   // The report as the window shows it now; nothing before any run.
   std::optional<ReportModel> current_report() const;
@@ -53,6 +56,7 @@ class ReportGroup : public QObject {
   const FormAccess& form_;
   const ReportInfo& info_;
   std::function<bool()> calculate_;
+  std::unique_ptr<ReportPrinter> printer_;
   std::vector<const InputField*> shown_changes_;  // changed inputs the panel's notice names
   QString folder_;                                // where the last report was saved
 };
