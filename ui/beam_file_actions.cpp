@@ -1,16 +1,18 @@
 #include "beam_file_actions.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStringList>
 
 #include "beam_file.h"
@@ -21,6 +23,7 @@
 #include "form_design.h"
 #include "main_window.h"
 #include "qt_text.h"
+#include "remembered.h"
 
 namespace platewise {
 namespace {
@@ -63,12 +66,17 @@ QString status_after_open(const BeamOutcome& outcome, const BeamFile& file,
 }  // namespace
 
 BeamFileActions::BeamFileActions(MainWindow& window) : QObject(&window), window_(window) {
-  const auto shortcut = [this](QKeyCombination keys, auto action) {
-    connect(new QShortcut(QKeySequence(keys), &window_), &QShortcut::activated, this, action);
-  };
-  shortcut(Qt::CTRL | Qt::Key_O, [this] { pick_and_open(); });
-  shortcut(Qt::CTRL | Qt::Key_S, [this] { save(); });
-  shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { save_as(); });
+  using enum WindowCommand;
+  connect(window_.action(OpenFile), &QAction::triggered, this, [this] { pick_and_open(); });
+  connect(window_.action(SaveFile), &QAction::triggered, this, [this] { save(); });
+  connect(window_.action(SaveFileAs), &QAction::triggered, this, [this] { save_as(); });
+  connect(window_.menu().recent_files(), &QMenu::aboutToShow, this,
+          &BeamFileActions::list_recent_files);
+  connect(&window_, &MainWindow::report_info_changed, this, [this] {
+    set_modified(true);
+    // A 构件编号 the engineer gave is the beam's own name from now on.
+    if (window_.report_info().member != member_) name_ = member_ = window_.report_info().member;
+  });
 
   window_.setAcceptDrops(true);
   window_.installEventFilter(this);
@@ -95,6 +103,31 @@ void BeamFileActions::watch_inputs() {
           [this] { width_edited_ = false; });
 }
 
+// "&1 KL-3.json  (/home/…/梁)": the newest first, each with its folder.
+void BeamFileActions::list_recent_files() {
+  QMenu* menu = window_.menu().recent_files();
+  menu->clear();
+  const QStringList files = recent_files();
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    const QFileInfo file(files[i]);
+    QAction* entry = menu->addAction(
+        QStringLiteral("&%1 %2  (%3)")
+            .arg(QString::number(i + 1), file.fileName(), QDir::toNativeSeparators(file.path())));
+    entry->setToolTip(QDir::toNativeSeparators(files[i]));
+    connect(entry, &QAction::triggered, this, [this, path = files[i]] { open_recent(path); });
+  }
+  if (files.isEmpty()) menu->addAction(QStringLiteral("（无）"))->setEnabled(false);
+}
+
+void BeamFileActions::open_recent(const QString& path) {
+  if (!QFileInfo(path).isFile()) {
+    forget_recent_file(path);
+    show_failure_box(window_, QStringLiteral("“%1”已不存在，已从最近打开的文件中去掉").arg(path));
+    return;
+  }
+  open(path);
+}
+
 bool BeamFileActions::open(const QString& path) {
   if (!may_discard_changes()) return false;
   BeamFile file;
@@ -104,6 +137,7 @@ bool BeamFileActions::open(const QString& path) {
     show_failure_box(window_, error.message());
     return false;
   }
+  show_report_info(file.beam.report);
   const BeamOutcome outcome = compute_beam(window_, file.beam);
   window_.refresh_report();
   const auto* width = std::get_if<std::string>(file.beam.given("selected_width"));
@@ -113,12 +147,15 @@ bool BeamFileActions::open(const QString& path) {
   name_ = file.named ? file.beam.name : std::string();
   set_file(path);
   set_modified(false);
+  remember_recent_file(path);
   return true;
 }
 
 Beam BeamFileActions::shown_beam(const QString& path) const {
   const FormAccess& form = window_;
-  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {}, {}};
+  // The beam's own name, else that of the file it goes into; the report's information as shown.
+  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {},
+            window_.report_info()};
   const bool hoops_on = form.check_value(role::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {
     // The selected width and the actual anchorage are inputs only once typed
@@ -140,14 +177,20 @@ bool BeamFileActions::save_to(const QString& path) {
   const FormAccess& form = window_;
   std::vector<std::string> results;
   for (const ResultField& field : result_fields()) results.push_back(form.text(field.key));
+  const Beam beam = shown_beam(path);
   try {
-    write_atomically(path, beam_file_bytes(shown_beam(path), results));
+    write_atomically(path, beam_file_bytes(beam, results));
   } catch (const FileError& error) {
     show_failure_box(window_, error.message());
     return false;
   }
+  // The report is now for the beam of that name.
+  ReportInfo info = window_.report_info();
+  info.member = beam.name;
+  show_report_info(info);
   set_file(path);
   set_modified(false);
+  remember_recent_file(path);
   return true;
 }
 
@@ -217,6 +260,11 @@ bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QObject::eventFilter(watched, event);
+}
+
+void BeamFileActions::show_report_info(const ReportInfo& info) {
+  member_ = info.member;
+  window_.set_report_info(info);
 }
 
 void BeamFileActions::set_file(const QString& path) {

@@ -1,11 +1,13 @@
 #pragma once
-// Beam files in the window. Ctrl+O opens one, Ctrl+S saves, Ctrl+Shift+S
-// saves under another name, and a file dropped on the window opens. Opening
-// fills the inputs and computes the beam as the engineer would; the status
-// line says when the results differ from those saved in the file. The
-// caption names the file, with "*" while the inputs differ from the file;
-// closing then asks whether to save. A window never tied to a file keeps the
-// caption "Platewise1.0" and closes without asking.
+// Beam files in the window: the file menu's 打开 (Ctrl+O), 最近打开, 保存
+// (Ctrl+S) and 另存为 (Ctrl+Shift+S), and a file dropped on the window.
+// Opening fills the inputs and the report information and computes the beam
+// as the engineer would; the status line says when the results differ from
+// those saved in the file. The caption names the file, with "*" while the
+// inputs or the report information differ from the file; closing then asks
+// whether to save. A window never tied to a file keeps the caption
+// "Platewise1.0" and closes without asking. Files opened or saved go first
+// in the list 最近打开.
 
 #include <QObject>
 #include <QString>
@@ -31,6 +33,8 @@ class BeamFileActions : public QObject {
   bool save();     // into the file opened or saved last, or one the engineer picks
   bool save_as();  // into a file the engineer picks
   void pick_and_open();
+  // Opens a file of the list 最近打开; one that is gone is said so and left out of the list.
+  void open_recent(const QString& path);
 
   const QString& file() const { return file_; }
   bool is_modified() const { return modified_; }
@@ -41,17 +45,23 @@ class BeamFileActions : public QObject {
 
  private:
   void watch_inputs();
+  void list_recent_files();
   // Before unsaved inputs go: true when the engineer saved or lets them go.
   bool may_discard_changes();
-  // Every input as the window shows it, under the name read from the beam's
-  // file, or else the base name of `path`.
+  // Every input and the report's information as the window shows them, under
+  // the beam's own name, or else the base name of `path`.
   Beam shown_beam(const QString& path) const;
+  // Shows `info` as the window's, its member as the beam's name as it stands.
+  void show_report_info(const ReportInfo& info);
   void set_file(const QString& path);
   void set_modified(bool modified);
 
   MainWindow& window_;
   QString file_;
-  std::string name_;  // as the opened file names the beam; empty for a new beam
+  // The beam's own name: as the opened file names it, or as the engineer gave
+  // it as 构件编号; empty for a new beam.
+  std::string name_;
+  std::string member_;  // the 构件编号 shown for the name as it stands
   bool modified_ = false;
   // The selected width typed since the last Calculate: only then is it given.
   bool width_edited_ = false;

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,10 @@
 #include "drop_down_list.h"
 #include "failure_box.h"
 #include "form_fields.h"
+#include "help_windows.h"
 #include "qt_text.h"
 #include "report_group.h"
+#include "report_info_dialog.h"
 #include "twips.h"
 
 namespace platewise {
@@ -35,6 +38,17 @@ constexpr ClickWiring kClicks[] = {
     {role::short_anchorage_on, &FormHandlers::short_anchorage_toggled, false},
 };
 
+// The buttons that give a command of the menu: a click triggers its action.
+struct CommandButton {
+  std::string_view control;
+  WindowCommand command;
+};
+
+constexpr CommandButton kCommandButtons[] = {
+    {role::save_report_button, WindowCommand::SaveReport},
+    {role::print_report_button, WindowCommand::PrintReport},
+};
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
@@ -43,11 +57,19 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(qt_text(design.caption));
   setFont(design_font(design::Font::Window));
 
-  controls_ = build_controls(*this);
-
-  // The status line sits under the design's client area.
+  // The design stands on a surface of its own, so that every control keeps
+  // its place in the design whatever is above it: the menu bar.
   const int width = to_pixels(design.client_width);
   const int design_height = to_pixels(design.client_height);
+  menu_ = new WindowMenu(*this);
+  const int menu_height = menu_->sizeHint().height();
+  menu_->setGeometry(0, 0, width, menu_height);
+  auto* surface = new QWidget(this);
+  surface->setObjectName(QStringLiteral("design"));
+  surface->setGeometry(0, menu_height, width, design_height);
+  controls_ = build_controls(*surface);
+
+  // The status line sits under the design's client area.
   status_line_ = new QLabel(this);
   status_line_->setObjectName(QStringLiteral("status_line"));
   status_line_->setFont(design_font(design::Font::Normal));
@@ -55,15 +77,19 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   status_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_line_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   const int status_height = status_line_->sizeHint().height();
-  status_line_->setGeometry(0, design_height, width, status_height);
-  setFixedSize(width, design_height + status_height);
+  status_line_->setGeometry(0, menu_height + design_height, width, status_height);
+  setFixedSize(width, menu_height + design_height + status_height);
 
-  // The report group works its own buttons; "先重新计算" clicks "计算".
-  report_group_ = new ReportGroup(*this, controls_, handlers_, *this, report_info_, [this] {
-    control<QAbstractButton>(role::calculate_button)->click();
-    return handlers_.record().calculate.finished;
-  });
+  // "先重新计算" clicks "计算"; saving and printing first confirm the report's information.
+  report_group_ = new ReportGroup(
+      *this, controls_, handlers_, *this, report_info_,
+      [this] {
+        control<QAbstractButton>(role::calculate_button)->click();
+        return handlers_.record().calculate.finished;
+      },
+      [this](std::function<void()> then) { edit_report_info(std::move(then)); });
   wire_handlers();
+  wire_commands();
   control(role::calculate_button)->setFocus();
 }
 
@@ -89,6 +115,20 @@ void MainWindow::wire_handlers() {
     run(&FormHandlers::selected_width_edited, Report::StatusLine);
     report_group_->refresh();
   });
+}
+
+void MainWindow::wire_commands() {
+  for (const CommandButton& button : kCommandButtons) {
+    connect(control<QAbstractButton>(button.control), &QAbstractButton::clicked,
+            action(button.command), &QAction::trigger);
+  }
+  using enum WindowCommand;
+  connect(action(EditReportInfo), &QAction::triggered, this, [this] { edit_report_info(); });
+  connect(action(SaveReport), &QAction::triggered, report_group_, &ReportGroup::save_report);
+  connect(action(PrintReport), &QAction::triggered, report_group_, &ReportGroup::print_report);
+  connect(action(Quit), &QAction::triggered, this, &QWidget::close);
+  connect(action(ShowHelp), &QAction::triggered, this, [this] { show_help(*this); });
+  connect(action(ShowAbout), &QAction::triggered, this, [this] { show_about(*this); });
 }
 
 void MainWindow::reset() {
@@ -125,8 +165,17 @@ void MainWindow::run_handler(Handler handler) { (handlers_.*handler)(); }
 void MainWindow::refresh_report() { report_group_->refresh(); }
 
 void MainWindow::set_report_info(const ReportInfo& info) {
+  const bool changed = info != report_info_;
   report_info_ = info;
   report_group_->refresh();
+  if (changed) emit report_info_changed();
+}
+
+void MainWindow::edit_report_info(std::function<void()> then) {
+  ask_report_info(*this, report_info_, [this, then](const ReportInfo& accepted) {
+    set_report_info(accepted);
+    if (then) then();
+  });
 }
 
 bool MainWindow::run(Handler handler, Report report) {

@@ -1,11 +1,12 @@
 #pragma once
 // MainWindow: the program's only window. It is built from the design table,
-// owns the calculation state, runs the engine's handlers on the engineer's
-// clicks and edits, and gives the engine its fields through FormAccess, by
-// their role keys. As a BeamWindow it computes a beam opened from a file as
-// the engineer would.
+// under a menu bar and over a status line, owns the calculation state, runs
+// the engine's handlers on the engineer's clicks and edits, and gives the
+// engine its fields through FormAccess, by their role keys. As a BeamWindow
+// it computes a beam opened from a file as the engineer would.
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "beam_state.h"
@@ -14,7 +15,9 @@
 #include "form_access.h"
 #include "form_handlers.h"
 #include "report_info.h"
+#include "window_menu.h"
 
+class QAction;
 class QLabel;
 
 namespace platewise {
@@ -47,6 +50,17 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   // Who and what the window's reports are for.
   const ReportInfo& report_info() const { return report_info_; }
   void set_report_info(const ReportInfo& info);
+  // Opens the dialog 计算书信息 and returns; once the engineer accepts it,
+  // sets what they accepted and runs `then`.
+  void edit_report_info(std::function<void()> then = {});
+
+  // The menu bar, and the action of each command, which its buttons and shortcut trigger.
+  WindowMenu& menu() const { return *menu_; }
+  QAction* action(WindowCommand command) const { return menu_->action(command); }
+
+ signals:
+  // The report information now differs from what it was.
+  void report_info_changed();
 
  private:
   // How a failing handler is reported: a message box for commands, the
@@ -54,6 +68,7 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   enum class Report { Dialog, StatusLine };
 
   void wire_handlers();
+  void wire_commands();
   // Runs a handler; false, with the failure reported, when it stopped on an error.
   bool run(Handler handler, Report report);
 
@@ -67,6 +82,7 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   BeamState state_;
   ReportInfo report_info_;
   FormHandlers handlers_{state_, *this};
+  WindowMenu* menu_;
   ControlMap controls_;
   QLabel* status_line_;
   ReportGroup* report_group_;

@@ -53,19 +53,17 @@ QString labels_of(const std::vector<const InputField*>& fields) {
 
 ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
                          const FormAccess& form, const ReportInfo& info,
-                         std::function<bool()> calculate)
+                         std::function<bool()> calculate,
+                         std::function<void(std::function<void()>)> confirm_info)
     : QObject(&window),
       window_(window),
       view_(qobject_cast<ReportView*>(control_for(controls, role::report_view))),
       handlers_(handlers),
       form_(form),
       info_(info),
-      calculate_(std::move(calculate)) {
+      calculate_(std::move(calculate)),
+      confirm_info_(std::move(confirm_info)) {
   connect(view_, &ReportView::preview_requested, this, &ReportGroup::preview);
-  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::save_report_button)),
-          &QAbstractButton::clicked, this, [this] { request(Use::Save); });
-  connect(qobject_cast<QAbstractButton*>(control_for(controls, role::print_report_button)),
-          &QAbstractButton::clicked, this, [this] { request(Use::Print); });
 
   // A change of any input the report shows may leave it behind the window.
   std::vector<std::string_view> watched;
@@ -136,11 +134,13 @@ void ReportGroup::request(Use use) {
 }
 
 void ReportGroup::go_on(Use use) {
-  if (use == Use::Save) {
-    save();
-  } else {
-    print();
-  }
+  confirm_info_([this, use] {
+    if (use == Use::Save) {
+      save();
+    } else {
+      print();
+    }
+  });
 }
 
 void ReportGroup::save() {
@@ -161,7 +161,7 @@ void ReportGroup::save() {
     }
     const QString path = name_for(file, chosen);
     try {
-      save_report(*current_report(), path, *format_of_name(path));
+      platewise::save_report(*current_report(), path, *format_of_name(path));
       folder_ = QFileInfo(path).absolutePath();
     } catch (const ReportFileError& error) {
       show_failure_box(window_, error.message());
@@ -187,7 +187,7 @@ void ReportGroup::preview() {
   if (!handlers_.record().calculated) return;
   const ReportModel report = *current_report();
   printer().preview(window_, report_page_layout(), report_name(handlers_.record()),
-                   [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
+                    [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
 }
 
 }  // namespace platewise

@@ -1,10 +1,11 @@
 #pragma once
 // The report group "计算书": the panel shows the report of the last run,
-// "保存计算书" saves it as PDF, ODT or HTML, "打印计算书" prints it, and a
-// double-click on the panel opens a print preview. Before any run the
-// buttons ask for one; when inputs changed after the run they ask whether
-// to use the report of the earlier inputs or to calculate first. Dialogs
-// and the printer are made only when first used.
+// save_report() saves it as PDF, ODT or HTML, print_report() prints it, and
+// a double-click on the panel opens a print preview. Before any run both
+// ask for one; when inputs changed after the run they ask whether to use
+// the report of the earlier inputs or to calculate first; then they have
+// the report's information confirmed. Dialogs and the printer are made only
+// when first used.
 
 #include <QObject>
 #include <functional>
@@ -25,12 +26,17 @@ class ReportGroup : public QObject {
  public:
   // `calculate` runs the Calculate command as the button does; true when it completed.
   // `info` is the window's: who and what its reports are for.
+  // `confirm_info` has the engineer confirm `info` and runs its argument
+  // once they did; it is not run when they cancel.
   ReportGroup(QWidget& window, const ControlMap& controls, const FormHandlers& handlers,
-              const FormAccess& form, const ReportInfo& info, std::function<bool()> calculate);
+              const FormAccess& form, const ReportInfo& info, std::function<bool()> calculate,
+              std::function<void(std::function<void()>)> confirm_info);
   ~ReportGroup() override;
 
   // Shows the report as it is now; after every Calculate, width edit and hoop-plate run.
   void refresh();
+  void save_report() { request(Use::Save); }
+  void print_report() { request(Use::Print); }
 
   // The question asked about changed inputs: its buttons.
   static constexpr const char* kUseEarlier = "用修改前的计算书";
@@ -56,6 +62,7 @@ class ReportGroup : public QObject {
   const FormAccess& form_;
   const ReportInfo& info_;
   std::function<bool()> calculate_;
+  std::function<void(std::function<void()>)> confirm_info_;
   std::unique_ptr<ReportPrinter> printer_;
   std::vector<const InputField*> shown_changes_;  // changed inputs the panel's notice names
   QString folder_;                                // where the last report was saved

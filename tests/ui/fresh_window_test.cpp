@@ -9,13 +9,18 @@
 
 #include "window_fixture.h"
 
-TEST_F(WindowTest, OpensFixedAndCentredWithAnEmptyStatusLineUnderTheDesign) {
+// The design stands under the menu bar: every place in it is offset by the menu bar's height.
+TEST_F(WindowTest, OpensFixedAndCentredWithTheDesignBetweenMenuBarAndEmptyStatusLine) {
   EXPECT_EQ(window_->objectName() + "|" + window_->windowTitle(), "Form_sb|Platewise1.0");
   EXPECT_EQ(window_->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {64, 64}}));
+  const int menu = widget("menu_bar")->height();
+  EXPECT_GT(menu, 0);
+  EXPECT_EQ(widget("menu_bar")->geometry(), QRect(0, 0, 570, menu));
+  EXPECT_EQ(widget("design")->geometry(), QRect(0, menu, 570, 486));
   QWidget* status_line = widget("status_line");
-  EXPECT_EQ(status_line->geometry(), QRect(0, 486, 570, status_line->height()));
+  EXPECT_EQ(status_line->geometry(), QRect(0, menu + 486, 570, status_line->height()));
   EXPECT_EQ(status(), "");
-  EXPECT_EQ(window_->minimumSize(), QSize(570, 486 + status_line->height()));
+  EXPECT_EQ(window_->minimumSize(), QSize(570, menu + 486 + status_line->height()));
   EXPECT_EQ(window_->maximumSize(), window_->minimumSize());
   const QPoint offset =
       window_->geometry().center() - window_->screen()->availableGeometry().center();

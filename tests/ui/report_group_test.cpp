@@ -1,6 +1,7 @@
 // The report group in the window: the panel, the two buttons before any run
 // and with changed inputs, saving through the file dialog, printing and
-// the preview.
+// the preview. Saving and printing first confirm the report's information;
+// report_info_test.cpp tests that dialog.
 
 #include "report_group.h"
 
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "report_info_dialog.h"
 #include "report_view.h"
 #include "window_fixture.h"
 
@@ -35,6 +37,12 @@ class ReportGroupTest : public WindowTest {
       if (b->text() == button) b->click();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  // Accepts the report's information as offered.
+  void confirm_report_info() {
+    auto* info = open_dialog<platewise::ReportInfoDialog>();
+    ASSERT_NE(info, nullptr);
+    info->accept();
   }
 };
 
@@ -82,6 +90,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
     EXPECT_EQ(question->text(),
               "计算后以下输入已修改：梁宽(mm)。\n保存修改前输入的计算书，还是先重新计算？");
     press(question, answer);
+    confirm_report_info();
     auto* save = open_dialog<QFileDialog>();
     ASSERT_NE(save, nullptr) << answer.toStdString();
     EXPECT_TRUE(save->selectedFiles().value(0).endsWith(".pdf"));
@@ -101,6 +110,7 @@ TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
   QTemporaryDir dir;
   calculate();
   click("print_report_button");
+  confirm_report_info();
   QPrintDialog* dialog = open_dialog<QPrintDialog>();
   ASSERT_NE(dialog, nullptr);
   // No printer here: the dialog offers Qt's PDF printer, with a file name of our choosing.

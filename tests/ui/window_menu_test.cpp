@@ -1,0 +1,157 @@
+// The menu bar: every command with its shortcut, the buttons that trigger
+// the same actions, the list of recent files, quitting, help and about.
+// The tests trigger the actions, as a click on a menu entry does.
+
+#include "window_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "beam_file_actions.h"
+#include "program_version.h"
+#include "window_fixture.h"
+
+namespace {
+
+using platewise::WindowCommand;
+
+TEST_F(WindowTest, MenuBarNamesEveryCommandWithItsShortcut) {
+  QStringList lines;
+  for (QAction* menu : window_->menu().actions()) {
+    lines << menu->text();
+    for (QAction* entry : menu->menu()->actions()) {
+      const QString keys = entry->shortcut().toString();
+      lines << (entry->isSeparator() ? "  ----" : "  " + entry->text() + (keys.isEmpty() ? "" : "  " + keys));
+    }
+  }
+  EXPECT_EQ(lines.join('\n'),
+            "文件(&F)\n"
+            "  打开(&O)…  Ctrl+O\n"
+            "  最近打开(&R)\n"
+            "  ----\n"
+            "  保存(&S)  Ctrl+S\n"
+            "  另存为(&A)…  Ctrl+Shift+S\n"
+            "  ----\n"
+            "  计算书信息(&I)…\n"
+            "  保存计算书(&E)…\n"
+            "  打印计算书(&P)…  Ctrl+P\n"
+            "  ----\n"
+            "  退出(&X)  Ctrl+Q\n"
+            "帮助(&H)\n"
+            "  使用说明(&H)  F1\n"
+            "  ----\n"
+            "  关于 Platewise(&A)");
+}
+
+TEST_F(WindowTest, ReportButtonsTriggerTheActionsOfTheirCommands) {
+  const std::pair<const char*, WindowCommand> buttons[] = {
+      {"save_report_button", WindowCommand::SaveReport},
+      {"print_report_button", WindowCommand::PrintReport},
+  };
+  for (const auto& [button, command] : buttons) {
+    QSignalSpy triggered(window_->action(command), &QAction::triggered);
+    click(button);
+    EXPECT_EQ(triggered.count(), 1) << button;
+    // Nothing calculated yet: the command says so.
+    auto* box = window_->findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr) << button;
+    EXPECT_EQ(box->text(), "请先点击“计算”");
+    delete box;
+  }
+}
+
+TEST_F(WindowTest, QuitClosesTheWindow) {
+  window_->action(WindowCommand::Quit)->trigger();
+  EXPECT_TRUE(window_->isHidden());
+}
+
+TEST_F(WindowTest, HelpSaysWhatToTypeWhereAndComesOnce) {
+  window_->action(WindowCommand::ShowHelp)->trigger();
+  window_->action(WindowCommand::ShowHelp)->trigger();
+  const auto helps = window_->findChildren<QTextBrowser*>("help_window");
+  ASSERT_EQ(helps.size(), 1);
+  EXPECT_TRUE(helps[0]->isVisible());
+  EXPECT_EQ(helps[0]->windowTitle(), "使用说明 - Platewise1.0");
+  const QString text = helps[0]->toPlainText();
+  for (const char* part :
+       {"梁加固条件(cm2)：加固所需梁面筋(cm2)、加固所需梁底筋(cm2)、加固所需梁箍筋(cm2)、"
+        "梁跨中弯矩标准值(kN.m)",
+        "“梁底钢板实选宽度”可改为实际选用的宽度", "再点“计算U型箍板”", "“文件 ▸ 最近打开”列出最近的8个梁文件",
+        "platewise calc KL-1.json：不开窗口计算梁文件或梁表格(.csv)"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+  }
+}
+
+TEST_F(WindowTest, AboutNamesVersionLicenceCodeAndQt) {
+  window_->action(WindowCommand::ShowAbout)->trigger();
+  auto* about = window_->findChild<QMessageBox*>("about_box");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_EQ(about->windowTitle(), "关于 Platewise");
+  EXPECT_EQ(about->text(), QString("<b>Platewise %1</b><br>粘贴钢板加固混凝土梁的计算")
+                               .arg(platewise::kProgramVersion));
+  EXPECT_EQ(about->informativeText(),
+            QString("计算依据：混凝土结构加固技术规范(CECS 25:90)<br>许可：MIT<br>Qt %1")
+                .arg(qVersion()));
+}
+
+class RecentFilesTest : public WindowTest {
+ protected:
+  platewise::BeamFileActions& files() const {
+    return *window_->findChild<platewise::BeamFileActions*>();
+  }
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  // The entries of 最近打开 as it shows them.
+  QList<QAction*> entries() const {
+    QMenu* menu = window_->menu().recent_files();
+    emit menu->aboutToShow();
+    return menu->actions();
+  }
+  QString listed() const {
+    QStringList texts;
+    for (QAction* entry : entries()) texts << entry->text();
+    return texts.join('|').replace(QDir::toNativeSeparators(dir_.path()), "DIR");
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(RecentFilesTest, FilesOpenedOrSavedComeFirstAndEightAreKept) {
+  EXPECT_EQ(listed(), "（无）");
+  EXPECT_FALSE(entries().front()->isEnabled());
+  for (int i = 1; i <= 9; ++i) ASSERT_TRUE(files().save_to(path(QString("KL-%1.json").arg(i))));
+  ASSERT_TRUE(files().open(path("KL-5.json")));
+  EXPECT_EQ(listed(),
+            "&1 KL-5.json  (DIR)|&2 KL-9.json  (DIR)|&3 KL-8.json  (DIR)|&4 KL-7.json  (DIR)|"
+            "&5 KL-6.json  (DIR)|&6 KL-4.json  (DIR)|&7 KL-3.json  (DIR)|&8 KL-2.json  (DIR)");
+}
+
+TEST_F(RecentFilesTest, EntryOpensItsFileInTheNextRun) {
+  type_into("beam_width", "310");
+  ASSERT_TRUE(files().save_to(path("KL-1.json")));
+  SetUp();  // the program started again
+  ASSERT_EQ(text("beam_width"), "250");
+  entries().front()->trigger();
+  EXPECT_EQ(text("beam_width"), "310");
+  EXPECT_EQ(window_->windowHandle()->title(), "KL-1.json - Platewise1.0");
+}
+
+TEST_F(RecentFilesTest, FileGoneIsSaidSoAndLeftOutOfTheList) {
+  ASSERT_TRUE(files().save_to(path("a.json")));
+  ASSERT_TRUE(files().save_to(path("b.json")));
+  ASSERT_TRUE(QFile::remove(path("a.json")));
+  entries().at(1)->trigger();
+  auto* box = window_->findChild<QMessageBox*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), QString("“%1”已不存在，已从最近打开的文件中去掉").arg(path("a.json")));
+  EXPECT_EQ(listed(), "&1 b.json  (DIR)");
+  EXPECT_EQ(window_->windowHandle()->title(), "b.json - Platewise1.0");
+}
+
+}  // namespace

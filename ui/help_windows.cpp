@@ -1,0 +1,112 @@
+#include "help_windows.h"
+
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <map>
+#include <vector>
+
+#include "app_icon.h"
+#include "design_fonts.h"
+#include "form_access.h"
+#include "form_design.h"
+#include "form_fields.h"
+#include "program_version.h"
+#include "qt_text.h"
+#include "remembered.h"
+
+namespace platewise {
+namespace {
+
+// "“梁底钢板实选宽度”": an input's label, quoted.
+QString label_of(std::string_view role) {
+  return QStringLiteral("“%1”").arg(qt_text(input_by_key(role)->label));
+}
+
+// "“计算”": a control's caption, quoted.
+QString caption_of(std::string_view control) {
+  return QStringLiteral("“%1”").arg(qt_text(design::find(control)->text));
+}
+
+QString button(std::string_view role) { return caption_of(control_of(role)); }
+
+// The inputs read by 计算, frame by frame, each frame under its caption.
+QString inputs_by_frame() {
+  std::vector<std::string_view> frames;
+  std::map<std::string_view, QStringList> labels;
+  for (const InputField& field : input_fields()) {
+    if (field.given != Given::WithCalculate) continue;
+    const std::string_view frame = design::find(field.control)->parent;
+    if (!labels.contains(frame)) frames.push_back(frame);
+    labels[frame] << qt_text(field.label);
+  }
+  QString list;
+  for (std::string_view frame : frames) {
+    list += QStringLiteral("<li><b>%1</b>：%2</li>")
+                .arg(qt_text(design::find(frame)->text), labels[frame].join(QStringLiteral("、")));
+  }
+  return QStringLiteral("<ul>") + list + QStringLiteral("</ul>");
+}
+
+QString help_text() {
+  return QStringLiteral(
+             "<h3>输入</h3><p>按加固前的梁和结构分析的结果填写各组，再点%1：</p>%2"
+             "<p>"
+             "下拉框可从列表中选，也可直接输入列表中的一项（如“c30”）。数字按所填文字开头的数读取"
+             "（“4mm”读作4），空着读作0。</p>"
+             "<h3>计算之后</"
+             "h3><p>%3可改为实际选用的宽度，裂缝验算随之重算。实际锚固长度不足时勾选%4，"
+             "填%5，再点%6。</p>"
+             "<h3>计算书</h3><p>%7一栏列出每一步的公式和数值，双击可预览。%8存为PDF、ODT或HTML，"
+             "%9（Ctrl+P）打印；两者先打开“计算书信息”：工程名称、构件编号、裂缝宽度限值[w]、"
+             "计算、校对、审核，按Enter确认。</p>")
+             .arg(button(role::calculate_button), inputs_by_frame(), label_of(role::selected_width),
+                  label_of(role::short_anchorage_on), label_of(role::actual_anchorage),
+                  button(role::hoop_button),
+                  caption_of(design::find(control_of(role::report_view))->parent),
+                  button(role::save_report_button), button(role::print_report_button)) +
+         QStringLiteral(
+             "<h3>梁文件</h3><p>Ctrl+S把全部输入、结果和计算书信息存为梁文件(.json)，"
+             "Ctrl+Shift+S另存，Ctrl+O打开，也可把梁文件拖到窗口上；“文件 ▸ 最近打开”列出最近的"
+             "%1个梁文件。打开梁文件后按其输入重新计算，结果与文件中保存的不同时状态栏会说明。</p>"
+             "<h3>命令行</h3><p><code>platewise KL-1.json</code>：打开窗口和梁文件<br>"
+             "<code>platewise calc KL-1.json</code>：不开窗口计算梁文件或梁表格(.csv)<br>"
+             "<code>platewise report KL-1.json -o "
+             "KL-1.pdf</code>：写出计算书(.pdf、.odt、.html)<br>"
+             "各命令加 <code>--help</code> 列出全部选项。</p>")
+             .arg(kRecentFileCount);
+}
+
+}  // namespace
+
+void show_help(QWidget& window) {
+  auto* help =
+      window.findChild<QTextBrowser*>(QStringLiteral("help_window"), Qt::FindDirectChildrenOnly);
+  if (help == nullptr) {
+    help = new QTextBrowser(&window);
+    help->setObjectName(QStringLiteral("help_window"));
+    help->setWindowFlag(Qt::Window);
+    help->setWindowTitle(QStringLiteral("使用说明 - ") + window.windowTitle());
+    help->setFont(design_font(design::Font::Window));
+    help->setHtml(help_text());
+    help->resize(560, 600);
+  }
+  help->show();
+  help->raise();
+  help->activateWindow();
+}
+
+void show_about(QWidget& window) {
+  auto* box = new QMessageBox(&window);
+  box->setObjectName(QStringLiteral("about_box"));
+  box->setWindowTitle(QStringLiteral("关于 Platewise"));
+  box->setIconPixmap(app_icon().pixmap(64, 64));
+  box->setText(QStringLiteral("<b>%1 %2</b><br>粘贴钢板加固混凝土梁的计算")
+                   .arg(qt_text(kProgramName), qt_text(kProgramVersion)));
+  box->setInformativeText(
+      QStringLiteral("计算依据：混凝土结构加固技术规范(CECS 25:90)<br>许可：MIT<br>Qt %1")
+          .arg(QString::fromLatin1(qVersion())));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+}  // namespace platewise
