@@ -110,9 +110,11 @@ void BeamFileActions::list_recent_files() {
   const QStringList files = recent_files();
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QFileInfo file(files[i]);
-    QAction* entry = menu->addAction(
-        QStringLiteral("&%1 %2  (%3)")
-            .arg(QString::number(i + 1), file.fileName(), QDir::toNativeSeparators(file.path())));
+    const QString shown =
+        QStringLiteral("%1  (%2)").arg(file.fileName(), QDir::toNativeSeparators(file.path()));
+    // "&&": an ampersand of the name, not the mark of a shortcut letter.
+    QAction* entry = menu->addAction(QStringLiteral("&%1 ").arg(i + 1) +
+                                     QString(shown).replace(u'&', QStringLiteral("&&")));
     entry->setToolTip(QDir::toNativeSeparators(files[i]));
     connect(entry, &QAction::triggered, this, [this, path = files[i]] { open_recent(path); });
   }
