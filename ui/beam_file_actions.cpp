@@ -156,7 +156,8 @@ bool BeamFileActions::open(const QString& path) {
 Beam BeamFileActions::shown_beam(const QString& path) const {
   const FormAccess& form = window_;
   // The beam's own name, else that of the file it goes into; the report's information as shown.
-  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_, {},
+  Beam beam{name_.empty() ? QFileInfo(path).completeBaseName().toStdString() : name_,
+            {},
             window_.report_info()};
   const bool hoops_on = form.check_value(role::short_anchorage_on) == 1;
   for (const InputField& field : input_fields()) {

@@ -111,6 +111,24 @@ TEST_F(ReportInfoTest, AcceptedInformationMarksTheFileAndIsSavedWithIt) {
             (ReportInfo{"办公楼", "KL-3", "", "", "", ""}));
 }
 
+TEST_F(ReportInfoTest, MemberTypedIsTheBeamsNameElseTheFileItIsSavedInto) {
+  platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 1,
+      "inputs": {}})");
+  const auto saved_name = [this](const QString& file) {
+    return platewise::parse_beam_file(platewise::read_whole_file(path(file)), file).beam.name;
+  };
+  ASSERT_TRUE(files().open(path("KL-3.json")));
+  edit({"办公楼"});
+  press(Qt::Key_Return);  // 构件编号 as offered: the file's base name
+  ASSERT_TRUE(files().save_to(path("KL-4.json")));
+  EXPECT_EQ(saved_name("KL-4.json"), "KL-4");
+  edit({"办公楼", "KL-4(东跨)"});
+  press(Qt::Key_Return);
+  ASSERT_TRUE(files().save_to(path("KL-5.json")));
+  EXPECT_EQ(saved_name("KL-5.json"), "KL-4(东跨)");
+  EXPECT_EQ(window_->report_info().member, "KL-4(东跨)");
+}
+
 struct LimitCase {
   const char* title;
   const char* typed;
