@@ -19,13 +19,12 @@ std::span<const InputField* const> calculate_inputs() {
 
 namespace {
 
+// The position of a result key in result_fields(); its size for any other key.
 std::size_t result_index(std::string_view key) {
   if (key == role::selected_width) key = role::bottom_width;
   const std::span<const ResultField> fields = result_fields();
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (fields[i].key == key) return i;
-  }
-  return fields.size();
+  return static_cast<std::size_t>(std::ranges::find(fields, key, &ResultField::key) -
+                                  fields.begin());
 }
 
 }  // namespace

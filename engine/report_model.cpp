@@ -184,8 +184,8 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   }
   report.checks = design_checks(record, info);
   report::Writer writer{report, record, info, {}, 0};
-  report::add_symbols(writer);
   input_section(writer, calc);
+  report::add_symbols(writer);
   material_section(writer, calc);
   report::add_calculate_steps(writer);
   report::add_later_handlers(writer);

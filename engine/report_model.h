@@ -5,10 +5,11 @@
 // plain_text() gives it as lines. Texts carry the marks of report_text.h
 // (subscripts, superscripts); units follow their value after U+00A0.
 //
-// The sections, in order: 符号说明 (a table of the symbols), the numbered
-// steps (inputs, materials, each step of the run with its formulas and
-// checks, where a run stopped), 结果汇总 (the result fields as they are)
-// and 结论 (every check with its verdict, 不满足 first).
+// The sections, in order, numbered up to the summary: "1 输入数据" (the
+// inputs as typed), "2 符号说明" (a table of the symbols), "3 材料", each step
+// of the run with its formulas and checks, where a run stopped; then
+// 结果汇总 (the result fields as they are) and 结论 (every check with its
+// verdict, 不满足 first), without numbers.
 
 #include <optional>
 #include <string>
@@ -64,7 +65,7 @@ struct ReportModel {
   std::vector<Signature> signatures;    // 计算, 校对, 审核, in this order
   bool complete = true;                 // false: the report is marked 计算未完成
   std::string stale_notice;             // set when inputs changed after the run
-  std::vector<ReportSection> sections;  // 符号说明, the steps, 结果汇总, 结论
+  std::vector<ReportSection> sections;  // inputs, 符号说明, the steps, 结果汇总, 结论
   std::vector<DesignCheck> checks;      // the checks listed, in the order of the run
   std::optional<SectionSketch> sketch;  // the section sketch (截面简图), once the plates were sized
 };
@@ -82,7 +83,7 @@ std::vector<const InputField*> changed_inputs(const CalcRecord& record, const Fo
 // marks stay as written ("A_{s,b}").
 std::string plain_text(const ReportModel& report);
 
-// The titles of the sections without a number.
+// Section titles: the table of symbols (after its number), the summary and the conclusion.
 inline constexpr const char* kSymbolsTitle = "符号说明";
 inline constexpr const char* kSummaryTitle = "结果汇总";
 inline constexpr const char* kConclusionTitle = "结论";

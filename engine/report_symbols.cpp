@@ -46,8 +46,7 @@ constexpr Symbol kSymbols[] = {
 }  // namespace
 
 void add_symbols(Writer& writer) {
-  ReportSection& section = writer.report.sections.emplace_back();
-  section.title = kSymbolsTitle;
+  ReportSection& section = writer.add_section(kSymbolsTitle);
   for (const Symbol& s : kSymbols) section.rows.push_back({s.symbol, s.meaning, ""});
 }
 

@@ -113,6 +113,7 @@ TEST(DesignChecks, WorstVerdictAndSummary) {
   EXPECT_EQ(checks_summary(std::span(checks).first(2)), "验算：1 项注意");
   EXPECT_EQ(checks_summary(checks), "验算：2 项不满足（丙；丁），1 项注意");
   EXPECT_EQ(checks_summary(std::span(checks).subspan(2)), "验算：2 项不满足（丙；丁）");
+  EXPECT_EQ(checks_summary(std::span(checks).subspan(1, 2)), "验算：1 项不满足（丙），1 项注意");
   std::string weighed;
   for (const DesignCheck* check : by_weight(checks)) weighed += check->text;
   EXPECT_EQ(weighed, "丙丁乙甲");
