@@ -83,17 +83,17 @@ void plate_checks(std::vector<DesignCheck>& out, const CalcRecord& record) {
   const bool any_plate = calc.bottom.needed.value_or(false) || calc.top.needed.value_or(false);
   if (any_plate && calc.section.t)
     thickness_check(out, "plate_thickness", "钢板厚", *calc.section.t);
-  const double b = calc.section.b.value_or(0), t = calc.section.t.value_or(0);
+  // A plate is sized only after the section was read: b and t are on record.
   const WidthEditRecord* used = width_in_use(record);
   if (calc.bottom.width && used != nullptr) {
-    const double width = *used->width;
+    const double width = *used->width, b = *calc.section.b, t = *calc.section.t;
     out.push_back(
         {"bottom_plate_width", width <= b ? Satisfied : NotSatisfied,
          compared({"梁底钢板宽", width, true}, width <= b ? "≤" : ">", {"梁宽", b, true}, "mm")});
     area_check(out, "bottom_plate_area", "梁底", width, calc.bottom, t);
   }
   if (calc.top.shown) {
-    const double width = *calc.top.shown;
+    const double width = *calc.top.shown, b = *calc.section.b, t = *calc.section.t;
     if (width <= b) {
       out.push_back({"top_plate_width", Satisfied,
                      compared({"梁面钢板宽", width, true}, "≤", {"梁宽", b, true}, "mm")});
@@ -120,11 +120,11 @@ void u_plate_checks(std::vector<DesignCheck>& out, const SideUPlateRecord& u) {
 double whole(double value) { return std::floor(value); }
 
 void hoop_check(std::vector<DesignCheck>& out, const HoopRecord& h) {
-  if (!h.count || !h.quotient) return;
-  const double count = *h.count, b = h.b.value_or(0), bu = h.u_bu.value_or(0);
+  if (!h.count) return;  // the quotient, the force and the sizes came before it
+  const double count = *h.count, b = *h.b, bu = *h.u_bu;
   const double capacity = *h.first_formula ? count * 0.7 * 3.6 * b * bu : count * 3.6 * b * bu;
   const Side left{"箍板 " + exact_text(count) + " 个可承担", capacity, false};
-  const Side right{"需承担", h.excess.value_or(0), false};
+  const Side right{"需承担", *h.excess, false};
   const std::string quotient = "计算箍板数 " + approx_text_keeping(*h.quotient, whole);
   if (count >= *h.quotient) {
     out.push_back(

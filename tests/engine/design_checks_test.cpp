@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, DesignChecks, ::testing::Values(
     CheckCase{"CrackWidthNeverReached", {type("moment", ""), kCalculate}, "crack_width", std::nullopt},
     CheckCase{"HoopCountRoundedDown", {kCalculate, hoops("150")}, "hoop_count", Attention,
               "箍板 3 个可承担 63553␣N < 需承担 79848␣N（计算箍板数 3.769，需 4 个）"},
+    CheckCase{"HoopCountRoundedDownUnderTheFirstFormula", {type("u_plate_spacing", "200"), kCalculate, hoops("150")}, "hoop_count", Attention,
+              "箍板 5 个可承担 74146␣N < 需承担 79848␣N（计算箍板数 5.384，需 6 个）"},
     CheckCase{"HoopCountThatCarriesTheForce", {type("stirrup_area_req", "3"), type("u_plate_thickness", "5"), kCalculate, width("182"), hoops("121.6")},
               "hoop_count", Satisfied, "箍板 1 个可承担 129920␣N ≥ 需承担 129920␣N（计算箍板数 1）"},
     CheckCase{"HoopCountWhenNoHoopsAreNeeded", {kCalculate, hoops("172")}, "hoop_count", std::nullopt}),
