@@ -232,6 +232,13 @@ const RunCase kRuns[] = {
      {{Act::Type, "moment", "369.2"}, kCalculate},
      {"应变不均匀系数 ψ = 1.1 − 0.65 × f_{tk} / ρ_{te} / σ_{s} = 1.1 − 0.65 × 1.5 / 0.02593 / 376 = 1.00001",
       "ψ > 1，取 ψ = 1"}},
+    {"PsiJustAboveItsLowerBoundStays",
+     {{Act::Type, "moment", "52.74"}, kCalculate},
+     {"应变不均匀系数 ψ = 1.1 − 0.65 × f_{tk} / ρ_{te} / σ_{s} = 1.1 − 0.65 × 1.5 / 0.02593 / 53.71 = 0.4"}},
+    {"PsiBetweenItsBounds",
+     {{Act::Type, "moment", "150"}, kCalculate},
+     {"最大裂缝宽度 w_{max} = 2.1 × ψ × σ_{s} × (2.7 × c + D / ρ_{te}) × ν / E_{s} = "
+      "2.1 × 0.8539 × 152.8 × (2.7 × 25 + 4.978 / 0.02593) × 0.7 / 200000 = 0.2487␣mm"}},
     {"ActualLengthTypedWithItsUnit",
      {kCalculate, {Act::Hoops, "", "150mm"}},
      {"实际锚固长度（输入“150mm”） l_{a,act} = 150␣mm", "实际锚固长度：150mm"}},
