@@ -123,14 +123,14 @@ const std::string kComputedJson =
     R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
     R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j";
 // The rest of a CSV row stopped before any result.
-const std::string kStopped = ",,,,,,,,,,箍筋面积中断：除数为零\r\n";
+const std::string kStopped = ",,,,,,,,,,,箍筋面积中断：除数为零\r\n";
 // The text output of a beam with every input at its start text, after its name.
 const std::string kDefaultText =
     "梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)"
     "\n梁面钢板实选宽度：87\n"
     "计算锚固长度(mm)：172mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n加固后裂缝验算(mm)：0."
     "038\n"
-    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n";
+    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n验算：2 项注意\n";
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
