@@ -9,7 +9,7 @@ namespace platewise {
 void FormHandlers::anchor_length_step(PlateRecord& rec) {
   run_step(Step::Anchorage, [&] {
     s_.anchor_length = noted(rec.anchor_length, Num(2) * s_.fa_plate * s_.plate_t / s_.fc);
-    form_.set_text(role::anchorage, s_.anchor_length.text() + "mm");
+    write(role::anchorage, s_.anchor_length.text() + "mm");
   });
 }
 
@@ -24,7 +24,7 @@ void FormHandlers::size_side_u_plates(const Stirrups& stirrups) {
   run_step(Step::SideUPlates, [&] {
     if (!(stirrups.required > stirrups.existing)) {
       rec.outcome = Outcome::NotNeeded;
-      form_.set_text(role::side_u_plates, "梁箍筋无需加固");
+      write(role::side_u_plates, std::string(kStirrupsEnough));
       return;
     }
     const Num asv_extra = noted(rec.extra, (stirrups.required - stirrups.existing) / 0.9);
@@ -33,14 +33,15 @@ void FormHandlers::size_side_u_plates(const Stirrups& stirrups) {
     // Lu may not exceed the beam height less 150 mm.
     if (s_.u_plate_lu > noted(rec.lu_limit, s_.beam_height - 150)) {
       rec.outcome = Outcome::LuTooLarge;
-      form_.set_text(role::side_u_plates, "Lu太大，请加密箍板间距");
+      write(role::side_u_plates, std::string(kLuTooLarge));
       return;
     }
     s_.u_plate_t = noted(rec.t, number_in(role::u_plate_thickness));
     s_.u_plate_bu = noted(rec.bu, asv_extra / 2 / s_.fa_plate * s_.u_plate_s / s_.u_plate_lu /
                                       s_.u_plate_t * stirrups.fyv);
     rec.outcome = Outcome::Sized;
-    form_.set_text(role::side_u_plates, u_plate_text());
+    rec.bu_shown = shown_bu(rec.bu.value());
+    write(role::side_u_plates, u_plate_text());
   });
 }
 

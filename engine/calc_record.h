@@ -28,7 +28,8 @@ struct CrackRecord {
   Noted b, h, h0, a, as, aa, ftk, nu, es;  // beam, bars, counted plate area, materials
   Noted ate, moment, sigma_s, rho_te;
   Noted psi_raw, psi;  // before and after the bounds 0.4 and 1
-  Noted d, raw, w;
+  Noted d, c;          // D, and the cover term's c = a − 10
+  Noted raw, w;
 };
 
 // The selected bottom-plate width set (by the engineer or by Calculate) and
@@ -44,6 +45,7 @@ struct WidthEditRecord {
 struct PlateRecord {
   std::optional<bool> needed;  // the face's required area exceeds the existing one
   Noted shortfall, width;      // width unrounded
+  Noted shown;                 // the width as shown: rounded down
   Noted anchor_length;         // the anchorage step run in this branch
 };
 
@@ -51,6 +53,7 @@ struct SideUPlateRecord {
   enum class Outcome { NotNeeded, LuTooLarge, Sized };
   std::optional<Outcome> outcome;
   Noted extra, s, lu, lu_limit, t, bu;
+  Noted bu_shown;  // bu as shown: the nearest whole number
 };
 
 struct CalculateRecord {
@@ -92,8 +95,9 @@ struct CalculateRecord {
 
 // The U hoop-plate command.
 struct HoopRecord {
-  std::string actual_typed;     // the actual anchorage length as read
-  Noted actual, anchor_length;  // available and calculated anchorage length
+  std::string actual_typed;  // the actual anchorage length as read
+  Noted actual;              // available anchorage length
+  Noted anchor_length;       // calculated anchorage length as its field shows it
   std::optional<bool> needed;
   Noted b, fcv, lu;
   std::optional<bool> first_formula;
@@ -105,14 +109,36 @@ struct HoopRecord {
   unsigned sequence = 0;
 };
 
+// The texts the handlers wrote into the result fields since the last
+// Calculate started: for each field the last one, by result key (the
+// selected width, written as "selected_width", is "bottom_width").
+class WrittenTexts {
+ public:
+  void note(std::string_view key, const std::string& text);
+  // nullptr where no handler wrote since the last Calculate started.
+  const std::string* find(std::string_view key) const;
+  void clear();  // keeps the room of the texts, so that a run seldom allocates
+
+ private:
+  std::vector<std::string> texts_;  // in the order of result_fields()
+  std::vector<char> written_;
+};
+
 struct CalcRecord {
   bool calculated = false;  // a Calculate run has started
   CalculateRecord calculate;
   // The last of each handler run after the last Calculate, if any.
   std::optional<WidthEditRecord> width_edit;
   std::optional<HoopRecord> hoops;
-  unsigned events = 0;      // handlers run after the last Calculate
-  Noted shown_crack_width;  // the last crack width written since the last Calculate started
+  unsigned events = 0;  // handlers run after the last Calculate
+  WrittenTexts written;
 };
+
+// The run whose selected width counts now: the last edit's, or else the
+// width Calculate wrote; nullptr when neither reached reading it.
+const WidthEditRecord* width_in_use(const CalcRecord& record);
+// The crack check whose width the crack-width field shows: the last one that
+// finished; nullptr when none did.
+const CrackRecord* shown_crack_check(const CalcRecord& record);
 
 }  // namespace platewise

@@ -23,6 +23,11 @@ const std::string* FormHandlers::calculate_input(std::string_view role) const {
   return nullptr;
 }
 
+void FormHandlers::write(std::string_view role, const std::string& text) {
+  form_.set_text(role, text);
+  record_.written.note(role, text);
+}
+
 void FormHandlers::calculate() {
   // A new run: the record starts afresh, keeping the room of its input texts.
   std::vector<std::string> inputs = std::move(record_.calculate.inputs);
@@ -32,7 +37,7 @@ void FormHandlers::calculate() {
   record_.width_edit.reset();
   record_.hoops.reset();
   record_.events = 0;
-  record_.shown_crack_width.reset();
+  record_.written.clear();
   record_.calculate.started = std::chrono::system_clock::now();
   snapshot_inputs();
 

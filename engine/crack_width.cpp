@@ -62,12 +62,12 @@ void FormHandlers::check_crack_width(CrackRecord& rec) {
     // One tenth of the diameter of one bar with the whole effective tension steel.
     const Num d = noted(rec.d, Num(0.1) * sqrt(((Num(0.9) * aa) + as) / 0.785));
     const Num raw =
-        noted(rec.raw, ((((Num(2.1) * psi) * sigma_s) * ((Num(2.7) * (a - 10)) + (d / rho_te))) *
-                        s_.bond_coef_bottom) /
-                           s_.es_bottom);
+        noted(rec.raw,
+              ((((Num(2.1) * psi) * sigma_s) * ((Num(2.7) * noted(rec.c, a - 10)) + (d / rho_te))) *
+               s_.bond_coef_bottom) /
+                  s_.es_bottom);
     const Num width = noted(rec.w, whole_part(Num(1000) * raw) / 1000);  // cut down to 0.001 mm
-    form_.set_text(role::crack_width, number_text(width.value()));
-    record_.shown_crack_width = width.value();
+    write(role::crack_width, number_text(width.value()));
   });
 }
 

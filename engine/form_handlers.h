@@ -61,12 +61,17 @@ class FormHandlers {
   // taken at the start of the run (the same, since nothing else runs meanwhile).
   Num number_in(std::string_view role) const;
   const std::string* calculate_input(std::string_view role) const;
+  // Sets a result field's text and records it for the report.
+  void write(std::string_view role, const std::string& text);
   // Writes the selected bottom-plate width and runs its change handler.
   void set_bottom_width(const std::string& text);
   // "A3号钢:4(厚)X131(宽)": plate steel, thickness and shown width.
   std::string plate_text(const std::string& shown_width) const;
   // "3(厚)X24(宽bu)X150(高Lu)@100": the side U plate in BeamState.
   std::string u_plate_text() const;
+  // Whether the actual anchorage length needs no hoops: it is at least the
+  // calculated length as its field shows it.
+  bool anchorage_enough(HoopRecord& noted, Num actual) const;
 
   BeamState& s_;
   FormAccess& form_;

@@ -3,8 +3,16 @@
 
 #include "form_handlers.h"
 #include "number_rules.h"
+#include "result_texts.h"
 
 namespace platewise {
+
+bool FormHandlers::anchorage_enough(HoopRecord& rec, Num actual) const {
+  // The calculated length as its field shows it, so that the length the
+  // short-anchorage box fills in, or the same digits typed, is long enough.
+  const Num calculated = noted(rec.anchor_length, shown_number(Num(s_.anchor_length).value()));
+  return actual - calculated >= 0;
+}
 
 void FormHandlers::size_hoop_plates() {
   HoopRecord& rec = record_.hoops.emplace();
@@ -13,10 +21,10 @@ void FormHandlers::size_hoop_plates() {
     run_step(Step::HoopPlates, [&] {
       rec.actual_typed = form_.text(role::actual_anchorage);
       const Num actual_anchor_length = noted(rec.actual, number_of_text(rec.actual_typed));
-      const bool enough = actual_anchor_length - noted(rec.anchor_length, s_.anchor_length) >= 0;
+      const bool enough = anchorage_enough(rec, actual_anchor_length);
       rec.needed = !enough;
       if (enough) {
-        form_.set_text(role::hoop_plates, "无需加箍");
+        write(role::hoop_plates, std::string(kNoHoops));
         return;
       }
       const bool first_formula = Num(3.6) * noted(rec.b, s_.beam_width) <=
@@ -31,7 +39,7 @@ void FormHandlers::size_hoop_plates() {
                     ((Num(0.5) * s_.fcv) * s_.beam_width) * actual_anchor_length);
       if (excess <= 0) {
         // The concrete already carries the plate force: a count would be zero or negative.
-        form_.set_text(role::hoop_plates, "无需加箍");
+        write(role::hoop_plates, std::string(kNoHoops));
         return;
       }
       noted(rec.u_t, s_.u_plate_t);
@@ -41,7 +49,7 @@ void FormHandlers::size_hoop_plates() {
           noted(rec.quotient, first_formula ? excess / 0.7 / 3.6 / s_.beam_width / bu
                                             : excess / 3.6 / s_.beam_width / bu);
       const Num hoop_count = noted(rec.count, whole_part(quotient));
-      form_.set_text(role::hoop_plates, number_text(hoop_count.value()) + "个" + u_plate_text());
+      write(role::hoop_plates, number_text(hoop_count.value()) + "个" + u_plate_text());
     });
   } catch (const CalcError& error) {
     rec.error = error;

@@ -166,4 +166,9 @@ std::optional<double> strict_number(std::string_view text) {
   return value;
 }
 
+double shown_number(double value) {
+  // Only a value that rounds past the largest double fails to read back.
+  return strict_number(number_text(value)).value_or(value);
+}
+
 }  // namespace platewise

@@ -22,6 +22,10 @@ double number_of_text(std::string_view text);
 // "INF", "-INF" and "NAN".
 std::string number_text(double value);
 
+// The number that number_text(value) spells: the value as a field shows it,
+// rounded to 15 significant digits.
+double shown_number(double value);
+
 // Reads a text that is exactly a number in the form number_text writes;
 // nothing else (no blanks, no trailing characters) is accepted.
 std::optional<double> strict_number(std::string_view text);

@@ -2,6 +2,7 @@
 // bonded bottom and top plates whose width makes up each face's shortfall.
 
 #include "form_handlers.h"
+#include "number_rules.h"
 #include "result_texts.h"
 
 namespace platewise {
@@ -13,7 +14,7 @@ std::string FormHandlers::plate_text(const std::string& shown_width) const {
 }
 
 void FormHandlers::set_bottom_width(const std::string& text) {
-  form_.set_text(role::selected_width, text);
+  write(role::selected_width, text);
   selected_width_edited();
 }
 
@@ -38,11 +39,12 @@ void FormHandlers::size_bottom_plate() {
       s_.bottom_plate_width =
           noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_bottom);
       const std::string shown = shown_width_text(Num(s_.bottom_plate_width).value());
-      form_.set_text(role::bottom_plate, plate_text(shown));
+      rec.shown = number_of_text(shown);
+      write(role::bottom_plate, plate_text(shown));
       set_bottom_width(shown);
       anchor_length_step(rec);
     } else {
-      form_.set_text(role::bottom_plate, "梁底无需加固");
+      write(role::bottom_plate, std::string(kNoBottomPlate));
       // No plate: the shown width must not stay from an earlier run, since the
       // hoop-plate command takes the bottom plate width from it.
       set_bottom_width("0");
@@ -59,12 +61,13 @@ void FormHandlers::size_top_plate() {
       const Num top_plate_width =
           noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_top);
       const std::string shown = shown_width_text(top_plate_width.value());
-      form_.set_text(role::top_plate, plate_text(shown));
-      form_.set_text(role::top_width, shown);
+      rec.shown = number_of_text(shown);
+      write(role::top_plate, plate_text(shown));
+      write(role::top_width, shown);
       anchor_length_step(rec);
     } else {
-      form_.set_text(role::top_plate, "梁面无需加固");
-      form_.set_text(role::top_width, "0");
+      write(role::top_plate, std::string(kNoTopPlate));
+      write(role::top_width, "0");
     }
   });
 }

@@ -1,6 +1,6 @@
-// The report of one state of the window: heading, inputs, materials, the
-// steps (report_steps.cpp), and a results summary taken from the result
-// fields as they are now.
+// The report of one state of the window: title block, symbols, inputs,
+// materials, the steps (report_steps.cpp), a results summary taken from the
+// result fields as they are now, and the conclusion.
 
 #include "report_model.h"
 
@@ -11,12 +11,11 @@
 #include "number_rules.h"
 #include "program_version.h"
 #include "report_lines.h"
-#include "result_texts.h"
+#include "report_numbers.h"
 
 namespace platewise {
 
-using report::add_section;
-using report::num;
+using report::exact;
 
 const std::string& report::input_text(const CalculateRecord& calc, std::string_view key) {
   const std::span<const InputField* const> fields = calculate_inputs();
@@ -45,8 +44,8 @@ std::string form_text(const FormAccess& form, const InputField& field) {
   return form.text(field.key);
 }
 
-void input_section(ReportModel& report, const CalculateRecord& calc) {
-  ReportSection& section = add_section(report, "输入数据");
+void input_section(report::Writer& writer, const CalculateRecord& calc) {
+  ReportSection& section = writer.add_section("输入数据");
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const bool check = fields[i]->kind == FieldKind::Check;
@@ -63,24 +62,24 @@ std::string row_name(const InputField& list, int index) {
   return std::string(list.start_text);
 }
 
-void material_section(ReportModel& report, const CalculateRecord& calc) {
-  ReportSection& section = add_section(report, "材料");
+void material_section(report::Writer& writer, const CalculateRecord& calc) {
+  ReportSection& section = writer.add_section("材料");
   const CalculateRecord::Materials& m = calc.materials;
   const std::span<const InputField* const> lists = material_lists();
-  const std::string unit = " N/mm²";
+  const std::string unit = std::string(kNbsp) + "N/mm²";
   section.lines = {
-      {"梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：fy = " + num(m.fy_bottom) + unit +
-       "，Es = " + num(m.es_bottom) + unit + "，粘结特性系数 ν = " + num(m.nu)},
-      {"梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：fy' = " + num(m.fy_top) + unit},
-      {"混凝土（" + row_name(*lists[2], m.concrete) + "）：fc = " + num(m.fc) + unit +
-       "，fcv = " + num(m.fcv) + unit + "，ftk = " + num(m.ftk) + unit},
-      {"钢板（" + row_name(*lists[3], m.plate_steel) + "）：fa = " + num(m.fa) + unit},
+      {"梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：f_{y,b} = " + exact(m.fy_bottom) +
+       unit + "，E_{s} = " + exact(m.es_bottom) + unit + "，粘结特性系数 ν = " + exact(m.nu)},
+      {"梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：f_{y,t} = " + exact(m.fy_top) + unit},
+      {"混凝土（" + row_name(*lists[2], m.concrete) + "）：f_{c} = " + exact(m.fc) + unit +
+       "，f_{cv} = " + exact(m.fcv) + unit + "，f_{tk} = " + exact(m.ftk) + unit},
+      {"钢板（" + row_name(*lists[3], m.plate_steel) + "）：f_{a} = " + exact(m.fa) + unit},
   };
   const CalculateRecord::Section& s = calc.section;
   if (s.fyv) {
-    section.lines.push_back({"箍筋：dv = " + num(s.stirrup_d) + " mm" +
-                             (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12 mm，fyv = " + num(s.fyv) +
-                             unit});
+    section.lines.push_back({"箍筋：d_{v} = " + exact(s.stirrup_d) + kNbsp + "mm" +
+                             (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12" + kNbsp +
+                             "mm，f_{yv} = " + exact(s.fyv) + unit});
   }
   for (const InputField* list : lists) {
     const std::string notice = unlisted_material_notice(*list, report::input_text(calc, list->key));
@@ -89,48 +88,20 @@ void material_section(ReportModel& report, const CalculateRecord& calc) {
 }
 
 // What the handlers on record wrote into a result field; nothing where they
-// did not write it (the field keeps an earlier text).
-std::optional<std::string> written_text(const CalcRecord& record, std::string_view key) {
-  const CalculateRecord& calc = record.calculate;
-  const std::string& steel = report::input_text(calc, role::plate_steel);
-  const auto plate = [&](const PlateRecord& p, const char* none) -> std::optional<std::string> {
-    if (!p.needed) return std::nullopt;
-    if (!*p.needed) return std::string(none);
-    if (!p.width) return std::nullopt;
-    return plate_result_text(steel, *calc.section.t, shown_width_text(*p.width));
-  };
-  const auto width = [&](const PlateRecord& p) -> std::optional<std::string> {
-    if (!p.needed) return std::nullopt;
-    if (!*p.needed) return std::string("0");
-    if (!p.width) return std::nullopt;
-    return shown_width_text(*p.width);
-  };
-  if (key == role::bottom_plate) return plate(calc.bottom, "梁底无需加固");
-  if (key == role::top_plate) return plate(calc.top, "梁面无需加固");
-  if (key == role::top_width) return width(calc.top);
-  if (key == role::bottom_width) {
-    return record.width_edit ? record.width_edit->typed : width(calc.bottom);
-  }
-  if (key == role::anchorage) {
-    const Noted& la = calc.top.anchor_length ? calc.top.anchor_length : calc.bottom.anchor_length;
-    if (la) return number_text(*la) + "mm";
-  }
-  if (key == role::side_u_plates && calc.u_plates.outcome) {
-    const SideUPlateRecord& u = calc.u_plates;
-    if (u.outcome == SideUPlateRecord::Outcome::NotNeeded) return "梁箍筋无需加固";
-    if (u.outcome == SideUPlateRecord::Outcome::LuTooLarge) return "Lu太大，请加密箍板间距";
-    return u_plate_result_text(*u.t, *u.bu, *u.lu, *u.s);
-  }
-  if (key == role::crack_width && record.shown_crack_width) {
-    return number_text(*record.shown_crack_width);
-  }
-  if (key == role::actual_anchorage && record.hoops) return record.hoops->actual_typed;
-  if (key == role::hoop_plates && record.hoops && record.hoops->finished) {
-    const HoopRecord& h = *record.hoops;
-    if (!h.count) return "无需加箍";
-    return number_text(*h.count) + "个" + u_plate_result_text(*h.u_t, *h.u_bu, *h.lu, *h.u_s);
-  }
-  return std::nullopt;
+// did not write it (the field keeps an earlier text). The selected width
+// counts as last typed, and the actual anchorage length as the hoop run read it.
+const std::string* written_text(const CalcRecord& record, std::string_view key) {
+  if (key == role::bottom_width && record.width_edit) return &record.width_edit->typed;
+  if (key == role::actual_anchorage) return record.hoops ? &record.hoops->actual_typed : nullptr;
+  return record.written.find(key);
+}
+
+// "计算锚固长度(mm)" above "172mm" loses its "(mm)": no unit twice.
+std::string summary_label(std::string_view label, std::string_view text) {
+  const std::size_t open = label.rfind('(');
+  if (open == std::string_view::npos || !label.ends_with(')')) return std::string(label);
+  const std::string_view unit = label.substr(open + 1, label.size() - open - 2);
+  return text.ends_with(unit) ? std::string(label.substr(0, open)) : std::string(label);
 }
 
 void summary_section(ReportModel& report, const CalcRecord& record, const FormAccess& form) {
@@ -139,15 +110,45 @@ void summary_section(ReportModel& report, const CalcRecord& record, const FormAc
   for (const ResultField& field : result_fields()) {
     const bool hoop_field = field.key == role::actual_anchorage || field.key == role::hoop_plates;
     if (hoop_field && !record.hoops) continue;  // no hoop plates since the last Calculate
-    ReportRow row{std::string(field.label), form.text(field.key), ""};
-    const std::optional<std::string> written = written_text(record, field.key);
-    if (!written) {
+    const std::string text = form.text(field.key);
+    ReportRow row{summary_label(field.label, text), text, ""};
+    const std::string* written = written_text(record, field.key);
+    if (written == nullptr) {
       row.note = row.text.empty() ? "本次计算未写入此栏" : "本次计算未写入此栏，为此前的内容";
     } else if (*written != row.text) {
       row.note = "计算结果为“" + *written + "”，此栏在计算后被修改";
     }
     section.rows.push_back(std::move(row));
   }
+}
+
+// 结论: every check with its word, 不满足 first, then 注意, then 满足.
+void conclusion_section(ReportModel& report) {
+  ReportSection& section = report.sections.emplace_back();
+  section.title = kConclusionTitle;
+  if (!report.complete) section.lines.push_back({"计算未完成，未算到的项目未验算。", {}, true});
+  if (report.checks.empty()) section.lines.push_back({"没有已验算的项目。"});
+  for (const DesignCheck* check : by_weight(report.checks)) {
+    section.lines.push_back(report::check_line(*check));
+  }
+}
+
+void title_block(ReportModel& report, const CalculateRecord& calc, const ReportInfo& info) {
+  report.info = info;
+  for (const std::string& part : {info.project, info.member, std::string("计算书")}) {
+    if (part.empty()) continue;
+    if (!report.running_header.empty()) report.running_header += ' ';
+    report.running_header += part;
+  }
+  report.title = "计算书";
+  report.codes = {"《混凝土结构加固技术规范》CECS 25:90：粘钢加固的计算",
+                  "《混凝土结构设计规范》GBJ 10-89：裂缝宽度公式、材料强度"};
+  report.basis = "编制依据：《混凝土结构加固技术规范》CECS 25:90；《混凝土结构设计规范》GBJ 10-89";
+  report.program = std::string("计算程序：") + kProgramName + " " + kProgramVersion;
+  const std::string when = local_time_text(calc.started);
+  report.calculated_at = "计算时间：" + when;
+  report.date = when.substr(0, when.find(' '));
+  report.signatures = {{"计算", info.designer}, {"校对", info.checker}, {"审核", info.approver}};
 }
 
 }  // namespace
@@ -170,16 +171,7 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   if (!record.calculated) return std::nullopt;
   const CalculateRecord& calc = record.calculate;
   ReportModel report;
-  report.info = info;
-  for (const std::string& part : {info.project, info.member, std::string("计算书")}) {
-    if (part.empty()) continue;
-    if (!report.running_header.empty()) report.running_header += ' ';
-    report.running_header += part;
-  }
-  report.title = "计算书";
-  report.basis = "编制依据：混凝土结构加固技术规范 CECS 25:90";
-  report.program = std::string("计算程序：") + kProgramName + " " + kProgramVersion;
-  report.calculated_at = "计算时间：" + local_time_text(calc.started);
+  title_block(report, calc, info);
   report.complete = calc.finished && !(record.width_edit && record.width_edit->error) &&
                     !(record.hoops && !record.hoops->finished);
   const std::vector<const InputField*> changed = changed_inputs(record, form);
@@ -190,31 +182,31 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
     }
     report.stale_notice += "。";
   }
-  input_section(report, calc);
-  material_section(report, calc);
-  report::add_calculate_steps(report, record);
-  report::add_later_handlers(report, record);
+  report.checks = design_checks(record, info);
+  report::Writer writer{report, record, info, {}, 0};
+  input_section(writer, calc);
+  report::add_symbols(writer);
+  material_section(writer, calc);
+  report::add_calculate_steps(writer);
+  report::add_later_handlers(writer);
   summary_section(report, record, form);
+  conclusion_section(report);
   report.sketch = section_sketch(record);
   return report;
 }
 
-std::string_view verdict_word(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Satisfied:
-      return "满足";
-    case Verdict::Attention:
-      return "注意";
-    case Verdict::NotSatisfied:
-      break;
-  }
-  return "不满足";
-}
-
 std::string plain_text(const ReportModel& report) {
   std::string text = report.stale_notice.empty() ? "" : report.stale_notice + "\n";
-  text += report.title + "\n" + report.basis + "\n" + report.program + "\n" + report.calculated_at +
-          "\n";
+  text += report.title + "\n";
+  if (!report.info.project.empty()) text += "工程名称：" + report.info.project + "\n";
+  if (!report.info.member.empty()) text += "构件编号：" + report.info.member + "\n";
+  text += report.basis + "\n" + report.program + "\n" + report.calculated_at + "\n";
+  if (std::ranges::any_of(report.signatures, [](const Signature& s) { return !s.name.empty(); })) {
+    for (std::size_t i = 0; i < report.signatures.size(); ++i) {
+      text += (i == 0 ? "" : "　") + report.signatures[i].role + "：" + report.signatures[i].name;
+    }
+    text += "\n";
+  }
   if (!report.complete) text += "计算未完成\n";
   for (const ReportSection& section : report.sections) {
     text += "\n" + section.title + "\n";

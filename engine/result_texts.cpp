@@ -6,8 +6,7 @@
 namespace platewise {
 
 std::string shown_width_text(double width) {
-  const double shown = strict_number(number_text(width)).value_or(width);
-  return number_text(whole_part(shown).value());
+  return number_text(whole_part(shown_number(width)).value());
 }
 
 std::string plate_result_text(std::string_view steel, double t, std::string_view shown_width) {

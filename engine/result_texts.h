@@ -1,11 +1,18 @@
 #pragma once
-// The texts the handlers write into the result fields, from their numbers.
-// The report writes the same texts from the numbers it recorded.
+// The texts the handlers write into the result fields: the fixed messages
+// and the texts made from numbers. Each is defined here once; the report
+// reads what the handlers recorded writing.
 
 #include <string>
 #include <string_view>
 
 namespace platewise {
+
+inline constexpr std::string_view kNoBottomPlate = "梁底无需加固";
+inline constexpr std::string_view kNoTopPlate = "梁面无需加固";
+inline constexpr std::string_view kStirrupsEnough = "梁箍筋无需加固";
+inline constexpr std::string_view kLuTooLarge = "Lu太大，请加密箍板间距";
+inline constexpr std::string_view kNoHoops = "无需加箍";
 
 // A plate width as shown: its 15-digit text read back and rounded down, "131".
 std::string shown_width_text(double width);

@@ -15,12 +15,6 @@ const std::string& result(const BeamOutcome& outcome, std::string_view key) {
   return outcome.results.at(static_cast<std::size_t>(found - fields.begin()));
 }
 
-// The worst verdict of the beam's design checks; none while the report
-// gives its checks no verdicts.
-std::optional<Verdict> worst_of_checks(const CalcRecord&, const FormAccess&, const ReportInfo&) {
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<CalcError> add_beam_report(ReportBook& book, HeadlessWindow& window,
@@ -40,7 +34,7 @@ std::optional<CalcError> add_beam_report(ReportBook& book, HeadlessWindow& windo
                 result(outcome, role::hoop_plates),
                 std::nullopt,
                 complete};
-  if (complete) row.worst = worst_of_checks(window.record(), window.form(), info);
+  if (complete) row.worst = worst_verdict(chapter.checks);
   book.members.push_back(std::move(row));
   book.chapters.push_back(std::move(chapter));
   return outcome.error;

@@ -55,6 +55,7 @@ BeamOutcome compute_beam(BeamWindow& window, const Beam& beam) {
   outcome.results.reserve(result_fields().size());
   for (const ResultField& field : result_fields())
     outcome.results.push_back(window.text(field.key));
+  outcome.checks = design_checks(window.record(), beam.report);
   return outcome;
 }
 

@@ -5,7 +5,8 @@
 // re-runs); if the short-anchorage box is given ticked, tick it (the actual
 // anchorage gets the calculated length), type the actual anchorage if given and run
 // 计算U型箍板. A run-time error stops the sequence where it happens.
-// An empty selected width or actual anchorage counts as not given.
+// An empty selected width or actual anchorage counts as not given. The checks
+// of the design follow, against the crack limit of the beam's report info.
 
 #include <optional>
 #include <string>
@@ -14,12 +15,14 @@
 #include "beam.h"
 #include "beam_window.h"
 #include "calc_error.h"
+#include "design_checks.h"
 
 namespace platewise {
 
 struct BeamOutcome {
   std::vector<std::string> results;  // result field texts, in the order of result_fields()
   std::optional<CalcError> error;    // what stopped the sequence, if anything did
+  std::vector<DesignCheck> checks;   // the checks the sequence reached, in the order of the run
 };
 
 BeamOutcome compute_beam(BeamWindow& window, const Beam& beam);

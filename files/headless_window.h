@@ -16,7 +16,7 @@ class HeadlessWindow final : public BeamWindow {
   std::string text(std::string_view control) const override;
 
   // What the calculation report is written from.
-  const CalcRecord& record() const { return handlers_.record(); }
+  const CalcRecord& record() const override { return handlers_.record(); }
   const FormAccess& form() const { return form_; }
 
  private:

@@ -1,5 +1,6 @@
 #include "result_writers.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -43,7 +44,13 @@ QJsonObject json_of(const std::string& name, const BeamOutcome& outcome) {
                         {"step", key_of(outcome.error->step)},
                         {"message", qstring(describe(*outcome.error))}};
   }
-  return {{"name", qstring(name)}, {"results", results}, {"error", error}};
+  QJsonArray checks;
+  for (const DesignCheck& check : outcome.checks) {
+    checks.append(QJsonObject{{"check", qstring(check.key)},
+                              {"verdict", qstring(verdict_word(check.verdict))},
+                              {"text", qstring(check.text)}});
+  }
+  return {{"name", qstring(name)}, {"results", results}, {"error", error}, {"checks", checks}};
 }
 
 class TextWriter final : public ResultWriter {
@@ -57,6 +64,7 @@ class TextWriter final : public ResultWriter {
       text.append(result_fields()[i].label).append("：").append(outcome.results[i]).append("\n");
     }
     if (outcome.error) text.append("错误：").append(describe(*outcome.error)).append("\n");
+    if (!outcome.checks.empty()) text.append(checks_summary(outcome.checks)).append("\n");
     text = escape_controls(text);
     out_.write(text.data(), static_cast<qint64>(text.size()));
   }
@@ -89,6 +97,7 @@ class CsvWriter final : public ResultWriter {
   explicit CsvWriter(QIODevice& out) : out_(out) {
     std::vector<std::string> header = {"name"};
     for (const ResultField& field : result_fields()) header.emplace_back(field.key);
+    header.emplace_back("verdict");
     header.emplace_back("error");
     put("\xEF\xBB\xBF" + csv_record(header));
   }
@@ -96,6 +105,8 @@ class CsvWriter final : public ResultWriter {
     row_.clear();
     row_.push_back(formula_guarded(name));
     for (const std::string& result : outcome.results) row_.push_back(formula_guarded(result));
+    const std::optional<Verdict> worst = worst_verdict(outcome.checks);
+    row_.emplace_back(worst ? verdict_word(*worst) : std::string_view());
     row_.push_back(outcome.error ? formula_guarded(describe(*outcome.error)) : std::string());
     put(csv_record(row_));
   }

@@ -1,12 +1,15 @@
 #pragma once
 // How the calc command writes the results of its beams, one beam at a time:
-//   text   "梁：KL-3" and one "label：text" line a result, a blank line between
+//   text   "梁：KL-3" and one "label：text" line a result, then "错误：…" if it
+//          stopped and "验算：…" summing up the checks; a blank line between
 //          beams; control characters but tab and line feed escaped ("\x1b");
 //   json   an array of {"name": …, "results": {key: text…}, "error": null |
-//          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"}}, one a line;
+//          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"},
+//          "checks": [{"check": key, "verdict": "满足", "text": …}…]}, one a line;
 //   jsonl  the same objects, one a line;
 //   csv    UTF-8 with a byte-order mark (so that Excel shows the Chinese),
-//          columns name, every result key, error (the message); a cell that
+//          columns name, every result key, verdict (the worst: 满足, 注意 or
+//          不满足; empty without checks), error (the message); a cell that
 //          a spreadsheet would take for a formula begins with an apostrophe.
 
 #include <QIODevice>

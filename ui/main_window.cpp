@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "design_checks.h"
 #include "design_fonts.h"
 #include "drop_down_list.h"
 #include "failure_box.h"
@@ -22,9 +23,10 @@ namespace platewise {
 namespace {
 
 // The controls whose clicks run a handler; they all report failures in a
-// box. The commands own the status line: it is cleared as they start, and
-// Calculate puts there which material rows stood in for unlisted names.
-// The commands' runs show in the report, as stopped runs do.
+// box. The commands own the status line: after each it shows the failure,
+// or after Calculate which material rows stood in for unlisted names, then
+// the sum of the design's checks. The commands' runs show in the report, as
+// stopped runs do.
 struct ClickWiring {
   std::string_view control;
   void (FormHandlers::*handler)();
@@ -97,22 +99,21 @@ void MainWindow::close_file(const QString& file_name) { Q_UNUSED(file_name); }
 
 void MainWindow::wire_handlers() {
   for (const ClickWiring& wiring : kClicks) {
-    connect(
-        control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this, [this, wiring] {
-          if (wiring.owns_status_line) status_line_->clear();
-          if (run(wiring.handler, Report::Dialog) && wiring.handler == &FormHandlers::calculate) {
-            status_line_->setText(qt_text(unlisted_materials(*this)));
-          }
-          if (wiring.owns_status_line) report_group_->refresh();
-        });
+    connect(control<QAbstractButton>(wiring.control), &QAbstractButton::clicked, this,
+            [this, wiring] {
+              const std::optional<std::string> failure = run(wiring.handler, Report::Dialog);
+              if (!wiring.owns_status_line) return;
+              const bool calculated = !failure && wiring.handler == &FormHandlers::calculate;
+              show_status(failure ? *failure : calculated ? unlisted_materials(*this) : "");
+              report_group_->refresh();
+            });
   }
   // Each edit of the selected bottom-plate width re-runs the crack check.
   // textEdited comes from the engineer only (typing, deleting, pasting,
   // undoing), never from set_text: the engine runs selected_width_edited itself
   // after its own writes.
   connect(control<QLineEdit>(role::selected_width), &QLineEdit::textEdited, this, [this] {
-    status_line_->clear();
-    run(&FormHandlers::selected_width_edited, Report::StatusLine);
+    show_status(run(&FormHandlers::selected_width_edited, Report::StatusLine).value_or(""));
     report_group_->refresh();
   });
 }
@@ -129,6 +130,13 @@ void MainWindow::wire_commands() {
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
   connect(action(ShowHelp), &QAction::triggered, this, [this] { show_help(*this); });
   connect(action(ShowAbout), &QAction::triggered, this, [this] { show_about(*this); });
+}
+
+void MainWindow::show_status(const std::string& first) {
+  std::string text = first;
+  const std::string checks = checks_summary(design_checks(handlers_.record(), report_info_));
+  if (!checks.empty()) text += (text.empty() ? "" : "；") + checks + "，详见计算书";
+  status_line_->setText(qt_text(text));
 }
 
 void MainWindow::reset() {
@@ -178,15 +186,12 @@ void MainWindow::edit_report_info(std::function<void()> then) {
   });
 }
 
-bool MainWindow::run(Handler handler, Report report) {
+std::optional<std::string> MainWindow::run(Handler handler, Report report) {
   const std::optional<std::string> failure = failure_of([&] { run_handler(handler); });
-  if (!failure) return true;
-  if (report == Report::Dialog) {
+  if (failure && report == Report::Dialog) {
     show_failure_box(*this, QString::fromStdString(*failure));
-  } else {
-    status_line_->setText(QString::fromStdString(*failure));
   }
-  return false;
+  return failure;
 }
 
 template <class W>

@@ -43,6 +43,7 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   void type(std::string_view control, const std::string& text) override;
   void tick(std::string_view control, bool ticked) override;
   void run_handler(Handler handler) override;
+  const CalcRecord& record() const override { return handlers_.record(); }
   // Shows in the report panel what handlers run through run_handler did; the
   // window's own events show theirs themselves.
   void refresh_report();
@@ -69,8 +70,12 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
 
   void wire_handlers();
   void wire_commands();
-  // Runs a handler; false, with the failure reported, when it stopped on an error.
-  bool run(Handler handler, Report report);
+  // Runs a handler; the failure's message when it stopped on an error, with
+  // a message box for Report::Dialog.
+  std::optional<std::string> run(Handler handler, Report report);
+  // The status line after a handler: `first` (a failure or a note), then the
+  // sum of the checks of the design, "验算：1 项不满足（…），详见计算书".
+  void show_status(const std::string& first);
 
   // FormAccess and BeamWindow
   std::string text(std::string_view control) const override;

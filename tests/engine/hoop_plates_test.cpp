@@ -5,35 +5,64 @@
 namespace platewise::testing {
 namespace {
 
-TEST(HoopPlates, CountAfterACalculation) {
-  // name, entered before the Calculate run, entered after it, hoop plates shown, error
-  const std::tuple<const char*, Texts, Texts, const char*, const char*> cases[] = {
-      // clang-format off
-      {"actual length equals the calculated", {}, {{"actual_anchorage", "172"}}, "无需加箍", ""},
-      {"150: second formula", {}, {{"actual_anchorage", "150"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100", ""},
-      {"171.9", {}, {{"actual_anchorage", "171.9"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100", ""},
-      {"empty length reads as 0", {}, {{"actual_anchorage", ""}}, "5个3(厚)X24(宽bu)X150(高Lu)@100", ""},
-      {"selected width 1000", {}, {{"actual_anchorage", "150"}, {"selected_width", "1000"}}, "39个3(厚)X24(宽bu)X150(高Lu)@100", ""},
-      {"taller U plates: first formula", {{"u_plate_spacing", "200"}}, {{"actual_anchorage", "150"}}, "5个3(厚)X24(宽bu)X300(高Lu)@200", ""},
-      {"first formula, selected width 1000", {{"u_plate_spacing", "200"}}, {{"actual_anchorage", "150"}, {"selected_width", "1000"}},
-       "55个3(厚)X24(宽bu)X300(高Lu)@200", ""},
-      {"3.6 b equal to 2 fcv Lu: first formula", {{"beam_width", "175"}, {"u_plate_spacing", "120"}}, {{"actual_anchorage", "150"}},
-       "8个3(厚)X24(宽bu)X180(高Lu)@120", ""},
-      {"3.6 b just above 2 fcv Lu: second formula", {{"beam_width", "180"}, {"u_plate_spacing", "120"}}, {{"actual_anchorage", "150"}},
-       "5个3(厚)X24(宽bu)X180(高Lu)@120", ""},
-      {"force left for less than one hoop", {}, {{"actual_anchorage", "0"}, {"selected_width", "0.001"}}, "0个3(厚)X24(宽bu)X150(高Lu)@100", ""},
-      {"no force left", {}, {{"actual_anchorage", "0"}, {"selected_width", "0"}}, "无需加箍", ""},
-      {"the concrete carries the plate force", {}, {{"actual_anchorage", "150"}, {"selected_width", ""}}, "无需加箍", ""},
-      {"no U plate sized yet: stops at the count", {{"stirrup_diameter", "12"}}, {{"actual_anchorage", "150"}, {"hoop_plates", "earlier"}},
-       "earlier", "U型箍板中断：除数为零"},
-      // clang-format on
-  };
-  for (const auto& [name, before, after, hoops, error] : cases) {
-    Engine e;
-    EXPECT_EQ(e.after_calculation(before, after, &FormHandlers::size_hoop_plates), error) << name;
-    EXPECT_EQ(e.form.text("hoop_plates"), hoops) << name;
-  }
+struct HoopCase {
+  const char* name;
+  Texts before;  // entered before the Calculate run
+  Texts after;   // entered after it; an actual length left out is the one the box fills in
+  const char* hoops;
+  const char* error = "";
+};
+
+void PrintTo(const HoopCase& c, std::ostream* out) { *out << c.name; }
+
+class HoopPlates : public ::testing::TestWithParam<HoopCase> {};
+
+TEST_P(HoopPlates, ShownAfterACalculation) {
+  const HoopCase& c = GetParam();
+  Engine e;
+  e.enter(c.before);
+  e.calculate();
+  e.enter({{"short_anchorage_on", "1"}});
+  e.handlers.short_anchorage_toggled();
+  e.enter(c.after);
+  EXPECT_EQ(e.run(&FormHandlers::size_hoop_plates), c.error);
+  EXPECT_EQ(e.form.text("hoop_plates"), c.hoops);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Counts, HoopPlates, ::testing::Values(
+    HoopCase{"LengthFilledInByTheBox", {}, {}, "无需加箍"},
+    HoopCase{"SecondFormula", {}, {{"actual_anchorage", "150"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"JustShort", {}, {{"actual_anchorage", "171.9"}}, "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"EmptyLengthReadsAs0", {}, {{"actual_anchorage", ""}}, "5个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"SelectedWidth1000", {}, {{"actual_anchorage", "150"}, {"selected_width", "1000"}}, "39个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"TallerUPlatesFirstFormula", {{"u_plate_spacing", "200"}}, {{"actual_anchorage", "150"}}, "5个3(厚)X24(宽bu)X300(高Lu)@200"},
+    HoopCase{"FirstFormulaSelectedWidth1000", {{"u_plate_spacing", "200"}}, {{"actual_anchorage", "150"}, {"selected_width", "1000"}},
+             "55个3(厚)X24(宽bu)X300(高Lu)@200"},
+    HoopCase{"FirstFormulaAtEquality", {{"beam_width", "175"}, {"u_plate_spacing", "120"}}, {{"actual_anchorage", "150"}},
+             "8个3(厚)X24(宽bu)X180(高Lu)@120"},
+    HoopCase{"SecondFormulaJustAboveEquality", {{"beam_width", "180"}, {"u_plate_spacing", "120"}}, {{"actual_anchorage", "150"}},
+             "5个3(厚)X24(宽bu)X180(高Lu)@120"},
+    HoopCase{"ForceForLessThanOneHoop", {}, {{"actual_anchorage", "0"}, {"selected_width", "0.001"}}, "0个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"NoForceLeft", {}, {{"actual_anchorage", "0"}, {"selected_width", "0"}}, "无需加箍"},
+    HoopCase{"ConcreteCarriesThePlateForce", {}, {{"actual_anchorage", "150"}, {"selected_width", ""}}, "无需加箍"},
+    HoopCase{"NoUPlateSizedYetStopsAtTheCount", {{"stirrup_diameter", "12"}}, {{"actual_anchorage", "150"}, {"hoop_plates", "earlier"}},
+             "earlier", "U型箍板中断：除数为零"},
+    // The calculated length as its field shows it: the digits the box fills in are long enough.
+    HoopCase{"C15FilledInByTheBox", {{"concrete_grade", "C15"}}, {}, "无需加箍"},
+    HoopCase{"C15SameDigitsTyped", {{"concrete_grade", "C15"}}, {{"actual_anchorage", "229.333333333333"}}, "无需加箍"},
+    HoopCase{"C15OneDigitFewer", {{"concrete_grade", "C15"}}, {{"actual_anchorage", "229.33333333333"}},
+             "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"C30FilledInByTheBox", {{"concrete_grade", "C30"}}, {}, "无需加箍"},
+    HoopCase{"C30SameDigitsTyped", {{"concrete_grade", "C30"}}, {{"actual_anchorage", "114.666666666667"}}, "无需加箍"},
+    HoopCase{"C30OneDigitFewer", {{"concrete_grade", "C30"}}, {{"actual_anchorage", "114.66666666666"}},
+             "3个3(厚)X24(宽bu)X150(高Lu)@100"},
+    HoopCase{"C35FilledInByTheBox", {{"concrete_grade", "C35"}}, {}, "无需加箍"},
+    HoopCase{"C35SameDigitsTyped", {{"concrete_grade", "C35"}}, {{"actual_anchorage", "98.2857142857143"}}, "无需加箍"},
+    HoopCase{"C35OneDigitFewer", {{"concrete_grade", "C35"}}, {{"actual_anchorage", "98.285714285714"}},
+             "3个3(厚)X24(宽bu)X150(高Lu)@100"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace platewise::testing

@@ -31,15 +31,16 @@ TEST(BeamReportsTest, RowAndChapterOfEachBeamTheStoppedOnesMarked) {
   for (const MemberRow& m : book.members) {
     rows += m.name + "|" + m.bottom_plate + "|" + m.top_plate + "|" + m.anchorage + "|" +
             m.side_u_plates + "|" + m.crack_width + "|" + m.hoop_plates + "|" +
-            (m.complete ? "" : "计算未完成") + "\n";
+            (m.complete ? "" : "计算未完成") + std::string(m.worst ? verdict_word(*m.worst) : "") +
+            "\n";
   }
   EXPECT_EQ(rows,
             "KL-1|A3号钢:4(厚)X131(宽)|A3号钢:4(厚)X87(宽)|172mm|3(厚)X24(宽bu)X150(高Lu)@100|"
-            "0.038||\n"
+            "0.038||注意\n"
             "KL-2|||||||计算未完成\n"
             "KL-3|A3号钢:4(厚)X131(宽)||||||计算未完成\n"
             "KL-4|A3号钢:4(厚)X131(宽)|A3号钢:4(厚)X87(宽)|172mm|3(厚)X24(宽bu)X150(高Lu)@100|"
-            "0.044||\n");
+            "0.044||注意\n");
   std::string chapters;
   for (const ReportModel& c : book.chapters) {
     chapters += c.running_header + "|" + (c.complete ? "" : "计算未完成") + "|" +

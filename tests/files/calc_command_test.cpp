@@ -19,12 +19,14 @@
 namespace platewise {
 namespace {
 
-// The results of a beam with every input at its start text, as a CSV row.
+// The results of a beam with every input at its start text and the worst of its checks, as a CSV
+// row.
 const std::string kDefaults =
-    "A3号钢:4(厚)X131(宽),131,A3号钢:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,";
+    "A3号钢:4(厚)X131(宽),131,A3号钢:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,"
+    "注意";
 const std::string kHeader =
     "\xEF\xBB\xBFname,bottom_plate,bottom_width,top_plate,top_width,anchorage,side_u_plates,"
-    "crack_width,actual_anchorage,hoop_plates,error\r\n";
+    "crack_width,actual_anchorage,hoop_plates,verdict,error\r\n";
 
 QByteArray gbk(const char* utf8) { return QStringEncoder("GB18030")(QString::fromUtf8(utf8)); }
 
@@ -92,22 +94,43 @@ const QByteArray kBeamFile = R"({"format": "platewise-beam", "version": 1, "name
 // A row stopped by a run-time error before any result, and a row without one.
 const QByteArray kStoppedRow = "name,stirrup_spacing,selected_width\r\nA,,200\r\nB,100,\r\n";
 const std::string kStoppedJson =
-    R"j({"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
+    R"j({"checks":[],"error":{"kind":"division_by_zero","message":"箍筋面积中断：除数为零","step":"stirrup_areas"},)j"
     R"j("name":"A","results":{"actual_anchorage":"","anchorage":"","bottom_plate":"","bottom_width":"",)j"
     R"j("crack_width":"","hoop_plates":"","side_u_plates":"","top_plate":"","top_width":""}})j";
+// The checks of the default beam; U+00A0 between value and unit.
+const std::string kDefaultChecksJson =
+    "[{\"check\":\"plate_thickness\",\"text\":\"钢板厚 4\u00a0mm，在 2～6\u00a0mm "
+    "之内\",\"verdict\":\"满足\"},"
+    "{\"check\":\"bottom_plate_width\",\"text\":\"梁底钢板宽 131\u00a0mm ≤ 梁宽 "
+    "250\u00a0mm\",\"verdict\":\"满足\"},"
+    "{\"check\":\"bottom_plate_area\",\"text\":\"梁底钢板面积 524\u00a0mm² < 所需 "
+    "525.7\u00a0mm²（99.68%，因宽度向下取整）\","
+    "\"verdict\":\"注意\"},"
+    "{\"check\":\"top_plate_width\",\"text\":\"梁面钢板宽 87\u00a0mm ≤ 梁宽 "
+    "250\u00a0mm\",\"verdict\":\"满足\"},"
+    "{\"check\":\"top_plate_area\",\"text\":\"梁面钢板面积 348\u00a0mm² < 所需 "
+    "350.5\u00a0mm²（99.3%，因宽度向下取整）\","
+    "\"verdict\":\"注意\"},"
+    "{\"check\":\"u_plate_height\",\"text\":\"箍板高度 150\u00a0mm ≤ 限值 450\u00a0mm（梁高 − "
+    "150\u00a0mm）\",\"verdict\":\"满足\"},"
+    "{\"check\":\"u_plate_thickness\",\"text\":\"U型钢板厚 3\u00a0mm，在 2～6\u00a0mm "
+    "之内\",\"verdict\":\"满足\"},"
+    "{\"check\":\"crack_width\",\"text\":\"裂缝宽度 0.038\u00a0mm ≤ 限值 "
+    "0.3\u00a0mm\",\"verdict\":\"满足\"}]";
 const std::string kComputedJson =
-    R"j({"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
+    R"j({"checks":)j" + kDefaultChecksJson +
+    R"j(,"error":null,"name":"B","results":{"actual_anchorage":"","anchorage":"172mm",)j"
     R"j("bottom_plate":"A3号钢:4(厚)X131(宽)","bottom_width":"131","crack_width":"0.038","hoop_plates":"",)j"
     R"j("side_u_plates":"3(厚)X24(宽bu)X150(高Lu)@100","top_plate":"A3号钢:4(厚)X87(宽)","top_width":"87"}})j";
 // The rest of a CSV row stopped before any result.
-const std::string kStopped = ",,,,,,,,,,箍筋面积中断：除数为零\r\n";
+const std::string kStopped = ",,,,,,,,,,,箍筋面积中断：除数为零\r\n";
 // The text output of a beam with every input at its start text, after its name.
 const std::string kDefaultText =
     "梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)"
     "\n梁面钢板实选宽度：87\n"
     "计算锚固长度(mm)：172mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n加固后裂缝验算(mm)：0."
     "038\n"
-    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n";
+    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n验算：2 项注意\n";
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
@@ -119,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"b.csv", "name,redistribution_on,plate_steel\r\n\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n\"KL-2\nB\",否,\r\nKL-3,否, a3号钢 \r\n"}},
                  {"b.csv"}, 0,
                  kHeader + "\"KL-1, \"\"二层\"\"\",16Mn钢:4(厚)X171(宽),171,梁面无需加固,0,252mm,"
-                           "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,\r\n"
-                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,\r\n"
+                           "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,注意,\r\n"
+                           "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,注意,\r\n"
                            "KL-3," + kDefaults + ",\r\n", ""},
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
                  {{"b.csv", "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False ,0\n,,"}},
@@ -137,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"OneBeamFileAsText", {{"KL-3.json", kBeamFile}}, {"KL-3.json"}, 0,
                  "梁：KL-3\n梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)\n"
                  "梁面钢板实选宽度：87\n计算锚固长度(mm)：229.333333333333mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n"
-                 "加固后裂缝验算(mm)：0.049\n实际锚固长度(mm)：150\n钢板端部锚固区U型箍板：4个3(厚)X24(宽bu)X150(高Lu)@100\n", ""},
+                 "加固后裂缝验算(mm)：0.049\n实际锚固长度(mm)：150\n钢板端部锚固区U型箍板：4个3(厚)X24(宽bu)X150(高Lu)@100\n"
+                 "验算：3 项注意\n", ""},
         // Inputs that cannot be used: nothing is written.
         CalcCase{"UnknownColumn", {{"b.csv", "beam_width\n250\n"}, {"c.csv", "name,beam_widht\nA,1\n"}},
                  {"b.csv", "c.csv"}, 2, "", "“c.csv”第1行“beam_widht”：不是梁的输入项\n"},

@@ -212,7 +212,7 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
   EXPECT_EQ(text("beam_width"), "310");
   EXPECT_EQ(caption(), "a.json - Platewise1.0");
   const QString report = widget<platewise::ReportView>("report_view")->text();
-  EXPECT_TRUE(report.contains("梁宽 b = 310 mm") && !report.contains("注意"))
+  EXPECT_TRUE(report.contains("梁宽 b = 310 mm") && !report.contains("注意：计算后"))
       << report.toStdString();
 
   const auto pick = [](const QString& file) {

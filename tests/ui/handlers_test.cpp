@@ -72,26 +72,33 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
   EXPECT_EQ(box->windowTitle() + "|" + box->text(), "Platewise1.0|裂缝验算中断：除数为零");
   EXPECT_EQ(box->windowModality(), Qt::WindowModal);
   EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "确定");  // Qt's own texts in Chinese too
-  EXPECT_EQ(status(), "");  // the width the command wrote starts no edit handler
+  // The failure first, then the checks the run reached; the width the command wrote starts no edit
+  // handler.
+  EXPECT_EQ(status(), "裂缝验算中断：除数为零；验算：1 项注意，详见计算书");
   EXPECT_EQ(texts({"bottom_plate", "selected_width", "top_plate"}), "A3号钢:4(厚)X131(宽)|131|");
   QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window_->findChild<QMessageBox*>(), nullptr);
 
   type_into("selected_width", "120");
-  EXPECT_EQ(status(), "裂缝验算中断：除数为零");
+  EXPECT_EQ(status().replace(QChar(0xA0), ' '),
+            "裂缝验算中断：除数为零；验算：1 项不满足（梁底钢板面积 480 mm² < 所需 525.7 mm²"
+            "（91.31%，实选宽度 120 mm 小于 131 mm）），详见计算书");
   EXPECT_EQ(window_->findChild<QMessageBox*>(), nullptr);
 }
 
-TEST_F(WindowTest, StatusLineIsClearedOnlyByTheHandlersThatWriteIt) {
-  const QString notice = "砼强度等级“C45”不在列表中，按C20计算";
+TEST_F(WindowTest, StatusLineIsWrittenOnlyByTheHandlersThatSumUpTheChecks) {
+  const QString checks = "验算：2 项注意，详见计算书";
+  const QString notice = "砼强度等级“C45”不在列表中，按C20计算；" + checks;
   const std::tuple<const char*, Action, QString> cases[] = {
       // clang-format off
       {"tick the redistribution box", [&] { click("redistribution_on"); }, notice},
       {"tick the short-anchorage box", [&] { click("short_anchorage_on"); }, notice},
-      {"hoop command", [&] { click("short_anchorage_on"); click("hoop_button"); }, ""},
-      {"width edit", [&] { type_into("selected_width", "131"); }, ""},
-      {"Calculate", [&] { type_into("concrete_grade", "C20"); click("calculate_button"); }, ""},
+      {"hoop command", [&] { click("short_anchorage_on"); type_into("actual_anchorage", "150"); click("hoop_button"); },
+       "验算：3 项注意，详见计算书"},
+      {"width edit", [&] { type_into("selected_width", "251"); },
+       "验算：1 项不满足（梁底钢板宽 251 mm > 梁宽 250 mm），1 项注意，详见计算书"},
+      {"Calculate", [&] { type_into("concrete_grade", "C20"); click("calculate_button"); }, checks},
       // clang-format on
   };
   for (const auto& [action, act, shown] : cases) {
@@ -100,7 +107,7 @@ TEST_F(WindowTest, StatusLineIsClearedOnlyByTheHandlersThatWriteIt) {
     click("calculate_button");
     ASSERT_EQ(status(), notice);
     act();
-    EXPECT_EQ(status(), shown) << action;
+    EXPECT_EQ(status().replace(QChar(0xA0), ' '), shown) << action;
   }
 }
 
@@ -112,7 +119,7 @@ TEST_F(WindowTest, TypedNamePicksItsItemAndAnUnlistedNameIsNoticedAtCalculate) {
   EXPECT_EQ(list_index("concrete_grade"), -1);
   click("calculate_button");
   EXPECT_EQ(texts({"bottom_plate", "top_plate"}), "16Mn钢:4(厚)X89(宽)|16Mn钢:4(厚)X59(宽)");
-  EXPECT_EQ(status(), "砼强度等级“C45”不在列表中，按C20计算");
+  EXPECT_EQ(status(), "砼强度等级“C45”不在列表中，按C20计算；验算：2 项注意，详见计算书");
 }
 
 TEST_F(WindowTest, ListsPickFromThePopupAndByTheWheelOnlyWithTheFocus) {

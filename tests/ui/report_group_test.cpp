@@ -69,13 +69,13 @@ TEST_F(ReportGroupTest, PanelFollowsEveryRunAndSaysWhenInputsChanged) {
   calculate();
   EXPECT_TRUE(panel().startsWith("计算书"));
   EXPECT_TRUE(panel().contains("梁底钢板：A3号钢:4(厚)X131(宽)"));
-  EXPECT_FALSE(panel().contains("注意"));
+  EXPECT_FALSE(panel().contains("注意：计算后"));
   type_into("selected_width", "140");
   EXPECT_TRUE(panel().contains("计算后实选宽度改为“140”"));
   type_into("beam_width", "300");
   EXPECT_TRUE(panel().contains("注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)。"));
   type_into("beam_width", "250");
-  EXPECT_FALSE(panel().contains("注意"));
+  EXPECT_FALSE(panel().contains("注意：计算后"));
 }
 
 TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculateFirst) {
@@ -103,7 +103,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
   // Calculated first: the report now belongs to the changed width.
   EXPECT_EQ(text("bottom_plate"), "A3号钢:4(厚)X131(宽)");
   EXPECT_TRUE(panel().contains("梁宽 b = 300 mm"));
-  EXPECT_FALSE(panel().contains("注意"));
+  EXPECT_FALSE(panel().contains("注意：计算后"));
 }
 
 TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
