@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include "docx_writer.h"
@@ -16,28 +15,6 @@
 #include "sketch_picture.h"
 
 namespace platewise {
-namespace {
-
-// Why a file operation failed, in the engineer's words.
-QString reason_of(const QFileDevice& file) {
-  switch (file.error()) {
-    case QFileDevice::PermissionsError:
-      return QStringLiteral("没有写入权限");
-    case QFileDevice::ResourceError:
-      return QStringLiteral("磁盘空间不足");
-    case QFileDevice::OpenError:
-      return QStringLiteral("无法创建文件（文件夹不存在或不可写）");
-    case QFileDevice::WriteError:
-      return QStringLiteral("写入失败（磁盘可能已满）");
-    case QFileDevice::NoError:
-      return QStringLiteral("写入失败");
-    default:
-      return file.errorString();
-  }
-}
-
-}  // namespace
-
 std::optional<ReportFormat> format_of_name(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == "pdf") return ReportFormat::Pdf;
@@ -65,13 +42,6 @@ QString name_for(const QString& path, ReportFormat chosen) {
   return format_of_name(path) ? path : path + "." + extension_of(chosen);
 }
 
-ReportFileError::ReportFileError(Kind kind, const QString& path, const QString& reason)
-    : std::runtime_error(reason.toStdString()), kind_(kind), path_(path), reason_(reason) {}
-
-QString ReportFileError::message() const {
-  return QStringLiteral("无法保存计算书“%1”：%2").arg(path_, reason_);
-}
-
 // The file's bytes, made in memory: the writers may close the device they write to.
 QByteArray report_bytes(const ReportBook& book, ReportFormat format) {
   QBuffer buffer;
@@ -96,25 +66,8 @@ QByteArray report_bytes(const ReportBook& book, ReportFormat format) {
   return buffer.data();
 }
 
-void save_report(const ReportBook& book, const QString& path, ReportFormat format) {
-  using Kind = ReportFileError::Kind;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) throw ReportFileError(Kind::Open, path, reason_of(file));
-  const QByteArray bytes = report_bytes(book, format);
-  if (bytes.isEmpty() || file.write(bytes) != bytes.size()) {
-    const QString reason = reason_of(file);
-    file.cancelWriting();
-    throw ReportFileError(Kind::Write, path, reason);
-  }
-  if (!file.commit()) throw ReportFileError(Kind::Commit, path, reason_of(file));
-}
-
 QByteArray report_bytes(const ReportModel& report, ReportFormat format) {
   return report_bytes(one_beam_book(report), format);
-}
-
-void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
-  save_report(one_beam_book(report), path, format);
 }
 
 }  // namespace platewise

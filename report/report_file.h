@@ -1,12 +1,11 @@
 #pragma once
-// Saving the report as PDF, ODT, HTML or Word (.docx), atomically: the file appears whole
-// or not at all, and a failed save keeps an older file of that name. Needs
-// a QGuiApplication, no widgets.
+// The report as the bytes of a PDF, ODT, HTML or Word (.docx) file, and the
+// format a file's name asks for. Writing them, whole or not at all, is the
+// caller's (OutputTarget). Needs a QGuiApplication, no widgets.
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <stdexcept>
 
 #include "report_book.h"
 
@@ -21,30 +20,11 @@ std::optional<ReportFormat> format_of_name(const QString& path);
 QString name_for(const QString& path, ReportFormat chosen);
 QString extension_of(ReportFormat format);  // "pdf"
 
-// A save that failed: what failed, on which file, and why, for the engineer.
-class ReportFileError : public std::runtime_error {
- public:
-  enum class Kind { Open, Write, Commit };
-  ReportFileError(Kind kind, const QString& path, const QString& reason);
-  Kind kind() const { return kind_; }
-  const QString& path() const { return path_; }
-  // "无法保存计算书“/x/计算书.pdf”：没有写入权限"
-  QString message() const;
-
- private:
-  Kind kind_;
-  QString path_;
-  QString reason_;
-};
-
 // The whole file of the book in `format`; empty when it could not be made.
 // The PDF's title metadata is the book's title (document_title).
 QByteArray report_bytes(const ReportBook& book, ReportFormat format);
-// Writes the book to `path` in `format`; throws ReportFileError.
-void save_report(const ReportBook& book, const QString& path, ReportFormat format);
 
 // The same for the report of one beam.
 QByteArray report_bytes(const ReportModel& report, ReportFormat format);
-void save_report(const ReportModel& report, const QString& path, ReportFormat format);
 
 }  // namespace platewise

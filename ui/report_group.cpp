@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 
 #include "failure_box.h"
+#include "file_error.h"
+#include "file_io.h"
 #include "form_design.h"
 #include "qt_text.h"
 #include "report_document.h"
@@ -160,10 +162,15 @@ void ReportGroup::save() {
       if (dialog->selectedNameFilter() == QString::fromUtf8(filter.text)) chosen = filter.format;
     }
     const QString path = name_for(file, chosen);
+    const QByteArray bytes = report_bytes(*current_report(), *format_of_name(path));
+    if (bytes.isEmpty()) {
+      show_failure_box(window_, QStringLiteral("无法生成计算书“%1”").arg(path));
+      return;
+    }
     try {
-      platewise::save_report(*current_report(), path, *format_of_name(path));
+      write_atomically(path, bytes);  // an older file of that name kept when it fails
       folder_ = QFileInfo(path).absolutePath();
-    } catch (const ReportFileError& error) {
+    } catch (const FileError& error) {
       show_failure_box(window_, error.message());
     }
   });

@@ -1,8 +1,23 @@
 #include "pdf_text.h"
 
+#include <gtest/gtest.h>
+
+#include <QFile>
 #include <QProcess>
 
 namespace platewise::testing {
+
+void save_report(const ReportBook& book, const QString& path, ReportFormat format) {
+  QFile file(path);
+  const QByteArray bytes = report_bytes(book, format);
+  ASSERT_FALSE(bytes.isEmpty()) << path.toStdString();
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+      << path.toStdString();
+}
+
+void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
+  save_report(one_beam_book(report), path, format);
+}
 
 QString output_of(const QString& program, const QStringList& arguments) {
   QProcess process;

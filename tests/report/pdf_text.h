@@ -1,11 +1,17 @@
 #pragma once
-// A saved PDF read back through poppler's tools: its pages as text, its
-// information and its fonts.
+// Reports saved by the tests, and a saved PDF read back through poppler's
+// tools: its pages as text, its information and its fonts.
 
 #include <QString>
 #include <QStringList>
 
+#include "report_file.h"
+
 namespace platewise::testing {
+
+// Writes the report's bytes in `format` to `path`; a test fails when it cannot.
+void save_report(const ReportBook& book, const QString& path, ReportFormat format);
+void save_report(const ReportModel& report, const QString& path, ReportFormat format);
 
 // Standard output of a program; empty when it cannot run.
 QString output_of(const QString& program, const QStringList& arguments);

@@ -1,7 +1,7 @@
 // The report group in the window: the panel, the two buttons before any run
-// and with changed inputs, saving through the file dialog, printing and
-// the preview. Saving and printing first confirm the report's information;
-// report_info_test.cpp tests that dialog.
+// and with changed inputs, saving through the file dialog (and a save that
+// cannot be written), printing and the preview. Saving and printing first
+// confirm the report's information; report_info_test.cpp tests that dialog.
 
 #include "report_group.h"
 
@@ -104,6 +104,23 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
   EXPECT_EQ(text("bottom_plate"), "A3号钢:4(厚)X131(宽)");
   EXPECT_TRUE(panel().contains("梁宽 b = 300 mm"));
   EXPECT_FALSE(panel().contains("注意：计算后"));
+}
+
+TEST_F(ReportGroupTest, SaveThatCannotBeWrittenSaysWhyAndKeepsWhatIsThere) {
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("计算书.pdf");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  calculate();
+  click("save_report_button");
+  confirm_report_info();
+  auto* save = open_dialog<QFileDialog>();
+  ASSERT_NE(save, nullptr);
+  emit save->fileSelected(folder);  // the dialog itself would open the folder
+  QMessageBox* box = open_dialog<QMessageBox>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "“" + folder + "”：无法保存：是一个文件夹");
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
 }
 
 TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {
