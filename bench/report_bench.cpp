@@ -22,6 +22,7 @@
 #include "report_command.h"
 #include "report_file.h"
 #include "sketch_painting.h"
+#include "table_of_beams.h"
 
 namespace {
 
@@ -65,26 +66,6 @@ void SketchPngOfTheDefaultBeamAt300Dpi(benchmark::State& bench) {
   for (auto _ : bench) benchmark::DoNotOptimize(sketch_png(sketch, 300));
 }
 BENCHMARK(SketchPngOfTheDefaultBeamAt300Dpi)->Unit(benchmark::kMillisecond);
-
-// Beams that differ in section, materials and options, as a spreadsheet writes them.
-QByteArray table_of_beams(int beams) {
-  QByteArray table =
-      "name,beam_width,beam_height,concrete_grade,bottom_area_req,redistribution_on,"
-      "short_anchorage_on,actual_anchorage\r\n";
-  static const char* const kGrades[] = {"C20", "C25", "C30", "C35"};
-  for (int i = 0; i < beams; ++i) {
-    table += QStringLiteral("KL-%1,%2,%3,%4,%5,%6,%7,150\r\n")
-                 .arg(i)
-                 .arg(200 + i % 5 * 50)
-                 .arg(500 + i % 4 * 100)
-                 .arg(kGrades[i % 4])
-                 .arg(15 + i % 7)
-                 .arg(i % 2 ? "TRUE" : "FALSE")
-                 .arg(i % 3 ? "否" : "是")
-                 .toUtf8();
-  }
-  return table;
-}
 
 // `platewise report INPUT -o report.pdf` in a folder of its own, INPUT holding `bytes`.
 void run_report_command(benchmark::State& bench, const char* input, const QByteArray& bytes) {

@@ -4,6 +4,7 @@
 // dialog shows. The member is no key of its own: it is the beam's name.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ inline constexpr std::array<ReportInfoField, 6> kReportInfoFields = {{
     {"checker", "校对", &ReportInfo::checker},
     {"approver", "审核", &ReportInfo::approver},
 }};
+
+// The three who sign, in the order of the signature table: 计算, 校对, 审核.
+inline constexpr std::span<const ReportInfoField> kSigners{kReportInfoFields.data() + 3, 3};
 
 // Whether `info` says anything beyond the member: then a beam file carries it.
 inline bool carries_report_info(const ReportInfo& info) {

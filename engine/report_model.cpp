@@ -10,6 +10,7 @@
 #include "form_access.h"
 #include "number_rules.h"
 #include "program_version.h"
+#include "report_info_fields.h"
 #include "report_lines.h"
 #include "report_numbers.h"
 
@@ -148,7 +149,6 @@ void title_block(ReportModel& report, const CalculateRecord& calc, const ReportI
   const std::string when = local_time_text(calc.started);
   report.calculated_at = "计算时间：" + when;
   report.date = when.substr(0, when.find(' '));
-  report.signatures = {{"计算", info.designer}, {"校对", info.checker}, {"审核", info.approver}};
 }
 
 }  // namespace
@@ -201,9 +201,11 @@ std::string plain_text(const ReportModel& report) {
   if (!report.info.project.empty()) text += "工程名称：" + report.info.project + "\n";
   if (!report.info.member.empty()) text += "构件编号：" + report.info.member + "\n";
   text += report.basis + "\n" + report.program + "\n" + report.calculated_at + "\n";
-  if (std::ranges::any_of(report.signatures, [](const Signature& s) { return !s.name.empty(); })) {
-    for (std::size_t i = 0; i < report.signatures.size(); ++i) {
-      text += (i == 0 ? "" : "　") + report.signatures[i].role + "：" + report.signatures[i].name;
+  const auto name_of = [&](const ReportInfoField& signer) { return report.info.*signer.text; };
+  if (std::ranges::any_of(kSigners, [&](const auto& s) { return !name_of(s).empty(); })) {
+    for (const ReportInfoField& signer : kSigners) {
+      text += (&signer == kSigners.data() ? "" : "　") + std::string(signer.label) + "：" +
+              name_of(signer);
     }
     text += "\n";
   }

@@ -47,12 +47,6 @@ struct ReportSection {
   std::vector<ReportLine> lines;  // formulas and conclusions, in the order of the run
 };
 
-// A line of the signature table: who signs as what.
-struct Signature {
-  std::string role;  // "计算", "校对", "审核"
-  std::string name;  // as given; empty: a line to sign on
-};
-
 struct ReportModel {
   ReportInfo info;             // project, member, signatures and crack limit, as given
   std::string running_header;  // at the top of every page: "工程名称 构件编号 计算书"
@@ -62,7 +56,6 @@ struct ReportModel {
   std::string program;                  // "计算程序：Platewise 1.0.0"
   std::string calculated_at;            // "计算时间：2026-12-07 10:15:08"
   std::string date;                     // "2026-12-07": the day of the run, for the title block
-  std::vector<Signature> signatures;    // 计算, 校对, 审核, in this order
   bool complete = true;                 // false: the report is marked 计算未完成
   std::string stale_notice;             // set when inputs changed after the run
   std::vector<ReportSection> sections;  // inputs, 符号说明, the steps, 结果汇总, 结论

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editable_style.h"
+#include "report_parts.h"
 
 namespace platewise {
 namespace {
@@ -138,11 +139,12 @@ Table signature_table(const ReportInfo& info) {
   table.widths = {0.16, 0.28, 0.32, 0.24};
   table.header_row = true;
   table.min_row_mm = editable::kSignatureRowMm;
-  const auto head = [](const char* text) { return Cell{paragraph(Role::CellHead, text)}; };
-  table.rows = {{head(""), head("姓名"), head("签字"), head("日期")},
-                {cell("计算"), cell(info.designer), cell(""), cell("")},
-                {cell("校对"), cell(info.checker), cell(""), cell("")},
-                {cell("审核"), cell(info.approver), cell(""), cell("")}};
+  auto& head = table.rows.emplace_back();
+  for (const char* text : kSignatureHeadings) head.push_back({paragraph(Role::CellHead, text)});
+  for (const LabelledText& person : signatures(info)) {
+    table.rows.push_back(
+        {cell(person.label.toStdString()), cell(person.text.toStdString()), cell(""), cell("")});
+  }
   return table;
 }
 
@@ -151,21 +153,17 @@ void add_centered(std::vector<Block>& blocks, const std::string& text) {
 }
 
 // At the top of every page of a chapter; a stopped run says so there too.
-std::string running_header(const ReportModel& chapter) {
-  std::string header = chapter.running_header.empty() ? chapter.title : chapter.running_header;
-  if (!chapter.complete && header.find("计算未完成") == std::string::npos) {
-    header += " 计算未完成";
-  }
+std::string chapter_header(const ReportModel& chapter) {
+  std::string header = running_header(chapter).toStdString();
+  if (!chapter.complete) header += std::string(" ") + kIncomplete;
   return header;
 }
 
-std::string book_header(const ReportBook& book) {
-  return book.project.empty() ? "计算书" : book.project + " 计算书";
-}
+std::string book_header(const ReportBook& book) { return document_title(book).toStdString(); }
 
 Part chapter_part(const ReportModel& chapter, bool in_book,
                   const std::optional<ReportPicture>& sketch) {
-  Part part{running_header(chapter), {}};
+  Part part{chapter_header(chapter), {}};
   std::vector<Block>& blocks = part.blocks;
   const std::string& member = chapter.info.member;
   blocks.emplace_back(paragraph(
@@ -173,7 +171,7 @@ Part chapter_part(const ReportModel& chapter, bool in_book,
   if (!chapter.stale_notice.empty()) {
     blocks.emplace_back(paragraph(Role::Body, chapter.stale_notice, Tone::Alert));
   }
-  if (!chapter.complete) blocks.emplace_back(paragraph(Role::Body, "计算未完成", Tone::Alert));
+  if (!chapter.complete) blocks.emplace_back(paragraph(Role::Body, kIncomplete, Tone::Alert));
   blocks.emplace_back(identification_table(chapter.info));
   add_centered(blocks, chapter.basis);
   add_centered(blocks, chapter.program);
@@ -187,8 +185,8 @@ Part chapter_part(const ReportModel& chapter, bool in_book,
     for (const ReportLine& line : section.lines) blocks.emplace_back(line_paragraph(line));
     // The sketch follows the inputs it is drawn from.
     if (i == 0 && sketch) {
-      blocks.emplace_back(Picture{*sketch, "截面简图"});
-      blocks.emplace_back(paragraph(Role::Caption, "截面简图"));
+      blocks.emplace_back(Picture{*sketch, kSketchCaption});
+      blocks.emplace_back(paragraph(Role::Caption, kSketchCaption));
     }
   }
   return part;
@@ -214,16 +212,20 @@ Part members_part(const ReportBook& book) {
   table.header_row = true;
   table.small = true;
   auto& head = table.rows.emplace_back();
-  for (const char* text : {"构件编号", "梁底钢板", "梁面钢板", "锚固长度", "梁侧U型钢板",
-                           "裂缝宽度(mm)", "端部U型箍板", "结论"}) {
-    head.push_back({paragraph(Role::CellHead, text)});
+  for (const MemberColumn& column : member_columns()) {
+    head.push_back({paragraph(Role::CellHead, column.heading)});
   }
   for (const MemberRow& m : book.members) {
-    table.rows.push_back({cell(m.name), cell(m.bottom_plate), cell(m.top_plate), cell(m.anchorage),
-                          cell(m.side_u_plates), cell(m.crack_width), cell(m.hoop_plates),
-                          m.complete ? verdict_cell(m.worst) : cell("计算未完成", Tone::Alert)});
+    auto& row = table.rows.emplace_back();
+    for (const MemberColumn& column : member_columns()) {
+      if (column.text != nullptr) {
+        row.push_back(cell(m.*column.text));
+      } else {
+        row.push_back(m.complete ? verdict_cell(m.worst) : cell(kIncomplete, Tone::Alert));
+      }
+    }
   }
-  return {book_header(book), {paragraph(Role::Heading1, "构件一览表"), std::move(table)}};
+  return {book_header(book), {paragraph(Role::Heading1, kMembersTitle), std::move(table)}};
 }
 
 }  // namespace
@@ -237,13 +239,10 @@ std::vector<Span> outline::spans_of(std::string_view marked, Tone tone) {
 Outline outline_of(const ReportBook& book, std::span<const std::optional<ReportPicture>> sketches) {
   Outline shown;
   const bool in_book = !book.members.empty();
+  shown.title = book_header(book);
   if (in_book) {
-    shown.title = book_header(book);
     shown.parts.push_back(title_part(book));
     shown.parts.push_back(members_part(book));
-  } else if (!book.chapters.empty()) {
-    const ReportModel& only = book.chapters.front();
-    shown.title = only.running_header.empty() ? only.title : only.running_header;
   }
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
     const std::optional<ReportPicture> none;

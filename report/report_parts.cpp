@@ -1,5 +1,7 @@
 #include "report_parts.h"
 
+#include "report_info_fields.h"
+
 namespace platewise {
 namespace {
 
@@ -36,9 +38,13 @@ std::vector<LabelledText> title_block(const ReportModel& report) {
 }
 
 std::vector<LabelledText> signatures(const ReportInfo& info) {
-  return {{QStringLiteral("计算"), qt(info.designer)},
-          {QStringLiteral("校对"), qt(info.checker)},
-          {QStringLiteral("审核"), qt(info.approver)}};
+  std::vector<LabelledText> people;
+  for (const ReportInfoField& signer : kSigners) {
+    people.push_back(
+        {QString::fromUtf8(signer.label.data(), static_cast<qsizetype>(signer.label.size())),
+         qt(info.*signer.text)});
+  }
+  return people;
 }
 
 std::span<const MemberColumn> member_columns() { return kMemberColumns; }

@@ -57,7 +57,6 @@ TEST(ReportTest, TitleBlockNamesTheProjectTheMemberAndWhoSigns) {
             "计算书\n工程名称：某办公楼\n构件编号：KL-3\n"
             "编制依据：《混凝土结构加固技术规范》CECS 25:90；《混凝土结构设计规范》GBJ 10-89\n");
   EXPECT_NE(text.find("\n计算：张三　校对：　审核：王五\n"), std::string::npos);
-  EXPECT_EQ(model.signatures[1].role + model.signatures[1].name, "校对");
   EXPECT_EQ(model.codes.size(), 2U);
   EXPECT_EQ(model.date.size(), 10U);  // "2026-12-07"
 }

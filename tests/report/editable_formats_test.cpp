@@ -123,7 +123,7 @@ TEST_P(EditableFormatTest, BookGivesEachBeamItsPageAndRunningHeader) {
       "=== 某办公楼 计算书" + footer,
       "H1 构件一览表",
       "| 构件编号 | 梁底钢板 | 梁面钢板 | 锚固长度 | 梁侧U型钢板 | 裂缝宽度(mm) | 端部U型箍板 | "
-      "结论 |",
+      "验算结论 |",
       "| KL-1 | A3号钢:4(厚)X131(宽) |  | 172mm |  | 0.047 |  | {red:不满足} |",
       "| KL-2 |  |  |  |  |  |  | {alert:计算未完成} |",
       "=== 某办公楼 KL-1 计算书" + footer,
