@@ -7,7 +7,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -144,8 +143,7 @@ bool BeamFileActions::open(const QString& path) {
   window_.refresh_report();
   const auto* width = std::get_if<std::string>(file.beam.given("selected_width"));
   width_edited_ = width != nullptr && !width->empty();
-  window_.findChild<QLabel*>(QStringLiteral("status_line"))
-      ->setText(status_after_open(outcome, file, window_));
+  window_.show_status(status_after_open(outcome, file, window_).toStdString());
   name_ = file.named ? file.beam.name : std::string();
   set_file(path);
   set_modified(false);

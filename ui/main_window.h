@@ -55,6 +55,10 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   // sets what they accepted and runs `then`.
   void edit_report_info(std::function<void()> then = {});
 
+  // Shows `first` (a failure or a note) on the status line, then the sum of
+  // the design's checks: "验算：1 项不满足（…），详见计算书".
+  void show_status(const std::string& first);
+
   // The menu bar, and the action of each command, which its buttons and shortcut trigger.
   WindowMenu& menu() const { return *menu_; }
   QAction* action(WindowCommand command) const { return menu_->action(command); }
@@ -73,9 +77,6 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   // Runs a handler; the failure's message when it stopped on an error, with
   // a message box for Report::Dialog.
   std::optional<std::string> run(Handler handler, Report report);
-  // The status line after a handler: `first` (a failure or a note), then the
-  // sum of the checks of the design, "验算：1 项不满足（…），详见计算书".
-  void show_status(const std::string& first);
 
   // FormAccess and BeamWindow
   std::string text(std::string_view control) const override;
