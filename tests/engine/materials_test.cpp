@@ -7,31 +7,44 @@
 namespace platewise::testing {
 namespace {
 
-TEST(Materials, RowOfThePickedItem) {
-  // list, text typed into it, the members that list sets
-  const std::tuple<std::string, const char*, std::vector<Num>> cases[] = {
-      // clang-format off
-      {"plate_steel", "Q235", {215}}, {"plate_steel", "A3号钢", {215}}, {"plate_steel", "16Mn钢", {315}},
-      {"bottom_bar_grade", "III级", {310, 200000, 0.7}}, {"bottom_bar_grade", "I级", {210, 210000, 1}}, {"bottom_bar_grade", "II级", {310, 200000, 0.7}},
-      {"top_bar_grade", "I级", {210}}, {"top_bar_grade", "II级", {310}}, {"top_bar_grade", "", {310}},
-      {"concrete_grade", "C45", {10, 1.75, 1.5}}, {"concrete_grade", "C10", {5, 1, 0.9}}, {"concrete_grade", "C15", {7.5, 1.25, 1.2}},
-      {"concrete_grade", "C20", {10, 1.75, 1.5}}, {"concrete_grade", "C25", {12.5, 1.8, 1.75}}, {"concrete_grade", "C30", {15, 2.1, 2}},
-      {"concrete_grade", "C35", {17.5, 2.35, 2.25}}, {"concrete_grade", "C40", {19.5, 2.6, 2.45}},
-      // clang-format on
-  };
-  for (const auto& [list, typed, values] : cases) {
-    Engine e;
-    e.enter({{list, typed}});
-    e.calculate();
-    const BeamState& s = e.state;
-    const std::map<std::string, std::vector<Num>> members = {
-        {"plate_steel", {s.fa_plate}},
-        {"bottom_bar_grade", {s.fy_bottom, s.es_bottom, s.bond_coef_bottom}},
-        {"top_bar_grade", {s.fy_top}},
-        {"concrete_grade", {s.fc, s.fcv, s.ftk}}};
-    EXPECT_EQ(members.at(list), values) << list << " " << typed;
-  }
+struct MaterialCase {
+  const char* name;
+  std::string list;
+  const char* typed;
+  std::vector<Num> values;  // of the members that list sets
+};
+
+void PrintTo(const MaterialCase& c, std::ostream* out) { *out << c.name; }
+class MaterialRow : public ::testing::TestWithParam<MaterialCase> {};
+
+TEST_P(MaterialRow, OfThePickedItem) {
+  Engine e;
+  e.enter({{GetParam().list, GetParam().typed}});
+  e.calculate();
+  const BeamState& s = e.state;
+  const std::map<std::string, std::vector<Num>> members = {
+      {"plate_steel", {s.fa_plate}},
+      {"bottom_bar_grade", {s.fy_bottom, s.es_bottom, s.bond_coef_bottom}},
+      {"top_bar_grade", {s.fy_top}},
+      {"concrete_grade", {s.fc, s.fcv, s.ftk}}};
+  EXPECT_EQ(members.at(GetParam().list), GetParam().values);
 }
+
+// clang-format off
+const MaterialCase kMaterials[] = {
+    {"PlateSteelUnlistedQ235", "plate_steel", "Q235", {215}}, {"PlateSteelA3", "plate_steel", "A3号钢", {215}},
+    {"PlateSteel16Mn", "plate_steel", "16Mn钢", {315}},
+    {"BottomBarsUnlistedIII", "bottom_bar_grade", "III级", {310, 200000, 0.7}},
+    {"BottomBarsI", "bottom_bar_grade", "I级", {210, 210000, 1}}, {"BottomBarsII", "bottom_bar_grade", "II级", {310, 200000, 0.7}},
+    {"TopBarsI", "top_bar_grade", "I级", {210}}, {"TopBarsII", "top_bar_grade", "II级", {310}}, {"TopBarsEmpty", "top_bar_grade", "", {310}},
+    {"ConcreteUnlistedC45", "concrete_grade", "C45", {10, 1.75, 1.5}}, {"ConcreteC10", "concrete_grade", "C10", {5, 1, 0.9}},
+    {"ConcreteC15", "concrete_grade", "C15", {7.5, 1.25, 1.2}}, {"ConcreteC20", "concrete_grade", "C20", {10, 1.75, 1.5}},
+    {"ConcreteC25", "concrete_grade", "C25", {12.5, 1.8, 1.75}}, {"ConcreteC30", "concrete_grade", "C30", {15, 2.1, 2}},
+    {"ConcreteC35", "concrete_grade", "C35", {17.5, 2.35, 2.25}}, {"ConcreteC40", "concrete_grade", "C40", {19.5, 2.6, 2.45}},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Lists, MaterialRow, ::testing::ValuesIn(kMaterials),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Materials, AnIndexJustPastEachListGivesTheDefaultRow) {
   struct OddForm : HeadlessForm {
