@@ -24,6 +24,7 @@ namespace {
 
 using platewise::Beam;
 using platewise::InputValue;
+using Inputs = std::vector<std::pair<std::string_view, InputValue>>;
 
 // Runs `answer` on the next modal box or dialog, once it is open; true once answered.
 std::shared_ptr<bool> answer_next_dialog(std::function<void(QWidget*)> answer) {
@@ -241,18 +242,22 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
 }
 
 // Beams worked in the window through its widgets, and computed by `calc`.
-using Inputs = std::vector<std::pair<std::string_view, InputValue>>;
-
-class CalcMatchesTheWindow : public BeamFileTest, public ::testing::WithParamInterface<Inputs> {};
+struct WorkedBeam {
+  const char* name;
+  Inputs inputs;
+};
+void PrintTo(const WorkedBeam& beam, std::ostream* out) { *out << beam.name; }
+class CalcMatchesTheWindow : public BeamFileTest,
+                             public ::testing::WithParamInterface<WorkedBeam> {};
 
 TEST_P(CalcMatchesTheWindow, SameResults) {
   Beam beam;
-  for (const auto& [key, value] : GetParam())
+  for (const auto& [key, value] : GetParam().inputs)
     beam.inputs.push_back({platewise::input_by_key(key), value});
   platewise::HeadlessWindow headless;
   const platewise::BeamOutcome outcome = compute_beam(headless, beam);
 
-  for (const auto& [key, value] : GetParam()) {
+  for (const auto& [key, value] : GetParam().inputs) {
     if (key != "selected_width" && key != "short_anchorage_on" && key != "actual_anchorage")
       give(key, value);
   }
@@ -270,18 +275,15 @@ TEST_P(CalcMatchesTheWindow, SameResults) {
   EXPECT_EQ(box_text().toStdString(), outcome.error ? describe(*outcome.error) : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Beams, CalcMatchesTheWindow,
-    ::testing::Values(Inputs{},
-                      Inputs{{"redistribution_on", true},
-                             {"redistribution_percent", "60"},
-                             {"concrete_grade", " c30 "}},
-                      Inputs{{"plate_steel", "16Mn钢"}, {"selected_width", "200"}, {"cover", "60"}},
-                      Inputs{{"beam_width", "175"},
-                             {"u_plate_spacing", "120"},
-                             {"short_anchorage_on", true},
-                             {"actual_anchorage", "150"}},
-                      Inputs{{"short_anchorage_on", true}, {"concrete_grade", "C15"}},
-                      Inputs{{"moment", ""}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Beams, CalcMatchesTheWindow, ::testing::Values(
+    WorkedBeam{"Defaults", {}},
+    WorkedBeam{"RedistributedOnTypedConcrete", {{"redistribution_on", true}, {"redistribution_percent", "60"}, {"concrete_grade", " c30 "}}},
+    WorkedBeam{"SelectedWidthOf16MnPlates", {{"plate_steel", "16Mn钢"}, {"selected_width", "200"}, {"cover", "60"}}},
+    WorkedBeam{"HoopPlatesByTheFirstFormula", {{"beam_width", "175"}, {"u_plate_spacing", "120"}, {"short_anchorage_on", true}, {"actual_anchorage", "150"}}},
+    WorkedBeam{"HoopPlatesForTheFilledInLength", {{"short_anchorage_on", true}, {"concrete_grade", "C15"}}},
+    WorkedBeam{"StoppedWithoutAMoment", {{"moment", ""}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
