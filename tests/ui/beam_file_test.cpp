@@ -128,7 +128,7 @@ TEST_F(BeamFileTest, EveryInputSavedComesBackOnOpening) {
               saved_results[i].toStdString());
   }
 
-  window_ = platewise::start_platewise(path("KL-3.json"));
+  start(path("KL-3.json"));
   for (const auto& [key, value] : kEveryInput) {
     const char* control = platewise::input_by_key(key)->control.data();
     const auto* box = qobject_cast<QAbstractButton*>(widget(control));
@@ -156,18 +156,35 @@ TEST_F(BeamFileTest, ChangedFileIsMarkedAndClosingAsksToSave) {
   EXPECT_TRUE(close_answering("保存"));
   const auto saved = platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "");
   EXPECT_EQ(*saved.beam.given("beam_width"), InputValue("320"));
-
-  SetUp();
-  ASSERT_TRUE(files().open(path("KL-3.json")));
-  click("redistribution_on");
-  EXPECT_TRUE(close_answering("不保存"));
-  SetUp();
-  ASSERT_TRUE(files().open(path("KL-3.json")));
-  EXPECT_TRUE(window_->close());  // unchanged: nothing to ask
-  SetUp();
-  type_into("beam_width", "320");
-  EXPECT_TRUE(window_->close());  // never tied to a file: nothing to ask
 }
+
+// Closing asks only about the changes to an opened file, and closes on "不保存" too.
+struct Closing {
+  const char* name;
+  bool opened;  // a beam file the window saved, opened in the next run
+  Inputs changes;
+  const char* answer;  // to the question; nullptr: nothing to ask
+};
+void PrintTo(const Closing& c, std::ostream* out) { *out << c.name; }
+class ClosingTest : public BeamFileTest, public ::testing::WithParamInterface<Closing> {};
+
+TEST_P(ClosingTest, AsksOnlyAboutChangesToAFile) {
+  if (GetParam().opened) {
+    calculate();
+    ASSERT_TRUE(files().save_to(path("KL-3.json")));
+    start();  // the program started again
+    ASSERT_TRUE(files().open(path("KL-3.json")));
+  }
+  for (const auto& [key, value] : GetParam().changes) give(key, value);
+  EXPECT_TRUE(GetParam().answer ? close_answering(GetParam().answer) : window_->close());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ClosingTest,
+    ::testing::Values(Closing{"ChangedFileNotSaved", true, {{"redistribution_on", true}}, "不保存"},
+                      Closing{"UnchangedFile", true, {}, nullptr},
+                      Closing{"NeverTiedToAFile", false, {{"beam_width", "320"}}, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BeamFileTest, FailedSaveKeepsTheOldFileAndTheInputs) {
   // No temporary file can be made beside a name this long, even by root.

@@ -66,7 +66,7 @@ TEST_F(ReportInfoTest, AcceptedInformationIsTheWindowsAndIsOfferedNextTimeWithou
   // project, member, designer, checker, approver, crack_limit
   EXPECT_EQ(window_->report_info(),
             (ReportInfo{"某办公楼加固", "KL-9", "张三", "", "王五", "0.2"}));
-  SetUp();  // the program started again
+  start();  // the program started again
   edit({});
   EXPECT_EQ(offered(), "某办公楼加固||0.2|张三||王五");
 }

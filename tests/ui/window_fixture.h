@@ -22,11 +22,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 class WindowTest : public testing::Test {
  protected:
-  void SetUp() override {
-    window_ = platewise::start_platewise();
+  void SetUp() override { start(); }
+  // Starts the program (again: its window replaces the one before), with a file or without.
+  void start(const QString& file = {}) {
+    window_ = platewise::start_platewise(file);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
+ public:  // for the rows of parameterized tests too
   // The widget of a role key, or of a control of the design by its name.
   template <class W = QWidget>
   W* widget(const QString& name) const {
@@ -81,5 +84,6 @@ class WindowTest : public testing::Test {
   }
   void calculate() { click("calculate_button"); }
 
+ protected:
   std::unique_ptr<platewise::MainWindow> window_;
 };

@@ -138,7 +138,7 @@ TEST_F(RecentFilesTest, FilesOpenedOrSavedComeFirstAndEightAreKept) {
 TEST_F(RecentFilesTest, EntryOpensItsFileInTheNextRun) {
   type_into("beam_width", "310");
   ASSERT_TRUE(files().save_to(path("KL-1.json")));
-  SetUp();  // the program started again
+  start();  // the program started again
   ASSERT_EQ(text("beam_width"), "250");
   entries().front()->trigger();
   EXPECT_EQ(text("beam_width"), "310");
