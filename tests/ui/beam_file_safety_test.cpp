@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "beam_file.h"
 #include "beam_file_actions.h"
@@ -35,24 +36,37 @@ class BeamFileSafetyTest : public WindowTest {
   QTemporaryDir dir_;
 };
 
-TEST_F(BeamFileSafetyTest, FilesThatAreNoBeamFilesAreRefusedAtOnce) {
-  ASSERT_EQ(::mkfifo(path("fifo.json").toUtf8().constData(), 0600), 0);
-  ASSERT_TRUE(QFile::link("/dev/zero", path("zero.json")));
-  QFile big(path("big.json"));
-  ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(200 << 20));  // sparse: no disk used
-  const std::pair<const char*, QString> refused[] = {
-      {"fifo.json", "是一个管道(FIFO)，不是普通文件，不读取"},
-      {"zero.json", "是一个设备，不是普通文件，不读取"},
-      {"big.json", "超过16 MB，不像梁文件，不读取"},
-  };
+// A file that is no beam file, made under its name; its reason in the box.
+struct Refused {
+  const char* name;
+  const char* file;
+  std::function<bool(const QString& path)> make;
+  QString reason;
+};
+void PrintTo(const Refused& r, std::ostream* out) { *out << r.name; }
+class RefusedFileTest : public BeamFileSafetyTest, public testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedFileTest, IsRefusedAtOnceAndTheWindowKeepsItsInputs) {
+  const QString file = path(GetParam().file);
+  ASSERT_TRUE(GetParam().make(file));
   type_into("beam_width", "300");
-  for (const auto& [name, reason] : refused) {
-    EXPECT_FALSE(files().open(path(name))) << name;
-    EXPECT_EQ(box_text(), "“" + path(name) + "”：" + reason);
-    EXPECT_EQ(text("beam_width"), "300");
-    EXPECT_EQ(window_->windowHandle()->title(), "Platewise1.0");
-  }
+  EXPECT_FALSE(files().open(file));
+  EXPECT_EQ(box_text(), "“" + file + "”：" + GetParam().reason);
+  EXPECT_EQ(text("beam_width"), "300");
+  EXPECT_EQ(window_->windowHandle()->title(), "Platewise1.0");
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest, testing::Values(
+    Refused{"Fifo", "fifo.json", [](const QString& p) { return ::mkfifo(p.toUtf8().constData(), 0600) == 0; },
+            "是一个管道(FIFO)，不是普通文件，不读取"},
+    Refused{"Device", "zero.json", [](const QString& p) { return QFile::link("/dev/zero", p); },
+            "是一个设备，不是普通文件，不读取"},
+    // Sparse: no disk used.
+    Refused{"Huge", "big.json", [](const QString& p) { QFile big(p); return big.open(QIODevice::WriteOnly) && big.resize(200 << 20); },
+            "超过16 MB，不像梁文件，不读取"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(BeamFileSafetyTest, SavingIntoAFifoNobodyReadsDoesNotWait) {
   ASSERT_EQ(::mkfifo(path("fifo.json").toUtf8().constData(), 0600), 0);

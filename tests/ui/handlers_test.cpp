@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -17,16 +18,22 @@ namespace {
 using Action = std::function<void()>;
 const QString kDefaultResults = QString::fromStdString(platewise::testing::kDefaultResults);
 
-}  // namespace
+// Calculate started by a click (no key), or by a key on the button that has the focus at start.
+class CalculateTest : public WindowTest, public testing::WithParamInterface<Qt::Key> {};
 
-TEST_F(WindowTest, CalculateRunsOnAClickAndOnEnterOrSpaceAtTheStartFocus) {
-  for (Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Space}) {
-    SetUp();
-    if (key == Qt::Key_unknown) click("calculate_button");
-    if (key != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), key);
-    EXPECT_EQ(results(), kDefaultResults) << key;
-  }
+TEST_P(CalculateTest, RunsOnAClickAndOnEnterOrSpaceAtTheStartFocus) {
+  if (GetParam() == Qt::Key_unknown) click("calculate_button");
+  if (GetParam() != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), GetParam());
+  EXPECT_EQ(results(), kDefaultResults);
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, CalculateTest,
+                         testing::Values(Qt::Key_unknown, Qt::Key_Return, Qt::Key_Space),
+                         [](const auto& info) {
+                           return info.param == Qt::Key_unknown
+                                      ? std::string("Click")
+                                      : QKeySequence(info.param).toString().toStdString();
+                         });
 
 TEST_F(WindowTest, OptionBoxesShowTheirControlsAndTheHoopCommandSizesHoops) {
   click("calculate_button");
@@ -87,29 +94,38 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
   EXPECT_EQ(window_->findChild<QMessageBox*>(), nullptr);
 }
 
-TEST_F(WindowTest, StatusLineIsWrittenOnlyByTheHandlersThatSumUpTheChecks) {
-  const QString checks = "验算：2 项注意，详见计算书";
-  const QString notice = "砼强度等级“C45”不在列表中，按C20计算；" + checks;
-  const std::tuple<const char*, Action, QString> cases[] = {
-      // clang-format off
-      {"tick the redistribution box", [&] { click("redistribution_on"); }, notice},
-      {"tick the short-anchorage box", [&] { click("short_anchorage_on"); }, notice},
-      {"hoop command", [&] { click("short_anchorage_on"); type_into("actual_anchorage", "150"); click("hoop_button"); },
-       "验算：3 项注意，详见计算书"},
-      {"width edit", [&] { type_into("selected_width", "251"); },
-       "验算：1 项不满足（梁底钢板宽 251 mm > 梁宽 250 mm），1 项注意，详见计算书"},
-      {"Calculate", [&] { type_into("concrete_grade", "C20"); click("calculate_button"); }, checks},
-      // clang-format on
-  };
-  for (const auto& [action, act, shown] : cases) {
-    SetUp();
-    type_into("concrete_grade", "C45");
-    click("calculate_button");
-    ASSERT_EQ(status(), notice);
-    act();
-    EXPECT_EQ(status().replace(QChar(0xA0), ' '), shown) << action;
-  }
+// After a Calculate of a C45 beam the status line holds the notice and the checks; each
+// handler that sums up the checks writes it anew, the option boxes leave it.
+const QString kChecks = "验算：2 项注意，详见计算书";
+const QString kNotice = "砼强度等级“C45”不在列表中，按C20计算；" + kChecks;
+
+struct StatusCase {
+  const char* name;
+  std::function<void(WindowTest&)> act;
+  QString shown;
+};
+void PrintTo(const StatusCase& c, std::ostream* out) { *out << c.name; }
+class StatusLineTest : public WindowTest, public testing::WithParamInterface<StatusCase> {};
+
+TEST_P(StatusLineTest, IsWrittenOnlyByTheHandlersThatSumUpTheChecks) {
+  type_into("concrete_grade", "C45");
+  click("calculate_button");
+  ASSERT_EQ(status(), kNotice);
+  GetParam().act(*this);
+  EXPECT_EQ(status().replace(QChar(0xA0), ' '), GetParam().shown);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Handlers, StatusLineTest, testing::Values(
+    StatusCase{"RedistributionBoxLeavesIt", [](WindowTest& w) { w.click("redistribution_on"); }, kNotice},
+    StatusCase{"ShortAnchorageBoxLeavesIt", [](WindowTest& w) { w.click("short_anchorage_on"); }, kNotice},
+    StatusCase{"HoopCommand", [](WindowTest& w) { w.click("short_anchorage_on"); w.type_into("actual_anchorage", "150"); w.click("hoop_button"); },
+               "验算：3 项注意，详见计算书"},
+    StatusCase{"WidthEdit", [](WindowTest& w) { w.type_into("selected_width", "251"); },
+               "验算：1 项不满足（梁底钢板宽 251 mm > 梁宽 250 mm），1 项注意，详见计算书"},
+    StatusCase{"Calculate", [](WindowTest& w) { w.type_into("concrete_grade", "C20"); w.calculate(); }, kChecks}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(WindowTest, TypedNamePicksItsItemAndAnUnlistedNameIsNoticedAtCalculate) {
   type_into("plate_steel", " 16mn钢 ");
@@ -146,3 +162,5 @@ TEST_F(WindowTest, ListsPickFromThePopupAndByTheWheelOnlyWithTheFocus) {
   QApplication::sendEvent(concrete, &turn);
   EXPECT_EQ(text("concrete_grade") + QString::number(list_index("concrete_grade")), "C100");
 }
+
+}  // namespace

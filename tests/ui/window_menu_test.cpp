@@ -50,22 +50,29 @@ TEST_F(WindowTest, MenuBarNamesEveryCommandWithItsShortcut) {
             "  关于 Platewise(&A)");
 }
 
-TEST_F(WindowTest, ReportButtonsTriggerTheActionsOfTheirCommands) {
-  const std::pair<const char*, WindowCommand> buttons[] = {
-      {"save_report_button", WindowCommand::SaveReport},
-      {"print_report_button", WindowCommand::PrintReport},
-  };
-  for (const auto& [button, command] : buttons) {
-    QSignalSpy triggered(window_->action(command), &QAction::triggered);
-    click(button);
-    EXPECT_EQ(triggered.count(), 1) << button;
-    // Nothing calculated yet: the command says so.
-    auto* box = window_->findChild<QMessageBox*>();
-    ASSERT_NE(box, nullptr) << button;
-    EXPECT_EQ(box->text(), "请先点击“计算”");
-    delete box;
-  }
+struct ReportButton {
+  const char* name;
+  const char* button;
+  WindowCommand command;
+};
+void PrintTo(const ReportButton& b, std::ostream* out) { *out << b.name; }
+class ReportButtonTest : public WindowTest, public testing::WithParamInterface<ReportButton> {};
+
+TEST_P(ReportButtonTest, TriggersTheActionOfItsCommand) {
+  QSignalSpy triggered(window_->action(GetParam().command), &QAction::triggered);
+  click(GetParam().button);
+  EXPECT_EQ(triggered.count(), 1);
+  // Nothing calculated yet: the command says so.
+  auto* box = window_->findChild<QMessageBox*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "请先点击“计算”");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, ReportButtonTest,
+    testing::Values(ReportButton{"Save", "save_report_button", WindowCommand::SaveReport},
+                    ReportButton{"Print", "print_report_button", WindowCommand::PrintReport}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, QuitClosesTheWindow) {
   window_->action(WindowCommand::Quit)->trigger();
