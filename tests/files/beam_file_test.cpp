@@ -86,6 +86,7 @@ struct BadFile {
   FileFault fault;
   std::string message;
 };
+void PrintTo(const BadFile& c, std::ostream* out) { *out << c.title; }
 
 class BadBeamFile : public ::testing::TestWithParam<BadFile> {};
 

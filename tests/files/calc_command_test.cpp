@@ -43,6 +43,7 @@ struct CalcCase {
   std::string out;  // standard output, or the -o file
   std::string err;
 };
+void PrintTo(const CalcCase& c, std::ostream* out) { *out << c.title; }
 
 // Standard output is the file "stdout.csv", which a case may also give as an input.
 class CalcRun {
@@ -220,6 +221,7 @@ struct Change {
   const char* title;
   void (*change)(QFile& table);
 };
+void PrintTo(const Change& c, std::ostream* out) { *out << c.title; }
 
 class ChangedTable : public ::testing::TestWithParam<Change> {};
 

@@ -20,6 +20,7 @@ struct EncodingCase {
   QByteArray bytes;
   std::string found;  // "UTF-8", "GB18030", or the message
 };
+void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.title; }
 
 class DetectEncoding : public ::testing::TestWithParam<EncodingCase> {};
 
