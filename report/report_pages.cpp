@@ -86,6 +86,17 @@ double content_bottom(const QTextDocument& piece) {
   return bottom;
 }
 
+// Lays a piece out once, on `device` in pages of `body` size. Qt lays a
+// document out whole when it gets its layout (documentLayout() makes it on
+// first use) and again at every new page size, but not while the page size
+// is null. So the piece gets its layout with a null page size, then the
+// device it is measured on, then its page size: one layout, on the device.
+void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device) {
+  piece.setPageSize(QSizeF(0, 0));
+  piece.documentLayout()->setPaintDevice(&device);
+  piece.setPageSize(body);
+}
+
 // Lays out the pieces of a part on pages of `body` size, as on a 96 dpi
 // device whatever the screen, so that every device gets the same pages. A
 // piece goes whole on the page where it fits, else on the next; a piece
@@ -94,8 +105,7 @@ std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice&
   std::vector<PageContents> pages(1);
   double y = 0;  // on the last page
   for (const std::unique_ptr<QTextDocument>& piece : part.pieces) {
-    piece->documentLayout()->setPaintDevice(&layout_device);
-    piece->setPageSize(body);
+    lay_out(*piece, body, layout_device);
     const int count = piece->pageCount();
     const double bottom = content_bottom(*piece);
     if (y > 0) y += kPieceGap;
