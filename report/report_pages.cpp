@@ -13,8 +13,8 @@
 #include <atomic>
 #include <cmath>
 #include <latch>
+#include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "report_document.h"
@@ -138,61 +138,71 @@ QImage layout_image() {
 }
 
 // Every part of the book, made and laid out. The parts are independent, so
-// a few threads share them, each laying out on its own device. Qt keeps the
-// fonts a thread laid out with in that thread's font cache, which goes with
-// the thread: the helpers wait, idle, until the documents are painted and
-// gone.
+// a few threads share them, each laying out on its own device. The helpers
+// are QThreads: Qt lays a long document out in steps and finishes it on a
+// timer, which only a QThread can start. A document's timers are stopped
+// when it is deleted, and only in the thread that made it, so each thread
+// deletes the parts it made once the book is painted. The helpers also keep
+// the fonts they laid out with in their font caches, which go with them: so
+// they wait, idle, until then.
 class LaidOutBook {
  public:
   LaidOutBook(const ReportBook& book, const QSizeF& body)
       : book_(book),
         body_(body),
         parts_(part_count(book)),
-        threads_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
+        threads_(std::clamp<std::size_t>(QThread::idealThreadCount(), 1,
                                          std::clamp<std::size_t>(parts_.size(), 1, 4))),
         devices_(threads_, layout_image()),
         laid_out_(static_cast<std::ptrdiff_t>(threads_)) {
     for (std::size_t t = 1; t < threads_; ++t) {
-      helpers_.emplace_back([this, t] {
-        lay_out_with(devices_[t]);
+      helpers_.emplace_back(QThread::create([this, t] {
+        const std::vector<std::size_t> made = lay_out_with(devices_[t]);
         laid_out_.count_down();
         painted_.wait();
-      });
+        discard(made);
+      }));
+      helpers_.back()->start();
     }
-    lay_out_with(devices_[0]);
+    made_here_ = lay_out_with(devices_[0]);
     laid_out_.arrive_and_wait();
   }
   ~LaidOutBook() {
-    parts_.clear();
     painted_.count_down();
-  }  // then the helpers end and are joined
+    discard(made_here_);
+    for (const std::unique_ptr<QThread>& helper : helpers_) helper->wait();
+  }
   LaidOutBook(const LaidOutBook&) = delete;
   LaidOutBook& operator=(const LaidOutBook&) = delete;
 
   const std::vector<LaidOutPart>& parts() const { return parts_; }
 
  private:
-  // Takes the next part not yet taken until none is left.
-  void lay_out_with(QImage& device) {
+  // Takes the next part not yet taken until none is left; gives the parts taken.
+  std::vector<std::size_t> lay_out_with(QImage& device) {
+    std::vector<std::size_t> taken;
     for (std::size_t i; (i = next_++) < parts_.size();) {
       parts_[i].part = make_part(book_, i);
       parts_[i].pages = paginate(parts_[i].part, body_, device);
-      for (const std::unique_ptr<QTextDocument>& piece : parts_[i].part.pieces) {
-        piece->moveToThread(painting_);
-      }
+      taken.push_back(i);
     }
+    return taken;
+  }
+
+  void discard(const std::vector<std::size_t>& made) {
+    for (std::size_t i : made) parts_[i] = {};
   }
 
   const ReportBook& book_;
   const QSizeF body_;
-  QThread* const painting_ = QThread::currentThread();
   std::vector<LaidOutPart> parts_;
   const std::size_t threads_;
   std::vector<QImage> devices_;  // a document keeps the device it was laid out on
   std::atomic<std::size_t> next_ = 0;
   std::latch laid_out_;
   std::latch painted_{1};
-  std::vector<std::jthread> helpers_;  // last: joined before the rest goes
+  std::vector<std::size_t> made_here_;
+  std::vector<std::unique_ptr<QThread>> helpers_;
 };
 
 // Where the last row of `table` before `edge` ends: the bottom of its

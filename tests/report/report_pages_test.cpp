@@ -1,13 +1,15 @@
 // The report on A4 pages, read back from the PDF: every page names its beam
 // and counts the pages, every line of the report is on a page, the Latin and
 // the Song face are both embedded, a stopped run is marked on every page,
-// and a book opens with its title page and members' table and starts every
-// chapter on a new page.
+// a book opens with its title page and members' table and starts every
+// chapter on a new page, and Qt has nothing to say while a book is painted.
 
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
+#include <mutex>
 
 #include "form_handlers.h"
 #include "headless_form.h"
@@ -153,6 +155,29 @@ TEST(ReportBookPdf, MembersTableNamesEveryBeamAndTheStoppedOne) {
   for (const char* text : {"构件一览表", "验算结论", "KL-1", "KL-2", "KL-3", "计算未完成"}) {
     EXPECT_TRUE(table.contains(QString::fromUtf8(text))) << text;
   }
+}
+
+// What Qt says while `action` runs, from any thread.
+QStringList qt_messages(const std::function<void()>& action) {
+  static std::mutex lock;
+  static QStringList said;
+  said.clear();
+  const QtMessageHandler before =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        const std::lock_guard<std::mutex> locked(lock);
+        said << message;
+      });
+  action();
+  qInstallMessageHandler(before);
+  return said;
+}
+
+// Pieces of several pages, which Qt lays out in steps, laid out by helper
+// threads; nothing is said on the terminal.
+TEST(ReportBookPdf, IsPaintedWithoutWarnings) {
+  const ReportBook book = sample_book(4, -1, 150);
+  const QStringList said = qt_messages([&book] { saved_pdf(book); });
+  EXPECT_TRUE(said.isEmpty()) << said.join('\n').toStdString();
 }
 
 TEST(ReportSketch, FollowsTheInputsAsTextAndLinesInPdfAndAsSvgInHtml) {
