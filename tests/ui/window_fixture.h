@@ -7,10 +7,13 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <ostream>
 
+#include "beam_file_actions.h"
 #include "default_results.h"
 #include "form_fields.h"
 #include "startup.h"
@@ -58,6 +61,12 @@ class WindowTest : public testing::Test {
     return texts(names);
   }
   QString status() const { return text("status_line"); }
+  QString caption() const { return window_->windowHandle()->title(); }
+  // The text of the message box over the window, or "".
+  QString box_text() const {
+    auto* box = window_->findChild<QMessageBox*>();
+    return box != nullptr ? box->text() : QString();
+  }
   int list_index(std::string_view role) const {
     return static_cast<const platewise::FormAccess&>(*window_).list_index(role);
   }
@@ -84,6 +93,13 @@ class WindowTest : public testing::Test {
   }
   void calculate() { click("calculate_button"); }
 
+  platewise::BeamFileActions& files() const {
+    return *window_->findChild<platewise::BeamFileActions*>();
+  }
+  // A file in a folder of the test's own.
+  QString path(const QString& name) const { return dir_.filePath(name); }
+
  protected:
   std::unique_ptr<platewise::MainWindow> window_;
+  QTemporaryDir dir_;
 };
