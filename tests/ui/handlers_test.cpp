@@ -35,21 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Starts, CalculateTest,
                                       : QKeySequence(info.param).toString().toStdString();
                          });
 
-TEST_F(WindowTest, OptionBoxesShowTheirControlsAndTheHoopCommandSizesHoops) {
-  click("calculate_button");
-  click("redistribution_on");
-  click("short_anchorage_on");
-  EXPECT_TRUE(widget("redistribution_percent")->isVisible() && widget("hoop_button")->isVisible());
-  EXPECT_EQ(text("actual_anchorage"), "172");
-  type_into("actual_anchorage", "150");
-  click("hoop_button");
-  EXPECT_EQ(text("hoop_plates"), "3个3(厚)X24(宽bu)X150(高Lu)@100");
-  click("redistribution_on");
-  click("short_anchorage_on");
-  EXPECT_TRUE(widget("redistribution_percent")->isHidden() && widget("hoop_button")->isHidden());
-  EXPECT_TRUE(widget("CommonDialog1")->isHidden());
-}
-
 TEST_F(WindowTest, EveryEditOfTheSelectedWidthRerunsTheCrackCheck) {
   click("calculate_button");
   const auto key = [&](Qt::Key k) {
@@ -126,17 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Handlers, StatusLineTest, testing::Values(
     StatusCase{"Calculate", [](WindowTest& w) { w.type_into("concrete_grade", "C20"); w.calculate(); }, kChecks}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST_F(WindowTest, TypedNamePicksItsItemAndAnUnlistedNameIsNoticedAtCalculate) {
-  type_into("plate_steel", " 16mn钢 ");
-  EXPECT_EQ(list_index("plate_steel"), 1);
-  type_into("concrete_grade", "C45");  // the edit of the plate steel is done
-  EXPECT_EQ(text("plate_steel"), "16Mn钢");
-  EXPECT_EQ(list_index("concrete_grade"), -1);
-  click("calculate_button");
-  EXPECT_EQ(texts({"bottom_plate", "top_plate"}), "16Mn钢:4(厚)X89(宽)|16Mn钢:4(厚)X59(宽)");
-  EXPECT_EQ(status(), "砼强度等级“C45”不在列表中，按C20计算；验算：2 项注意，详见计算书");
-}
 
 TEST_F(WindowTest, ListsPickFromThePopupAndByTheWheelOnlyWithTheFocus) {
   auto* steel = widget<QComboBox>("plate_steel");
