@@ -5,12 +5,14 @@
 
 #include "report_group.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -46,12 +48,17 @@ class ReportGroupTest : public WindowTest {
   }
 };
 
-TEST_F(ReportGroupTest, ButtonsBeforeAnyRunAskForACalculationAndKeepTheStatusLine) {
+TEST_F(ReportGroupTest, ButtonsTriggerTheirCommandsWhichBeforeAnyRunAskForACalculation) {
   type_into("selected_width", "1");  // fails before any run: the status line says why
   const QString status = text("status_line");
   ASSERT_FALSE(status.isEmpty());
-  for (const char* button : {"save_report_button", "print_report_button"}) {
+  using platewise::WindowCommand;
+  for (const auto& [button, command] :
+       {std::pair{"save_report_button", WindowCommand::SaveReport},
+        std::pair{"print_report_button", WindowCommand::PrintReport}}) {
+    QSignalSpy triggered(window_->action(command), &QAction::triggered);
     click(button);
+    EXPECT_EQ(triggered.count(), 1) << button;  // the button is its menu command
     QMessageBox* box = open_dialog<QMessageBox>();
     ASSERT_NE(box, nullptr) << button;
     EXPECT_EQ(box->windowTitle(), "Platewise1.0");

@@ -7,11 +7,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QTemporaryDir>
 
 #include "beam_file.h"
-#include "beam_file_actions.h"
 #include "file_io.h"
 #include "report_info_dialog.h"
 #include "window_fixture.h"
@@ -23,10 +20,6 @@ using platewise::WindowCommand;
 
 class ReportInfoTest : public WindowTest {
  protected:
-  platewise::BeamFileActions& files() const {
-    return *window_->findChild<platewise::BeamFileActions*>();
-  }
-  QString path(const QString& name) const { return dir_.filePath(name); }
   platewise::ReportInfoDialog* dialog() const {
     for (auto* open : window_->findChildren<platewise::ReportInfoDialog*>()) {
       if (open->isVisible()) return open;
@@ -52,11 +45,13 @@ class ReportInfoTest : public WindowTest {
     QWidget* focus = dialog()->focusWidget();
     QTest::keyClick(focus != nullptr ? focus : dialog(), key);
   }
-
-  QTemporaryDir dir_;
 };
 
-TEST_F(ReportInfoTest, AcceptedInformationIsTheWindowsAndIsOfferedNextTimeWithoutTheMember) {
+TEST_F(ReportInfoTest, EscapedIsForgottenAcceptedIsTheWindowsAndOfferedNextTimeWithoutTheMember) {
+  edit({"某办公楼加固"});
+  press(Qt::Key_Escape);
+  EXPECT_EQ(dialog(), nullptr);
+  EXPECT_EQ(window_->report_info(), ReportInfo{});
   edit({});
   EXPECT_EQ(offered(), "|||||");
   press(Qt::Key_Escape);
@@ -69,15 +64,6 @@ TEST_F(ReportInfoTest, AcceptedInformationIsTheWindowsAndIsOfferedNextTimeWithou
   start();  // the program started again
   edit({});
   EXPECT_EQ(offered(), "某办公楼加固||0.2|张三||王五");
-}
-
-TEST_F(ReportInfoTest, EscapeKeepsTheInformationAsItWas) {
-  edit({"某办公楼加固"});
-  press(Qt::Key_Escape);
-  EXPECT_EQ(dialog(), nullptr);
-  EXPECT_EQ(window_->report_info(), ReportInfo{});
-  edit({});
-  EXPECT_EQ(offered(), "|||||");
 }
 
 TEST_F(ReportInfoTest, BeamFileOffersItsOwnInformationElseWhatWasAcceptedLast) {
@@ -98,15 +84,13 @@ TEST_F(ReportInfoTest, BeamFileOffersItsOwnInformationElseWhatWasAcceptedLast) {
 
 TEST_F(ReportInfoTest, AcceptedInformationMarksTheFileAndIsSavedWithIt) {
   ASSERT_TRUE(files().save_to(path("KL-3.json")));
-  EXPECT_TRUE(platewise::read_whole_file(path("KL-3.json")).contains("\"version\": 1\n"));
   edit({"办公楼"});
   EXPECT_EQ(offered(), "办公楼|KL-3||||");
   press(Qt::Key_Return);
-  EXPECT_EQ(window_->windowHandle()->title(), "KL-3.json* - Platewise1.0");
+  EXPECT_EQ(caption(), "KL-3.json* - Platewise1.0");
   window_->action(WindowCommand::SaveFile)->trigger();
-  EXPECT_EQ(window_->windowHandle()->title(), "KL-3.json - Platewise1.0");
+  EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");
   const QByteArray saved = platewise::read_whole_file(path("KL-3.json"));
-  EXPECT_TRUE(saved.contains("\"version\": 2\n"));
   EXPECT_EQ(platewise::parse_beam_file(saved, "KL-3.json").beam.report,
             (ReportInfo{"办公楼", "KL-3", "", "", "", ""}));
 }
@@ -129,54 +113,25 @@ TEST_F(ReportInfoTest, MemberTypedIsTheBeamsNameElseTheFileItIsSavedInto) {
   EXPECT_EQ(window_->report_info().member, "KL-4(东跨)");
 }
 
-struct LimitCase {
-  const char* title;
-  const char* typed;
-  bool accepted;
-};
-
-void PrintTo(const LimitCase& typed, std::ostream* out) { *out << '"' << typed.typed << '"'; }
-
-class CrackLimitTyped : public ReportInfoTest, public ::testing::WithParamInterface<LimitCase> {};
-
-TEST_P(CrackLimitTyped, IsAPositiveNumberOrEmpty) {
-  edit({"", "", GetParam().typed});
+// Which texts stand as [w] is crack_limit_test.cpp's; here, what the dialog does with one that does
+// not.
+TEST_F(ReportInfoTest, CrackLimitThatIsNoPositiveNumberKeepsTheDialogOpenAndSaysWhy) {
+  edit({"", "", "0.2mm"});
   press(Qt::Key_Return);
-  EXPECT_EQ(dialog() == nullptr, GetParam().accepted);
-  if (GetParam().accepted) return;
+  ASSERT_NE(dialog(), nullptr);
   auto* problem = dialog()->findChild<QLabel*>("problem");
   EXPECT_TRUE(problem->isVisible());
   EXPECT_EQ(problem->text(), "裂缝宽度限值[w]应为正数(mm)，或留空取默认值");
   EXPECT_EQ(window_->report_info(), ReportInfo{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, CrackLimitTyped,
-                         ::testing::Values(LimitCase{"Decimal", "0.2", true},
-                                           LimitCase{"Empty", "", true},
-                                           LimitCase{"Zero", "0", false},
-                                           LimitCase{"WithUnit", "0.2mm", false}),
-                         [](const auto& info) { return std::string(info.param.title); });
-
-TEST_F(ReportInfoTest, SavingAndPrintingTheReportFirstConfirmTheInformation) {
+// report_group_test.cpp accepts the dialog before saving and printing.
+TEST_F(ReportInfoTest, SavingTheReportAsksForTheInformationAndEscapeSavesNothing) {
   calculate();
   click("save_report_button");
   ASSERT_NE(dialog(), nullptr);
   press(Qt::Key_Escape);
   EXPECT_EQ(window_->findChild<QFileDialog*>(), nullptr);
-
-  click("save_report_button");
-  press(Qt::Key_Return);
-  auto* save = window_->findChild<QFileDialog*>();
-  ASSERT_NE(save, nullptr);
-  EXPECT_TRUE(save->isVisible());
-  save->reject();
-
-  window_->action(WindowCommand::PrintReport)->trigger();
-  press(Qt::Key_Return);
-  auto* print = window_->findChild<QPrintDialog*>();
-  ASSERT_NE(print, nullptr);
-  EXPECT_TRUE(print->isVisible());
-  print->reject();
 }
 
 }  // namespace

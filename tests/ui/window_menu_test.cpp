@@ -1,5 +1,5 @@
-// The menu bar: every command with its shortcut, the buttons that trigger
-// the same actions, the list of recent files, quitting, help and about.
+// The menu bar: every command with its shortcut, the list of recent files,
+// quitting, help and about. report_group_test.cpp clicks the report buttons.
 // The tests trigger the actions, as a click on a menu entry does.
 
 #include "window_menu.h"
@@ -9,11 +9,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
-#include "beam_file_actions.h"
 #include "program_version.h"
 #include "window_fixture.h"
 
@@ -49,30 +46,6 @@ TEST_F(WindowTest, MenuBarNamesEveryCommandWithItsShortcut) {
             "  ----\n"
             "  关于 Platewise(&A)");
 }
-
-struct ReportButton {
-  const char* name;
-  const char* button;
-  WindowCommand command;
-};
-void PrintTo(const ReportButton& b, std::ostream* out) { *out << b.name; }
-class ReportButtonTest : public WindowTest, public testing::WithParamInterface<ReportButton> {};
-
-TEST_P(ReportButtonTest, TriggersTheActionOfItsCommand) {
-  QSignalSpy triggered(window_->action(GetParam().command), &QAction::triggered);
-  click(GetParam().button);
-  EXPECT_EQ(triggered.count(), 1);
-  // Nothing calculated yet: the command says so.
-  auto* box = window_->findChild<QMessageBox*>();
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->text(), "请先点击“计算”");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Reports, ReportButtonTest,
-    testing::Values(ReportButton{"Save", "save_report_button", WindowCommand::SaveReport},
-                    ReportButton{"Print", "print_report_button", WindowCommand::PrintReport}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, QuitClosesTheWindow) {
   window_->action(WindowCommand::Quit)->trigger();
@@ -113,10 +86,6 @@ TEST_F(WindowTest, AboutNamesVersionLicenceCodeAndQt) {
 
 class RecentFilesTest : public WindowTest {
  protected:
-  platewise::BeamFileActions& files() const {
-    return *window_->findChild<platewise::BeamFileActions*>();
-  }
-  QString path(const QString& name) const { return dir_.filePath(name); }
   // The entries of 最近打开 as it shows them.
   QList<QAction*> entries() const {
     QMenu* menu = window_->menu().recent_files();
@@ -128,8 +97,6 @@ class RecentFilesTest : public WindowTest {
     for (QAction* entry : entries()) texts << entry->text();
     return texts.join('|').replace(QDir::toNativeSeparators(dir_.path()), "DIR");
   }
-
-  QTemporaryDir dir_;
 };
 
 TEST_F(RecentFilesTest, FilesOpenedOrSavedComeFirstAndEightAreKept) {
@@ -149,7 +116,7 @@ TEST_F(RecentFilesTest, EntryOpensItsFileInTheNextRun) {
   ASSERT_EQ(text("beam_width"), "250");
   entries().front()->trigger();
   EXPECT_EQ(text("beam_width"), "310");
-  EXPECT_EQ(window_->windowHandle()->title(), "KL-1.json - Platewise1.0");
+  EXPECT_EQ(caption(), "KL-1.json - Platewise1.0");
 }
 
 TEST_F(RecentFilesTest, FileGoneIsSaidSoAndLeftOutOfTheList) {
@@ -157,11 +124,9 @@ TEST_F(RecentFilesTest, FileGoneIsSaidSoAndLeftOutOfTheList) {
   ASSERT_TRUE(files().save_to(path("b&c.json")));
   ASSERT_TRUE(QFile::remove(path("a.json")));
   entries().at(1)->trigger();
-  auto* box = window_->findChild<QMessageBox*>();
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->text(), QString("“%1”已不存在，已从最近打开的文件中去掉").arg(path("a.json")));
+  EXPECT_EQ(box_text(), QString("“%1”已不存在，已从最近打开的文件中去掉").arg(path("a.json")));
   EXPECT_EQ(listed(), "&1 b&&c.json  (DIR)");  // an ampersand of the name, shown as one
-  EXPECT_EQ(window_->windowHandle()->title(), "b&c.json - Platewise1.0");
+  EXPECT_EQ(caption(), "b&c.json - Platewise1.0");
 }
 
 }  // namespace
