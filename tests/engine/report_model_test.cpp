@@ -241,9 +241,6 @@ const RunCase kRuns[] = {
     {"ActualLengthTypedWithItsUnit",
      {kCalculate, {Act::Hoops, "", "150mm"}},
      {"实际锚固长度（输入“150mm”） l_{a,act} = 150␣mm", "实际锚固长度：150mm"}},
-    {"TopPlateWiderThanTheBeam",
-     {{Act::Type, "top_area_req", "40"}, kCalculate},
-     {"梁面钢板宽 1209␣mm > 梁宽 250␣mm（仅当楼板延续梁顶面时可行），注意"}},
 };
 // clang-format on
 

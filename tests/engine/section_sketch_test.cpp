@@ -5,30 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine_fixture.h"
 #include "number_rules.h"
 
 namespace platewise::testing {
 namespace {
 
+// The roles in the order SketchRole declares them.
 std::string role_name(SketchRole role) {
-  switch (role) {
-    case SketchRole::Outline:
-      return "Outline";
-    case SketchRole::Stirrup:
-      return "Stirrup";
-    case SketchRole::BottomBar:
-      return "BottomBar";
-    case SketchRole::TopBar:
-      return "TopBar";
-    case SketchRole::BottomPlate:
-      return "BottomPlate";
-    case SketchRole::TopPlate:
-      return "TopPlate";
-    case SketchRole::SideUPlate:
-      break;
-  }
-  return "SideUPlate";
+  static const std::array<const char*, 7> kNames = {
+      "Outline", "Stirrup", "BottomBar", "TopBar", "BottomPlate", "TopPlate", "SideUPlate"};
+  return kNames.at(static_cast<std::size_t>(role));
 }
 
 std::string point(SketchPoint p) { return "(" + number_text(p.x) + ", " + number_text(p.y) + ")"; }
