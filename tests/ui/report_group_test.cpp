@@ -75,7 +75,6 @@ TEST_F(ReportGroupTest, ButtonsTriggerTheirCommandsWhichBeforeAnyRunAskForACalcu
 TEST_F(ReportGroupTest, PanelFollowsEveryRunAndSaysWhenInputsChanged) {
   calculate();
   EXPECT_TRUE(panel().startsWith("计算书"));
-  EXPECT_TRUE(panel().contains("梁底钢板：A3号钢:4(厚)X131(宽)"));
   EXPECT_FALSE(panel().contains("注意：计算后"));
   type_into("selected_width", "140");
   EXPECT_TRUE(panel().contains("计算后实选宽度改为“140”"));
@@ -113,7 +112,9 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
   EXPECT_FALSE(panel().contains("注意：计算后"));
 }
 
-TEST_F(ReportGroupTest, SaveThatCannotBeWrittenSaysWhyAndKeepsWhatIsThere) {
+// What stays of a folder saved into is calc's FolderAsTarget and program_test's
+// ReportIntoAFolder....
+TEST_F(ReportGroupTest, SaveThatCannotBeWrittenSaysWhy) {
   QTemporaryDir dir;
   const QString folder = dir.filePath("计算书.pdf");
   ASSERT_TRUE(QDir().mkdir(folder));
@@ -126,8 +127,6 @@ TEST_F(ReportGroupTest, SaveThatCannotBeWrittenSaysWhyAndKeepsWhatIsThere) {
   QMessageBox* box = open_dialog<QMessageBox>();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->text(), "“" + folder + "”：无法保存：是一个文件夹");
-  EXPECT_TRUE(QFileInfo(folder).isDir());
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
 }
 
 TEST_F(ReportGroupTest, PrintDialogPrintsToPdfWhereThereIsNoPrinter) {

@@ -52,21 +52,17 @@ TEST_F(WindowTest, QuitClosesTheWindow) {
   EXPECT_TRUE(window_->isHidden());
 }
 
-TEST_F(WindowTest, HelpSaysWhatToTypeWhereAndComesOnce) {
+TEST_F(WindowTest, HelpComesOnceAndNamesTheRecentFilesAndCalc) {
   window_->action(WindowCommand::ShowHelp)->trigger();
   window_->action(WindowCommand::ShowHelp)->trigger();
   const auto helps = window_->findChildren<QTextBrowser*>("help_window");
   ASSERT_EQ(helps.size(), 1);
   EXPECT_TRUE(helps[0]->isVisible());
   EXPECT_EQ(helps[0]->windowTitle(), "使用说明 - Platewise1.0");
-  const QString text = helps[0]->toPlainText();
-  for (const char* part :
-       {"梁加固条件(cm2)：加固所需梁面筋(cm2)、加固所需梁底筋(cm2)、加固所需梁箍筋(cm2)、"
-        "梁跨中弯矩标准值(kN.m)",
-        "“梁底钢板实选宽度”可改为实际选用的宽度", "再点“计算U型箍板”",
-        "“文件 ▸ 最近打开”列出最近的8个梁文件",
-        "platewise calc KL-1.json：不开窗口计算梁文件或梁表格(.csv)"}) {
-    EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+  // What the help says that the program must keep true.
+  for (const char* part : {"“文件 ▸ 最近打开”列出最近的8个梁文件",
+                           "platewise calc KL-1.json：不开窗口计算梁文件或梁表格(.csv)"}) {
+    EXPECT_TRUE(helps[0]->toPlainText().contains(QString::fromUtf8(part))) << part;
   }
 }
 
