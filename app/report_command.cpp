@@ -9,10 +9,10 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
-#include <cmath>
 
 #include "beam_reports.h"
 #include "beam_sources.h"
+#include "crack_limit.h"
 #include "file_error.h"
 #include "headless_command.h"
 #include "headless_window.h"
@@ -21,17 +21,6 @@
 #include "report_file.h"
 
 namespace platewise {
-namespace {
-
-// A crack-width limit as the command line may give it: a positive number of millimetres.
-bool is_crack_limit(const QString& text) {
-  bool ok = false;
-  const double mm = text.toDouble(&ok);
-  return ok && std::isfinite(mm) && mm > 0;
-}
-
-}  // namespace
-
 int run_report(const QStringList& arguments, const CommandStreams& streams) {
   QIODevice& err = streams.err;
   QCommandLineParser parser;
@@ -64,7 +53,7 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
     return kUnusableInput;
   }
   const QString target = parser.value(output);
-  if (parser.isSet(crack_limit) && !is_crack_limit(parser.value(crack_limit))) {
+  if (parser.isSet(crack_limit) && !crack_limit_mm(parser.value(crack_limit).toStdString())) {
     say(err, QStringLiteral("命令行有误：--crack-limit 应为正数（毫米），而不是“%1”")
                  .arg(parser.value(crack_limit)));
     return kUnusableInput;
