@@ -28,26 +28,15 @@ QTextBlock block_starting(const QTextDocument& document, const QString& start) {
   return {};
 }
 
-// A block's runs as "normal|_sub|^super", a non-breaking space as "~".
-std::string scripts_of(const QTextBlock& block) {
-  std::string shown;
-  for (auto it = block.begin(); !it.atEnd(); ++it) {
-    const QTextFragment fragment = it.fragment();
-    const auto alignment = fragment.charFormat().verticalAlignment();
-    if (!shown.empty()) shown += '|';
-    if (alignment == QTextCharFormat::AlignSubScript) shown += '_';
-    if (alignment == QTextCharFormat::AlignSuperScript) shown += '^';
-    shown += fragment.text().replace(QChar(0x00A0), '~').toStdString();
-  }
-  return shown;
-}
-
-// A block's runs in colour as "text#rrggbb", uncoloured runs as their text.
-std::string colours_of(const QTextBlock& block) {
+// A block's runs as "text|_sub|^super", a non-breaking space as "~", a
+// coloured run followed by its colour: "不满足#c00000".
+std::string runs_of(const QTextBlock& block) {
   std::string shown;
   for (auto it = block.begin(); !it.atEnd(); ++it) {
     const QTextCharFormat format = it.fragment().charFormat();
     if (!shown.empty()) shown += '|';
+    if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) shown += '_';
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) shown += '^';
     shown += it.fragment().text().replace(QChar(0x00A0), '~').toStdString();
     if (format.hasProperty(QTextFormat::ForegroundBrush)) {
       shown += format.foreground().color().name().toStdString();
@@ -56,24 +45,19 @@ std::string colours_of(const QTextBlock& block) {
   return shown;
 }
 
-TEST(ReportDocument, MarksBecomeSubscriptsAndSuperscripts) {
-  const auto document = chapter_document(sample_report("KL-1"));
-  EXPECT_EQ(scripts_of(block_starting(*document, "钢筋缺额")),
-            "钢筋缺额 ΔA|_s,b| = A|_s,req,b| − A|_s,b| = 1800 − 1472 = 328.1~mm|^2");
-  EXPECT_EQ(scripts_of(block_starting(*document, "第 1 式")),
-            "第 1 式 σ|_s| = M × 10|^6| / (0.87 × h|_0| × (A|_a| + A|_s|)) = 50 × 10|^6| / (0.87 × "
-            "615 × (525.7 + 1472)) = 46.78~N/mm|^2");
-}
-
-TEST(ReportDocument, VerdictWordsInTheirColours) {
+TEST(ReportDocument, MarksAsScriptsAndVerdictWordsInTheirColours) {
   const auto document = chapter_document(sample_report("KL-1"));
   const std::pair<const char*, const char*> cases[] = {
-      {"梁底钢板宽", "梁底钢板宽 b|a,b| = 331~mm > b = 330~mm，|不满足#c00000"},
-      {"钢板面积", "钢板面积 131 × 4 = 524~mm|2| < 525.7~mm|2|，|注意#a85a00"},
+      {"钢筋缺额", "钢筋缺额 ΔA|_s,b| = A|_s,req,b| − A|_s,b| = 1800 − 1472 = 328.1~mm|^2"},
+      {"第 1 式",
+       "第 1 式 σ|_s| = M × 10|^6| / (0.87 × h|_0| × (A|_a| + A|_s|)) = 50 × 10|^6| / (0.87 × "
+       "615 × (525.7 + 1472)) = 46.78~N/mm|^2"},
+      {"梁底钢板宽", "梁底钢板宽 b|_a,b| = 331~mm > b = 330~mm，|不满足#c00000"},
+      {"钢板面积", "钢板面积 131 × 4 = 524~mm|^2| < 525.7~mm|^2|，|注意#a85a00"},
       {"裂缝宽度", "裂缝宽度 w = 0.047~mm ≤ [w] = 0.3~mm，|满足#1b5e20"},
   };
-  for (const auto& [start, colours] : cases) {
-    EXPECT_EQ(colours_of(block_starting(*document, start)), colours) << start;
+  for (const auto& [start, shown] : cases) {
+    EXPECT_EQ(runs_of(block_starting(*document, start)), shown) << start;
   }
 }
 
@@ -81,9 +65,9 @@ TEST(ReportDocument, StopLineIsAnAlertAndPageOneSaysTheRunStopped) {
   const auto document = chapter_document(sample_report("KL-1", false, 1));
   const QTextBlock banner = block_starting(*document, "计算未完成");
   ASSERT_TRUE(banner.isValid());
-  EXPECT_EQ(colours_of(banner), "计算未完成#c00000");
+  EXPECT_EQ(runs_of(banner), "计算未完成#c00000");
   // Under the banner, and again where it stopped.
-  EXPECT_EQ(colours_of(banner.next()), std::string(kStopText) + "#c00000");
+  EXPECT_EQ(runs_of(banner.next()), std::string(kStopText) + "#c00000");
   EXPECT_EQ(document->toPlainText().count(kStopText), 2);
 }
 
@@ -131,7 +115,7 @@ TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
     std::string text;
     for (int c = 0; c < table->columns(); ++c) {
       const QTextBlock block = table->cellAt(r, c).firstCursorPosition().block();
-      text += (c ? "|" : "") + colours_of(block);
+      text += (c ? "|" : "") + runs_of(block);
     }
     return text;
   };
