@@ -15,10 +15,6 @@ void save_report(const ReportBook& book, const QString& path, ReportFormat forma
       << path.toStdString();
 }
 
-void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
-  save_report(one_beam_book(report), path, format);
-}
-
 QString output_of(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);

@@ -11,7 +11,6 @@ namespace platewise::testing {
 
 // Writes the report's bytes in `format` to `path`; a test fails when it cannot.
 void save_report(const ReportBook& book, const QString& path, ReportFormat format);
-void save_report(const ReportModel& report, const QString& path, ReportFormat format);
 
 // Standard output of a program; empty when it cannot run.
 QString output_of(const QString& program, const QStringList& arguments);
