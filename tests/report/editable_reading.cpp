@@ -91,22 +91,47 @@ const char* word_id(const QString& odf_name) {
   return nullptr;
 }
 
-// A Word run's script and tone.
-Run docx_run(const QDomElement& properties) {
-  return {"", script_of(properties.firstChildElement("w:vertAlign").attribute("w:val")),
-          tone_of(properties.firstChildElement("w:color").attribute("w:val"),
-                  !properties.firstChildElement("w:b").isNull())};
-}
+// ---- Looks ------------------------------------------------------------------
 
-// ---- Styles -----------------------------------------------------------------
-
-struct TextLook {
-  QString cjk, latin, size, language;
+// How a run or a style sets its text, as far as the tests look.
+struct Look {
+  Script script = Script::Normal;
+  std::string tone;
+  QString cjk, latin, size, language;  // faces, "10.5pt", "zh-CN"
   bool bold = false;
 };
 
+// Word's run properties, of a run or a style.
+Look docx_look(const QDomElement& properties) {
+  const QDomElement fonts = properties.firstChildElement("w:rFonts");
+  const QString half_points = properties.firstChildElement("w:sz").attribute("w:val");
+  const bool bold = !properties.firstChildElement("w:b").isNull();
+  return {script_of(properties.firstChildElement("w:vertAlign").attribute("w:val")),
+          tone_of(properties.firstChildElement("w:color").attribute("w:val"), bold),
+          fonts.attribute("w:eastAsia"),
+          fonts.attribute("w:ascii"),
+          half_points.isEmpty() ? "" : QString::number(half_points.toDouble() / 2) + "pt",
+          properties.firstChildElement("w:lang").attribute("w:eastAsia"),
+          bold};
+}
+
+// ODF's text properties. Chinese is set in the Asian ones: a weight or a
+// size counts where both agree.
+Look odt_look(const QDomElement& text) {
+  const QString size = text.attribute("fo:font-size");
+  const QString language = text.attribute("style:language-asian");
+  return {script_of(text.attribute("style:text-position")),
+          tone_of(text.attribute("fo:color"), text.attribute("fo:font-weight") == "bold"),
+          text.attribute("style:font-name-asian"),
+          text.attribute("style:font-name"),
+          size == text.attribute("style:font-size-asian") ? size : "(sizes differ)",
+          language.isEmpty() ? "" : language + "-" + text.attribute("style:country-asian"),
+          text.attribute("fo:font-weight") == "bold" &&
+              text.attribute("style:font-weight-asian") == "bold"};
+}
+
 // What a style sets; the face for Latin text and the language only for the defaults.
-std::string summary(const TextLook& look, bool defaults) {
+std::string summary(const Look& look, bool defaults) {
   QStringList shown;
   if (!look.cjk.isEmpty()) shown << "CJK " + look.cjk;
   if (defaults) shown << "Latin " + look.latin;
@@ -114,26 +139,6 @@ std::string summary(const TextLook& look, bool defaults) {
   if (!look.size.isEmpty()) shown << look.size;
   if (defaults) shown << look.language;
   return shown.join(", ").toStdString();
-}
-
-TextLook docx_look(const QDomElement& run) {
-  const QDomElement fonts = run.firstChildElement("w:rFonts");
-  const QString half_points = run.firstChildElement("w:sz").attribute("w:val");
-  return {fonts.attribute("w:eastAsia"), fonts.attribute("w:ascii"),
-          half_points.isEmpty() ? "" : QString::number(half_points.toDouble() / 2) + "pt",
-          run.firstChildElement("w:lang").attribute("w:eastAsia"),
-          !run.firstChildElement("w:b").isNull()};
-}
-
-// Chinese is set in the Asian properties: a weight or size counts where both agree.
-TextLook odt_look(const QDomElement& text) {
-  const QString size = text.attribute("fo:font-size");
-  const QString language = text.attribute("style:language-asian");
-  return {text.attribute("style:font-name-asian"), text.attribute("style:font-name"),
-          size == text.attribute("style:font-size-asian") ? size : "(sizes differ)",
-          language.isEmpty() ? "" : language + "-" + text.attribute("style:country-asian"),
-          text.attribute("fo:font-weight") == "bold" &&
-              text.attribute("style:font-weight-asian") == "bold"};
 }
 
 // ---- Both formats -----------------------------------------------------------
@@ -150,12 +155,9 @@ class Reader {
     }
     for (const char* part : {"content.xml", "styles.xml"}) {
       for (const QDomElement& s : all(xml(part), "style:style")) {
-        const QDomElement text = s.firstChildElement("style:text-properties");
         styles_[s.attribute("style:name")] = {
-            s.attribute("style:parent-style-name"),
-            s.attribute("style:master-page-name"),
-            {"", script_of(text.attribute("style:text-position")),
-             tone_of(text.attribute("fo:color"), text.attribute("fo:font-weight") == "bold")}};
+            s.attribute("style:parent-style-name"), s.attribute("style:master-page-name"),
+            odt_look(s.firstChildElement("style:text-properties"))};
       }
     }
   }
@@ -196,7 +198,7 @@ class Reader {
   // How the styles set their text, those that set any, the defaults first.
   std::vector<std::string> styles() const {
     std::vector<std::string> lines;
-    const auto add = [&lines](const QString& name, const TextLook& look, bool defaults = false) {
+    const auto add = [&lines](const QString& name, const Look& look, bool defaults = false) {
       const std::string shown = summary(look, defaults);
       if (!shown.empty()) lines.push_back(name.toStdString() + ": " + shown);
     };
@@ -222,7 +224,7 @@ class Reader {
  private:
   struct OdtStyle {
     QString parent, master_page;
-    Run look;
+    Look look;
   };
 
   QDomDocument xml(const std::string& part) const {
@@ -287,16 +289,16 @@ class Reader {
   }
 
   // The text under `node` set as `look`: Word's runs and ODF's spans set their own.
-  void add_runs(const QDomNode& node, const Run& look, std::vector<Run>& runs) const {
+  void add_runs(const QDomNode& node, const Look& look, std::vector<Run>& runs) const {
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
       const QDomElement e = child.toElement();
       const QString tag = e.tagName();
-      const auto add = [&runs](std::string text, const Run& as) {
+      const auto add = [&runs](std::string text, const Look& as) {
         add_run(runs, {std::move(text), as.script, as.tone});
       };
       if (child.isText()) add(child.nodeValue().toStdString(), look);
       if (tag == "w:t") add_runs(e, look, runs);
-      if (tag == "w:r") add_runs(e, docx_run(e.firstChildElement("w:rPr")), runs);
+      if (tag == "w:r") add_runs(e, docx_look(e.firstChildElement("w:rPr")), runs);
       if (tag == "text:span") add_runs(e, style(e.attribute("text:style-name")).look, runs);
       if (tag == "w:br" || tag == "text:line-break") add("\n", look);
       if (tag == "text:s") add(std::string(e.attribute("text:c", "1").toUInt(), ' '), look);
