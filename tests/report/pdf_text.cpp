@@ -28,8 +28,4 @@ QStringList pdf_pages(const QString& path) {
   return pages;
 }
 
-QString pdf_info(const QString& path) { return output_of("pdfinfo", {"-enc", "UTF-8", path}); }
-
-QString pdf_fonts(const QString& path) { return output_of("pdffonts", {path}); }
-
 }  // namespace platewise::testing

@@ -86,13 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(ReportPdfTest, TitleFontsAndEveryPagesHeaderAndNumber) {
   const auto pdf = saved_pdf(GetParam().book());
   std::vector<std::string> shown;
-  for (const QString& line : pdf_info(pdf->path).split('\n')) {
+  for (const QString& line : output_of("pdfinfo", {"-enc", "UTF-8", pdf->path}).split('\n')) {
     if (line.startsWith("Title:") || line.startsWith("Page size:")) {
       shown.push_back(line.simplified().toStdString());
     }
   }
   QStringList faces;  // the pages' fonts, below pdffonts's two lines of heading
-  for (const QString& line : pdf_fonts(pdf->path).split('\n', Qt::SkipEmptyParts).mid(2)) {
+  for (const QString& line :
+       output_of("pdffonts", {pdf->path}).split('\n', Qt::SkipEmptyParts).mid(2)) {
     const QStringList columns = line.simplified().split(' ');
     faces << columns[0] + (columns.value(columns.size() - 5) == "yes" ? "" : " (not embedded)");
   }
