@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,16 +15,13 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "pdf_text.h"
 #include "sample_reports.h"
 
 namespace platewise::testing {
 namespace {
-
-const std::vector<std::string> kHeaders = {"滨江花园 计算书", "滨江花园 KL-1 计算书",
-                                           "滨江花园 KL-2 计算书",
-                                           "滨江花园 KL-3 计算书 计算未完成"};
 
 // The PDFs LibreOffice made of the book as .docx and as .odt, made once.
 class Rendered {
