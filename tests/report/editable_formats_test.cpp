@@ -55,6 +55,7 @@ TEST_P(EditableFormatTest, OneBeamReadsAsItsReport) {
       "| 输入9 | 330 | 输入10 | 330 |",
       "| 输入11 | 330 | 输入12 | 330 |",
       "| 输入13 | 330 | 输入14 | 330 |",
+      "| 输入15 | 330 |  |  |",
       "[picture 59.4x99.5mm]",
       "Caption 截面简图",
       "Heading2 2 梁底钢板",

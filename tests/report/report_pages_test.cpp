@@ -76,11 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                               "滨江花园 | 计算书 | ",  // the title page has no page number
                               "滨江花园 计算书 | 构件一览表 | 第2页共8页",
                               "滨江花园 KL-1 计算书 | KL-1 计算书 | 第3页共8页",
-                              "滨江花园 KL-1 计算书 | 结果汇总 | 第4页共8页",
+                              "滨江花园 KL-1 计算书 | 3 裂缝验算 | 第4页共8页",
                               "滨江花园 KL-2 计算书 计算未完成 | KL-2 计算书 | 第5页共8页",
-                              "滨江花园 KL-2 计算书 计算未完成 | 3 裂缝验算 | 第6页共8页",
+                              "滨江花园 KL-2 计算书 计算未完成 | 2 梁底钢板 | 第6页共8页",
                               "滨江花园 KL-3 计算书 | KL-3 计算书 | 第7页共8页",
-                              "滨江花园 KL-3 计算书 | 结果汇总 | 第8页共8页"}}),
+                              "滨江花园 KL-3 计算书 | 3 裂缝验算 | 第8页共8页"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ReportPdfTest, TitleFontsAndEveryPagesHeaderAndNumber) {

@@ -25,7 +25,7 @@ ReportModel sample_report(const std::string& member, bool complete, int formula_
   report.sketch = default_beam_report().sketch;
   ReportSection& inputs = report.sections.emplace_back();
   inputs.title = "1 输入数据";
-  for (int i = 1; i <= 14; ++i) inputs.rows.push_back({"输入" + std::to_string(i), "330", ""});
+  for (int i = 1; i <= 15; ++i) inputs.rows.push_back({"输入" + std::to_string(i), "330", ""});
   ReportSection& plate = report.sections.emplace_back();
   plate.title = "2 梁底钢板";
   plate.lines = {

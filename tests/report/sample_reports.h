@@ -16,9 +16,9 @@ inline constexpr const char* kStopText = "计算中断：裂缝验算中除数�
 // b = 250 and h = 600.
 ReportModel default_beam_report(const ReportInfo& info = {});
 
-// One beam's report: a table of inputs that goes two to a line, the default
-// beam's sketch, lines with marks and verdicts, a summary with a check and a
-// note; `formula_lines` numbered formula lines ("第 7 式 …") make it long.
+// One beam's report: a table of 15 inputs that goes two to a line, the last
+// line half empty, the default beam's sketch, lines with marks and verdicts, a summary with a check
+// and a note; `formula_lines` numbered formula lines ("第 7 式 …") make it long.
 ReportModel sample_report(const std::string& member, bool complete = true, int formula_lines = 60);
 
 // A book of `beams` beams "KL-1"…, the one at `stopped` (from 0) stopped.
