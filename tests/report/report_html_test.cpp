@@ -24,7 +24,7 @@ TEST(ReportHtml, OneBeamPageHoldsEach) {
       " @top-right { content: \"计算未完成\"; color: #c00000; font-weight: bold; } }",
       "<article class=\"chapter\" style=\"page: chapter-1\">\n"
       "<header class=\"running\"><span>滨江花园 KL-1 计算书</span>"
-      "<span class=\"incomplete\">计算未完成</span></header>",
+      "<span class=\"incomplete\">计算未完成</span></header>\n<h1>计算书</h1>",  // no beam's name
       "<tr><th scope=\"row\">构件编号</th><td>KL-1</td></tr>",
       "<tr><th scope=\"row\">计算</th><td>张工</td><td></td><td></td></tr>",
       "<p class=\"banner alert\">计算未完成</p>\n<p class=\"line "
