@@ -3,8 +3,9 @@
 #include <zip.h>
 
 #include <QDomDocument>
+#include <QStringList>
 #include <cmath>
-#include <optional>
+#include <map>
 
 #include "editable_style.h"
 #include "report_text.h"
@@ -46,11 +47,13 @@ std::string tone_of(const QString& colour, bool bold) {
   return "";
 }
 
-QDomDocument xml_of(const QByteArray& bytes) {
-  QDomDocument document;
-  document.setContent(bytes);
-  return document;
+Script script_of(const QString& position) {
+  return position.startsWith("sub")     ? Script::Sub
+         : position.startsWith("super") ? Script::Super
+                                        : Script::Normal;
 }
+
+// ---- XML --------------------------------------------------------------------
 
 std::vector<QDomElement> children(const QDomElement& parent, const QString& tag = {}) {
   std::vector<QDomElement> found;
@@ -60,274 +63,256 @@ std::vector<QDomElement> children(const QDomElement& parent, const QString& tag 
   return found;
 }
 
-std::vector<QDomElement> all(const QDomNode& root, const QString& tag) {
+template <class Node>  // QDomDocument or QDomElement
+std::vector<QDomElement> all(const Node& root, const QString& tag) {
+  const QDomNodeList list = root.elementsByTagName(tag);
   std::vector<QDomElement> found;
-  const QDomNodeList list = root.toElement().isNull() ? root.toDocument().elementsByTagName(tag)
-                                                      : root.toElement().elementsByTagName(tag);
   for (int i = 0; i < list.size(); ++i) found.push_back(list.at(i).toElement());
   return found;
 }
 
-std::string mm_text(double mm) {
-  const double rounded = std::round(mm * 10) / 10;
-  return QString::number(rounded, 'g', 6).toStdString();
+template <class Node>
+QDomElement first(const Node& root, const QString& tag) {
+  return root.elementsByTagName(tag).at(0).toElement();
 }
 
-std::string table_row(const std::vector<std::string>& cells) {
-  std::string row = "|";
-  for (const std::string& cell : cells) row += " " + cell + " |";
-  return row;
+std::string picture_line(double width_mm, double height_mm) {
+  const auto shown = [](double mm) {
+    return QString::number(std::round(mm * 10) / 10, 'g', 6).toStdString();
+  };
+  return "[picture " + shown(width_mm) + "x" + shown(height_mm) + "mm]";
 }
 
-// ---- Word -------------------------------------------------------------------
-
-const std::map<QString, std::string> kDocxTags = {{"Title", "T"},     {"Heading1", "H1"},
-                                                  {"Heading2", "H2"}, {"CalcLine", "P"},
-                                                  {"Centered", "C"},  {"Caption", "Cap"}};
-
-std::string docx_text(const QDomElement& paragraph) {
-  std::vector<Run> runs;
-  for (const QDomElement& child : children(paragraph)) {
-    if (child.tagName() == "w:fldSimple") {
-      add_run(runs, {"{" + child.attribute("w:instr").trimmed().toStdString() + "}", {}, ""});
-      continue;
-    }
-    if (child.tagName() != "w:r") continue;
-    const QDomElement properties = child.firstChildElement("w:rPr");
-    const QString align = properties.firstChildElement("w:vertAlign").attribute("w:val");
-    Run run{"",
-            align == "subscript"     ? Script::Sub
-            : align == "superscript" ? Script::Super
-                                     : Script::Normal,
-            tone_of(properties.firstChildElement("w:color").attribute("w:val"),
-                    !properties.firstChildElement("w:b").isNull())};
-    for (const QDomElement& piece : children(child)) {
-      if (piece.tagName() == "w:t") run.text += piece.text().toStdString();
-      if (piece.tagName() == "w:br") run.text += "\n";
-    }
-    add_run(runs, std::move(run));
+// The Word id of the paragraph style with this ODF name; nullptr for another name.
+const char* word_id(const QString& odf_name) {
+  for (const editable::ParagraphLook& look : editable::kParagraphLooks) {
+    if (odf_name == look.odf_name) return look.word_id;
   }
-  return marked(runs);
+  return nullptr;
 }
 
-std::string docx_part_text(const QByteArray& part) {
-  std::string text;
-  for (const QDomElement& p : all(xml_of(part), "w:p")) text += docx_text(p);
-  return text;
-}
+// ---- Looks ------------------------------------------------------------------
 
-class DocxReader {
- public:
-  explicit DocxReader(const QByteArray& package) : package_(package) {
-    const QDomDocument rels = xml_of(package_part(package, "word/_rels/document.xml.rels"));
-    for (const QDomElement& r : all(rels, "Relationship")) {
-      targets_[r.attribute("Id")] = "word/" + r.attribute("Target").toStdString();
-    }
-  }
-
-  std::vector<std::string> lines() {
-    const QDomDocument document = xml_of(package_part(package_, "word/document.xml"));
-    const QDomElement body = document.documentElement().firstChildElement("w:body");
-    std::vector<std::string> lines, part;
-    for (const QDomElement& block : children(body)) {
-      const QDomElement section =
-          block.tagName() == "w:sectPr"
-              ? block
-              : block.firstChildElement("w:pPr").firstChildElement("w:sectPr");
-      if (!section.isNull()) {
-        lines.push_back("=== " + referenced(section, "w:headerReference") + " / " +
-                        referenced(section, "w:footerReference"));
-        lines.insert(lines.end(), part.begin(), part.end());
-        part.clear();
-      } else if (block.tagName() == "w:tbl") {
-        for (const QDomElement& row : children(block, "w:tr")) {
-          std::vector<std::string> cells;
-          for (const QDomElement& cell : children(row, "w:tc")) {
-            std::string text;
-            for (const QDomElement& p : children(cell, "w:p")) {
-              text += (text.empty() ? "" : " / ") + docx_text(p);
-            }
-            cells.push_back(text);
-          }
-          part.push_back(table_row(cells));
-        }
-      } else if (block.tagName() == "w:p") {
-        part.push_back(paragraph_line(block));
-      }
-    }
-    return lines;
-  }
-
- private:
-  std::string referenced(const QDomElement& section, const QString& tag) {
-    const QString id = section.firstChildElement(tag).attribute("r:id");
-    return docx_part_text(package_part(package_, targets_[id]));
-  }
-
-  static std::string paragraph_line(const QDomElement& paragraph) {
-    const QDomElement extent =
-        all(paragraph, "wp:extent").empty() ? QDomElement() : all(paragraph, "wp:extent").front();
-    if (!extent.isNull()) {
-      return "[picture " + mm_text(extent.attribute("cx").toDouble() / 36000) + "x" +
-             mm_text(extent.attribute("cy").toDouble() / 36000) + "mm]";
-    }
-    const QString style =
-        paragraph.firstChildElement("w:pPr").firstChildElement("w:pStyle").attribute("w:val");
-    const auto tag = kDocxTags.find(style);
-    return (tag == kDocxTags.end() ? style.toStdString() : tag->second) + " " +
-           docx_text(paragraph);
-  }
-
-  const QByteArray& package_;
-  std::map<QString, std::string> targets_;
-};
-
-// ---- OpenDocument -----------------------------------------------------------
-
-const std::map<QString, std::string> kOdtTags = {{"Title", "T"},         {"Heading_20_1", "H1"},
-                                                 {"Heading_20_2", "H2"}, {"Calc_20_Line", "P"},
-                                                 {"Centered", "C"},      {"Caption", "Cap"}};
-
-struct OdtStyle {
-  QString parent, master_page, position, colour;
+// How a run or a style sets its text, as far as the tests look.
+struct Look {
+  Script script = Script::Normal;
+  std::string tone;
+  QString cjk, latin, size, language;  // faces, "10.5pt", "zh-CN"
   bool bold = false;
 };
 
-std::map<QString, OdtStyle> odt_styles(const QDomDocument& document) {
-  std::map<QString, OdtStyle> styles;
-  for (const QDomElement& s : all(document, "style:style")) {
-    const QDomElement text = s.firstChildElement("style:text-properties");
-    styles[s.attribute("style:name")] = {
-        s.attribute("style:parent-style-name"), s.attribute("style:master-page-name"),
-        text.attribute("style:text-position"), text.attribute("fo:color"),
-        text.attribute("fo:font-weight") == "bold"};
-  }
-  return styles;
+// Word's run properties, of a run or a style.
+Look docx_look(const QDomElement& properties) {
+  const QDomElement fonts = properties.firstChildElement("w:rFonts");
+  const QString half_points = properties.firstChildElement("w:sz").attribute("w:val");
+  const bool bold = !properties.firstChildElement("w:b").isNull();
+  return {script_of(properties.firstChildElement("w:vertAlign").attribute("w:val")),
+          tone_of(properties.firstChildElement("w:color").attribute("w:val"), bold),
+          fonts.attribute("w:eastAsia"),
+          fonts.attribute("w:ascii"),
+          half_points.isEmpty() ? "" : QString::number(half_points.toDouble() / 2) + "pt",
+          properties.firstChildElement("w:lang").attribute("w:eastAsia"),
+          bold};
 }
 
-void odt_runs(const QDomNode& node, const OdtStyle& style, std::vector<Run>& runs,
-              const std::map<QString, OdtStyle>& styles) {
-  for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
-    const Script script = style.position.startsWith("sub")     ? Script::Sub
-                          : style.position.startsWith("super") ? Script::Super
-                                                               : Script::Normal;
-    const std::string tone = tone_of(style.colour, style.bold);
-    if (child.isText()) {
-      add_run(runs, {child.nodeValue().toStdString(), script, tone});
-      continue;
-    }
-    const QDomElement e = child.toElement();
-    if (e.tagName() == "text:span") {
-      const auto found = styles.find(e.attribute("text:style-name"));
-      odt_runs(e, found == styles.end() ? OdtStyle{} : found->second, runs, styles);
-    } else if (e.tagName() == "text:s") {
-      add_run(runs, {std::string(e.attribute("text:c", "1").toUInt(), ' '), script, tone});
-    } else if (e.tagName() == "text:line-break") {
-      add_run(runs, {"\n", script, tone});
-    } else if (e.tagName() == "text:page-number") {
-      add_run(runs, {"{PAGE}", {}, ""});
-    } else if (e.tagName() == "text:page-count") {
-      add_run(runs, {"{NUMPAGES}", {}, ""});
-    }
-  }
+// ODF's text properties. Chinese is set in the Asian ones: a weight or a
+// size counts where both agree.
+Look odt_look(const QDomElement& text) {
+  const QString size = text.attribute("fo:font-size");
+  const QString language = text.attribute("style:language-asian");
+  return {script_of(text.attribute("style:text-position")),
+          tone_of(text.attribute("fo:color"), text.attribute("fo:font-weight") == "bold"),
+          text.attribute("style:font-name-asian"),
+          text.attribute("style:font-name"),
+          size == text.attribute("style:font-size-asian") ? size : "(sizes differ)",
+          language.isEmpty() ? "" : language + "-" + text.attribute("style:country-asian"),
+          text.attribute("fo:font-weight") == "bold" &&
+              text.attribute("style:font-weight-asian") == "bold"};
 }
 
-class OdtReader {
+// What a style sets; the face for Latin text and the language only for the defaults.
+std::string summary(const Look& look, bool defaults) {
+  QStringList shown;
+  if (!look.cjk.isEmpty()) shown << "CJK " + look.cjk;
+  if (defaults) shown << "Latin " + look.latin;
+  if (look.bold) shown << "bold";
+  if (!look.size.isEmpty()) shown << look.size;
+  if (defaults) shown << look.language;
+  return shown.join(", ").toStdString();
+}
+
+// ---- Both formats -----------------------------------------------------------
+
+// The body of either format, the two told apart only where they differ: a
+// Word part ends with its section's properties, which name its header and
+// footer; an ODF part starts at a paragraph whose style names a master page.
+class Reader {
  public:
-  explicit OdtReader(const QByteArray& package)
-      : content_(xml_of(package_part(package, "content.xml"))),
-        styles_doc_(xml_of(package_part(package, "styles.xml"))),
-        styles_(odt_styles(content_)) {
-    for (const auto& [name, style] : odt_styles(styles_doc_)) styles_.emplace(name, style);
+  Reader(ReportFormat format, const QByteArray& package)
+      : docx_(format == ReportFormat::Docx), package_(package) {
+    for (const QDomElement& r : all(xml("word/_rels/document.xml.rels"), "Relationship")) {
+      targets_[r.attribute("Id")] = "word/" + r.attribute("Target").toStdString();
+    }
+    for (const char* part : {"content.xml", "styles.xml"}) {
+      for (const QDomElement& s : all(xml(part), "style:style")) {
+        styles_[s.attribute("style:name")] = {
+            s.attribute("style:parent-style-name"), s.attribute("style:master-page-name"),
+            odt_look(s.firstChildElement("style:text-properties"))};
+      }
+    }
   }
 
   std::vector<std::string> lines() const {
-    std::vector<std::string> lines;
-    const QDomElement text = all(content_, "office:text").front();
-    for (const QDomElement& block : children(text)) {
-      if (block.tagName() == "table:table") {
-        for (const QDomElement& row : all(block, "table:table-row")) {
-          std::vector<std::string> cells;
-          for (const QDomElement& cell : children(row, "table:table-cell")) {
-            std::string shown;
-            for (const QDomElement& p : children(cell, "text:p")) {
-              shown += (shown.empty() ? "" : " / ") + text_of(p);
-            }
-            cells.push_back(shown);
-          }
-          lines.push_back(table_row(cells));
-        }
+    const QDomElement title = first(xml(docx_ ? "docProps/core.xml" : "meta.xml"), "dc:title");
+    std::vector<std::string> lines = {"document title: " + title.text().toStdString()};
+    std::size_t part_start = lines.size();
+    const QDomDocument body = xml(docx_ ? "word/document.xml" : "content.xml");
+    for (const QDomElement& block : children(first(body, docx_ ? "w:body" : "office:text"))) {
+      const QDomElement section = block.tagName() == "w:sectPr" ? block : first(block, "w:sectPr");
+      if (!section.isNull()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(part_start),
+                     "=== " + referenced(section, "w:headerReference") + " / " +
+                         referenced(section, "w:footerReference"));
+        part_start = lines.size();
         continue;
       }
       const QString master = style(block.attribute("text:style-name")).master_page;
       if (!master.isEmpty()) lines.push_back("=== " + master_page(master));
-      lines.push_back(paragraph_line(block));
+      const QDomElement extent = first(block, "wp:extent");
+      const QDomElement frame = block.firstChildElement("draw:frame");
+      if (block.tagName() == "w:tbl" || block.tagName() == "table:table") {
+        add_rows(lines, block);
+      } else if (!extent.isNull()) {
+        lines.push_back(picture_line(extent.attribute("cx").toDouble() / 36000,
+                                     extent.attribute("cy").toDouble() / 36000));
+      } else if (!frame.isNull()) {
+        lines.push_back(picture_line(frame.attribute("svg:width").chopped(2).toDouble(),
+                                     frame.attribute("svg:height").chopped(2).toDouble()));
+      } else {
+        lines.push_back(style_id(block) + " " + text_of(block));
+      }
     }
     return lines;
   }
 
-  std::string master_page(const QString& name) const {
-    for (const QDomElement& page : all(styles_doc_, "style:master-page")) {
-      if (page.attribute("style:name") != name) continue;
-      return text_of(all(page, "style:header").empty()
-                         ? QDomElement()
-                         : all(page, "style:header").front().firstChildElement("text:p")) +
-             " / " + text_of(all(page, "style:footer").front().firstChildElement("text:p"));
+  // How the styles set their text, those that set any, the defaults first.
+  std::vector<std::string> styles() const {
+    std::vector<std::string> lines;
+    const auto add = [&lines](const QString& name, const Look& look, bool defaults = false) {
+      const std::string shown = summary(look, defaults);
+      if (!shown.empty()) lines.push_back(name.toStdString() + ": " + shown);
+    };
+    if (docx_) {
+      const QDomDocument styles = xml("word/styles.xml");
+      add("defaults", docx_look(first(styles, "w:rPrDefault").firstChildElement("w:rPr")), true);
+      for (const QDomElement& s : all(styles, "w:style")) {
+        add(s.attribute("w:styleId"), docx_look(s.firstChildElement("w:rPr")));
+      }
+      return lines;
     }
-    return "(no master page " + name.toStdString() + ")";
+    const QDomDocument styles = xml("styles.xml");
+    const QDomElement defaults = first(styles, "style:default-style");  // of paragraphs
+    add("defaults", odt_look(defaults.firstChildElement("style:text-properties")), true);
+    for (const QDomElement& s : all(styles, "style:style")) {
+      const QString name = s.attribute("style:name");
+      add(word_id(name) ? word_id(name) : name,
+          odt_look(s.firstChildElement("style:text-properties")));
+    }
+    return lines;
   }
 
  private:
+  struct OdtStyle {
+    QString parent, master_page;
+    Look look;
+  };
+
+  QDomDocument xml(const std::string& part) const {
+    QDomDocument document;
+    document.setContent(package_part(package_, part));
+    return document;
+  }
+
   OdtStyle style(const QString& name) const {
     const auto found = styles_.find(name);
     return found == styles_.end() ? OdtStyle{} : found->second;
   }
 
+  std::string style_id(const QDomElement& paragraph) const {
+    if (docx_) {
+      return paragraph.firstChildElement("w:pPr")
+          .firstChildElement("w:pStyle")
+          .attribute("w:val")
+          .toStdString();
+    }
+    QString name = paragraph.attribute("text:style-name");
+    while (!word_id(name) && !style(name).parent.isEmpty()) name = style(name).parent;
+    return word_id(name) ? word_id(name) : name.toStdString();
+  }
+
+  // The text of the Word header or footer a section refers to.
+  std::string referenced(const QDomElement& section, const QString& tag) const {
+    const auto target = targets_.find(section.firstChildElement(tag).attribute("r:id"));
+    return target == targets_.end() ? "(none)" : text_of(first(xml(target->second), "w:p"));
+  }
+
+  // The header and footer of an ODF master page.
+  std::string master_page(const QString& name) const {
+    for (const QDomElement& page : all(xml("styles.xml"), "style:master-page")) {
+      if (page.attribute("style:name") == name) {
+        return text_of(first(page, "style:header").firstChildElement("text:p")) + " / " +
+               text_of(first(page, "style:footer").firstChildElement("text:p"));
+      }
+    }
+    return "(no master page " + name.toStdString() + ")";
+  }
+
+  // A table's rows, "| cell | cell |", the paragraphs of a cell joined by " / ".
+  void add_rows(std::vector<std::string>& lines, const QDomElement& table) const {
+    for (const QDomElement& row : all(table, docx_ ? "w:tr" : "table:table-row")) {
+      std::string line = "|";
+      for (const QDomElement& cell : children(row, docx_ ? "w:tc" : "table:table-cell")) {
+        std::string text;
+        for (const QDomElement& p : children(cell, docx_ ? "w:p" : "text:p")) {
+          text += (text.empty() ? "" : " / ") + text_of(p);
+        }
+        line += " " + text + " |";
+      }
+      lines.push_back(line);
+    }
+  }
+
   std::string text_of(const QDomElement& paragraph) const {
     std::vector<Run> runs;
-    odt_runs(paragraph, {}, runs, styles_);
+    add_runs(paragraph, {}, runs);
     return marked(runs);
   }
 
-  std::string paragraph_line(const QDomElement& paragraph) const {
-    const QDomElement frame = paragraph.firstChildElement("draw:frame");
-    if (!frame.isNull()) {
-      return "[picture " + frame.attribute("svg:width").chopped(2).toStdString() + "x" +
-             frame.attribute("svg:height").chopped(2).toStdString() + "mm]";
+  // The text under `node` set as `look`: Word's runs and ODF's spans set their own.
+  void add_runs(const QDomNode& node, const Look& look, std::vector<Run>& runs) const {
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+      const QDomElement e = child.toElement();
+      const QString tag = e.tagName();
+      const auto add = [&runs](std::string text, const Look& as) {
+        add_run(runs, {std::move(text), as.script, as.tone});
+      };
+      if (child.isText()) add(child.nodeValue().toStdString(), look);
+      if (tag == "w:t") add_runs(e, look, runs);
+      if (tag == "w:r") add_runs(e, docx_look(e.firstChildElement("w:rPr")), runs);
+      if (tag == "text:span") add_runs(e, style(e.attribute("text:style-name")).look, runs);
+      if (tag == "w:br" || tag == "text:line-break") add("\n", look);
+      if (tag == "text:s") add(std::string(e.attribute("text:c", "1").toUInt(), ' '), look);
+      if (tag == "w:fldSimple") add("{" + e.attribute("w:instr").trimmed().toStdString() + "}", {});
+      if (tag == "text:page-number") add("{PAGE}", {});
+      if (tag == "text:page-count") add("{NUMPAGES}", {});
     }
-    QString name = paragraph.attribute("text:style-name");
-    while (!kOdtTags.contains(name) && !style(name).parent.isEmpty()) name = style(name).parent;
-    const auto tag = kOdtTags.find(name);
-    return (tag == kOdtTags.end() ? name.toStdString() : tag->second) + " " + text_of(paragraph);
   }
 
-  QDomDocument content_, styles_doc_;
+  bool docx_;
+  const QByteArray& package_;
+  std::map<QString, std::string> targets_;  // Word's relationships: id to part
   std::map<QString, OdtStyle> styles_;
 };
-
-QDomElement odt_style(const QDomDocument& styles, const std::string& role) {
-  if (role == "body") {
-    for (const QDomElement& s : all(styles, "style:default-style")) {
-      if (s.attribute("style:family") == "paragraph") return s;
-    }
-  }
-  const QString display = role == "title"       ? "Title"
-                          : role == "heading 1" ? "Heading 1"
-                                                : "Heading 2";
-  for (const QDomElement& s : all(styles, "style:style")) {
-    if (s.attribute("style:display-name") == display) return s;
-  }
-  return {};
-}
-
-QDomElement docx_style(const QDomDocument& styles, const std::string& role) {
-  if (role == "body") return all(styles, "w:rPrDefault").front();
-  const QString name = role == "title" ? "Title" : QString::fromStdString(role);
-  for (const QDomElement& s : all(styles, "w:style")) {
-    if (s.firstChildElement("w:name").attribute("w:val") == name) return s;
-  }
-  return {};
-}
 
 }  // namespace
 
@@ -365,43 +350,11 @@ QByteArray package_part(const QByteArray& package, const std::string& name) {
 }
 
 std::vector<std::string> document_lines(ReportFormat format, const QByteArray& package) {
-  return format == ReportFormat::Docx ? DocxReader(package).lines() : OdtReader(package).lines();
+  return Reader(format, package).lines();
 }
 
-std::string style_summary(ReportFormat format, const QByteArray& package, const std::string& role) {
-  std::string face, latin, size, language;
-  bool bold = false;
-  if (format == ReportFormat::Docx) {
-    const QDomElement style = docx_style(xml_of(package_part(package, "word/styles.xml")), role);
-    const QDomElement run = style.firstChildElement("w:rPr");
-    face = run.firstChildElement("w:rFonts").attribute("w:eastAsia").toStdString();
-    latin = run.firstChildElement("w:rFonts").attribute("w:ascii").toStdString();
-    bold = !run.firstChildElement("w:b").isNull();
-    size = mm_text(run.firstChildElement("w:sz").attribute("w:val").toDouble() / 2) + "pt";
-    language = run.firstChildElement("w:lang").attribute("w:eastAsia").toStdString();
-  } else {
-    const QDomElement style = odt_style(xml_of(package_part(package, "styles.xml")), role);
-    const QDomElement text = style.firstChildElement("style:text-properties");
-    face = text.attribute("style:font-name-asian").toStdString();
-    latin = text.attribute("style:font-name").toStdString();
-    // Chinese is set in the Asian properties: bold and size must be there as well.
-    bold = text.attribute("fo:font-weight") == "bold" &&
-           text.attribute("style:font-weight-asian") == "bold";
-    if (text.attribute("fo:font-size") == text.attribute("style:font-size-asian")) {
-      size = text.attribute("fo:font-size").toStdString();
-    }
-    if (text.hasAttribute("style:language-asian")) {
-      language =
-          (text.attribute("style:language-asian") + "-" + text.attribute("style:country-asian"))
-              .toStdString();
-    }
-  }
-  std::string summary = role + ": Song " + face;
-  if (role == "body") summary += ", Latin " + latin;
-  if (bold) summary += ", bold";
-  summary += ", " + size;
-  if (role == "body") summary += ", " + language;
-  return summary;
+std::vector<std::string> style_lines(ReportFormat format, const QByteArray& package) {
+  return Reader(format, package).styles();
 }
 
 }  // namespace platewise::testing

@@ -1,15 +1,15 @@
 #pragma once
 // Reading .docx and .odt files back for the tests: the package's parts, and
 // the document as text lines that show what a reader sees, the same way for
-// both formats:
+// both formats, paragraphs named by their style's Word id:
+//   "document title: 项目 KL-1 计算书"  the package's metadata
 //   "=== 项目 KL-1 计算书 / 第 {PAGE} 页 共 {NUMPAGES} 页"  a part starts: header / footer
-//   "H1 计算书", "H2 1 输入数据", "P h_{0} = 565 mm", "C …" (centered), "T …" (title),
-//   "Cap …" (caption), "[picture 80x60mm]", "| 梁宽(mm) | 330 |" (a table row),
+//   "Heading1 计算书", "CalcLine h_{0} = 565 mm", "Centered …", "Caption …",
+//   "[picture 80x60mm]", "| 梁宽(mm) | 330 |" (a table row, paragraphs of a cell joined by " / "),
 // with runs marked as the report's texts mark them ("_{…}", "^{…}") and
 // coloured ones as "{red:…}", "{amber:…}", "{alert:…}" (red and bold).
 
 #include <QByteArray>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,8 +29,9 @@ QByteArray package_part(const QByteArray& package, const std::string& name);
 
 std::vector<std::string> document_lines(ReportFormat format, const QByteArray& package);
 
-// How a style sets its text: "heading 1: Song AR PL UMing CN, bold, 16pt".
-// `role` is "title", "heading 1", "heading 2" or "body" (the defaults).
-std::string style_summary(ReportFormat format, const QByteArray& package, const std::string& role);
+// How the styles set their text, those that set any: first the defaults
+// ("defaults: CJK AR PL UMing CN, Latin Times New Roman, 10.5pt, zh-CN"),
+// then each style by its Word id ("Heading1: CJK AR PL UMing CN, bold, 16pt").
+std::vector<std::string> style_lines(ReportFormat format, const QByteArray& package);
 
 }  // namespace platewise::testing

@@ -15,10 +15,6 @@ void save_report(const ReportBook& book, const QString& path, ReportFormat forma
       << path.toStdString();
 }
 
-void save_report(const ReportModel& report, const QString& path, ReportFormat format) {
-  save_report(one_beam_book(report), path, format);
-}
-
 QString output_of(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
@@ -31,9 +27,5 @@ QStringList pdf_pages(const QString& path) {
   if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
   return pages;
 }
-
-QString pdf_info(const QString& path) { return output_of("pdfinfo", {"-enc", "UTF-8", path}); }
-
-QString pdf_fonts(const QString& path) { return output_of("pdffonts", {path}); }
 
 }  // namespace platewise::testing

@@ -1,6 +1,6 @@
 #pragma once
-// Reports saved by the tests, and a saved PDF read back through poppler's
-// tools: its pages as text, its information and its fonts.
+// Reports saved by the tests, and the output of the tools that read them
+// back, such as poppler's: a PDF's pages as text.
 
 #include <QString>
 #include <QStringList>
@@ -11,16 +11,11 @@ namespace platewise::testing {
 
 // Writes the report's bytes in `format` to `path`; a test fails when it cannot.
 void save_report(const ReportBook& book, const QString& path, ReportFormat format);
-void save_report(const ReportModel& report, const QString& path, ReportFormat format);
 
 // Standard output of a program; empty when it cannot run.
 QString output_of(const QString& program, const QStringList& arguments);
 
 // The text of every page, in order (pdftotext, reading order).
 QStringList pdf_pages(const QString& path);
-// pdfinfo's lines, "Title:           KL-1 计算书" …
-QString pdf_info(const QString& path);
-// pdffonts's table.
-QString pdf_fonts(const QString& path);
 
 }  // namespace platewise::testing

@@ -24,7 +24,7 @@ TEST(ReportHtml, OneBeamPageHoldsEach) {
       " @top-right { content: \"计算未完成\"; color: #c00000; font-weight: bold; } }",
       "<article class=\"chapter\" style=\"page: chapter-1\">\n"
       "<header class=\"running\"><span>滨江花园 KL-1 计算书</span>"
-      "<span class=\"incomplete\">计算未完成</span></header>",
+      "<span class=\"incomplete\">计算未完成</span></header>\n<h1>计算书</h1>",  // no beam's name
       "<tr><th scope=\"row\">构件编号</th><td>KL-1</td></tr>",
       "<tr><th scope=\"row\">计算</th><td>张工</td><td></td><td></td></tr>",
       "<p class=\"banner alert\">计算未完成</p>\n<p class=\"line "
@@ -35,6 +35,8 @@ TEST(ReportHtml, OneBeamPageHoldsEach) {
       "525.7\u00A0mm<sup>2</sup>，<span class=\"attention\">注意</span></p>",
       "0.3\u00A0mm，<span class=\"satisfied\">满足</span></p>",
       "<td>331 <span class=\"not-satisfied\">不满足</span></td>",
+      "</section>\n<figure class=\"sketch\"><svg",  // the sketch follows the inputs
+      "<figcaption>截面简图</figcaption></figure>\n<section>\n<h2>2 梁底钢板</h2>",
       "<section>\n<h2>结果汇总</h2>",
   };
   for (const char* part : parts) {

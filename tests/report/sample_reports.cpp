@@ -1,6 +1,17 @@
 #include "sample_reports.h"
 
+#include "form_handlers.h"
+#include "headless_form.h"
+
 namespace platewise::testing {
+
+ReportModel default_beam_report(const ReportInfo& info) {
+  BeamState state;
+  HeadlessForm form;
+  FormHandlers handlers(state, form);
+  handlers.calculate();
+  return *report_model(handlers.record(), form, info);
+}
 
 ReportModel sample_report(const std::string& member, bool complete, int formula_lines) {
   ReportModel report;
@@ -11,9 +22,10 @@ ReportModel sample_report(const std::string& member, bool complete, int formula_
   report.program = "计算程序：Platewise 1.0.0";
   report.calculated_at = "计算时间：2026-12-07 10:15:08";
   report.complete = complete;
+  report.sketch = default_beam_report().sketch;
   ReportSection& inputs = report.sections.emplace_back();
   inputs.title = "1 输入数据";
-  for (int i = 1; i <= 14; ++i) inputs.rows.push_back({"输入" + std::to_string(i), "330", ""});
+  for (int i = 1; i <= 15; ++i) inputs.rows.push_back({"输入" + std::to_string(i), "330", ""});
   ReportSection& plate = report.sections.emplace_back();
   plate.title = "2 梁底钢板";
   plate.lines = {
@@ -32,7 +44,7 @@ ReportModel sample_report(const std::string& member, bool complete, int formula_
   if (!complete) steps.lines.push_back({kStopText, {}, true});
   ReportSection& summary = report.sections.emplace_back();
   summary.title = "结果汇总";
-  summary.rows = {{"梁底钢板", "A3号钢:4(厚)X131(宽)", ""},
+  summary.rows = {{"梁底钢板", "A3号钢:4(厚)X131(宽)", "此栏在计算后被修改"},
                   {"梁底钢板实选宽度", "331", "", Verdict::NotSatisfied}};
   return report;
 }
