@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QThread>
 #include <algorithm>
@@ -91,7 +92,12 @@ double content_bottom(const QTextDocument& piece) {
 // first use) and again at every new page size, but not while the page size
 // is null. So the piece gets its layout with a null page size, then the
 // device it is measured on, then its page size: one layout, on the device.
+// The glyphs shaped for the layout are kept for painting, which would
+// otherwise shape every line again.
 void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device) {
+  for (QTextBlock block = piece.begin(); block.isValid(); block = block.next()) {
+    block.layout()->setCacheEnabled(true);
+  }
   piece.setPageSize(QSizeF(0, 0));
   piece.documentLayout()->setPaintDevice(&device);
   piece.setPageSize(body);
