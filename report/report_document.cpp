@@ -72,28 +72,18 @@ void insert_with_verdict(QTextCursor& cursor, const std::string& text,
   insert_marked(cursor, std::string_view(text).substr(at + word.size()), format);
 }
 
-// Appends blocks and tables to a document.
-constexpr double kRule = 1;  // a table's rules, in pixels at 96 dpi: three quarters of a point
-
-// A cell with thin rules right and below, and left and above at the table's
-// edge: neighbouring cells never draw the same rule twice.
-QTextTableCellFormat ruled_cell(int row, int column) {
+// A cell's text sits in the middle of its row; the padding is the table's.
+QTextTableCellFormat middle_cell() {
   QTextTableCellFormat format;
-  format.setBorderBrush(Qt::black);
-  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-  format.setRightBorder(kRule);
-  format.setBottomBorder(kRule);
-  format.setLeftBorder(column == 0 ? kRule : 0);
-  format.setTopBorder(row == 0 ? kRule : 0);
-  format.setPadding(3);
   format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
   return format;
 }
 
+// Appends blocks and tables to a document.
 class Writer {
  public:
   Writer(QTextDocument& document, ReportLook look)
-      : cursor_(&document), sizes_(look == ReportLook::Panel ? kPanel : kPaper) {}
+      : cursor_(&document), look_(look), sizes_(look == ReportLook::Panel ? kPanel : kPaper) {}
 
   const Sizes& sizes() const { return sizes_; }
   QTextCursor& cursor() { return cursor_; }
@@ -151,17 +141,24 @@ class Writer {
   }
 
   // A table of `columns`, widths in per cent, with thin single rules; the
-  // cursor stays in front of it.
-  QTextTable* table(int rows, const std::vector<double>& widths, int heading_rows = 0) {
+  // cursor stays in front of it. On paper the pages draw the rules (see
+  // table_rules.h); the panel shows Qt's collapsed grid, drawn from a
+  // border of 1 pixel up.
+  QTextTable* table(int rows, const std::vector<double>& widths, int heading_rows = 0,
+                    double top_margin = 4, double bottom_margin = 4) {
     QTextTableFormat format;
-    format.setBorderCollapse(true);
-    format.setBorder(kRule);
-    format.setBorderBrush(Qt::black);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    if (look_ == ReportLook::Panel) {
+      format.setBorderCollapse(true);
+      format.setBorder(1);
+      format.setBorderBrush(Qt::black);
+      format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    } else {
+      format.setBorder(0);
+    }
     format.setCellSpacing(0);
     format.setCellPadding(3);
-    format.setTopMargin(4);
-    format.setBottomMargin(4);
+    format.setTopMargin(top_margin);
+    format.setBottomMargin(bottom_margin);
     format.setHeaderRowCount(heading_rows);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     QList<QTextLength> lengths;
@@ -169,9 +166,8 @@ class Writer {
     format.setColumnWidthConstraints(lengths);
     start(QTextBlockFormat());
     QTextTable* table = cursor_.insertTable(rows, static_cast<int>(widths.size()), format);
-    // Collapsed borders are drawn from the cells' own.
     for (int r = 0; r < table->rows(); ++r) {
-      for (int c = 0; c < table->columns(); ++c) table->cellAt(r, c).setFormat(ruled_cell(r, c));
+      for (int c = 0; c < table->columns(); ++c) table->cellAt(r, c).setFormat(middle_cell());
     }
     cursor_.movePosition(QTextCursor::End);
     fresh_ = false;
@@ -214,6 +210,7 @@ class Writer {
   }
 
   QTextCursor cursor_;
+  ReportLook look_;
   Sizes sizes_;
   bool fresh_ = true;  // the document's first block is still empty
 };
@@ -255,7 +252,7 @@ void signature_table(Writer& out, const ReportInfo& info) {
   }
   // Room to sign by hand.
   for (int r = 1; r < table->rows(); ++r) {
-    QTextTableCellFormat tall = ruled_cell(r, 2);
+    QTextTableCellFormat tall = middle_cell();
     tall.setTopPadding(10);
     tall.setBottomPadding(10);
     table->cellAt(r, 2).setFormat(tall);
@@ -348,34 +345,38 @@ void append_title_page(Writer& out, const ReportBook& book) {
   signature_table(out, first->info);
 }
 
-void append_members(Writer& out, const ReportBook& book) {
-  out.centred(QString::fromUtf8(kMembersTitle), size_format(out.sizes().title, true), 8);
+// The members' table's columns: 序号, then the members' columns.
+const std::vector<double> kMemberWidths = {5, 9, 15, 15, 8, 14, 8, 14, 12};
+
+// The heading row, as a table of its own under `top_margin`.
+void append_members_heading(Writer& out, double top_margin) {
   const std::span<const MemberColumn> columns = member_columns();
-  std::vector<double> widths = {5, 9, 15, 15, 8, 14, 8, 14, 12};  // 序号 and the columns
-  QTextTable* table = out.table(static_cast<int>(book.members.size()) + 1, widths, 1);
+  QTextTable* table = out.table(1, kMemberWidths, 0, top_margin, 0);
   out.cell(table, 0, 0, QStringLiteral("序号"), true, true);
   for (std::size_t c = 0; c < columns.size(); ++c) {
     out.cell(table, 0, static_cast<int>(c) + 1, QString(columns[c].heading), true, true);
   }
-  for (std::size_t r = 0; r < book.members.size(); ++r) {
-    const MemberRow& member = book.members[r];
-    const int row = static_cast<int>(r) + 1;
-    out.cell(table, row, 0, std::to_string(r + 1), {}, false, true);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      const int column = static_cast<int>(c) + 1;
-      if (columns[c].text != nullptr) {
-        out.cell(table, row, column, member.*columns[c].text);
-        continue;
-      }
-      QTextCursor in = table->cellAt(row, column).firstCursorPosition();
-      QTextBlockFormat centre;
-      centre.setAlignment(Qt::AlignHCenter);
-      in.setBlockFormat(centre);
-      const std::optional<Verdict> colour = member_verdict_colour(member);
-      QTextCharFormat chars = size_format(out.sizes().table);
-      if (colour) chars = verdict_format(chars, *colour);
-      in.insertText(member_verdict_text(member), chars);
+}
+
+// The row of the `index`th member (from 0), as a table of its own.
+void append_member(Writer& out, const MemberRow& member, std::size_t index) {
+  const std::span<const MemberColumn> columns = member_columns();
+  QTextTable* table = out.table(1, kMemberWidths, 0, 0, 0);
+  out.cell(table, 0, 0, std::to_string(index + 1), {}, false, true);
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const int column = static_cast<int>(c) + 1;
+    if (columns[c].text != nullptr) {
+      out.cell(table, 0, column, member.*columns[c].text);
+      continue;
     }
+    QTextCursor in = table->cellAt(0, column).firstCursorPosition();
+    QTextBlockFormat centre;
+    centre.setAlignment(Qt::AlignHCenter);
+    in.setBlockFormat(centre);
+    const std::optional<Verdict> colour = member_verdict_colour(member);
+    QTextCharFormat chars = size_format(out.sizes().table);
+    if (colour) chars = verdict_format(chars, *colour);
+    in.insertText(member_verdict_text(member), chars);
   }
 }
 
@@ -416,11 +417,21 @@ std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book) {
   return document;
 }
 
-std::unique_ptr<QTextDocument> members_document(const ReportBook& book) {
-  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
-  Writer out(*document, ReportLook::Paper);
-  append_members(out, book);
-  return document;
+MembersTable members_table(const ReportBook& book) {
+  MembersTable table;
+  table.pieces.push_back(new_document(ReportLook::Paper));
+  Writer title(*table.pieces.back(), ReportLook::Paper);
+  title.centred(QString::fromUtf8(kMembersTitle), size_format(title.sizes().title, true), 8);
+  append_members_heading(title, 4);
+  for (std::size_t r = 0; r < book.members.size(); ++r) {
+    table.pieces.push_back(new_document(ReportLook::Paper));
+    Writer row(*table.pieces.back(), ReportLook::Paper);
+    append_member(row, book.members[r], r);
+  }
+  table.heading = new_document(ReportLook::Paper);
+  Writer heading(*table.heading, ReportLook::Paper);
+  append_members_heading(heading, 0);
+  return table;
 }
 
 }  // namespace platewise

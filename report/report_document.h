@@ -34,7 +34,14 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
 // A book's title page: the project, the title, the number of members, the
 // basis, program and date of its first chapter, the signature table.
 std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);
-// A book's 构件一览表, its heading row repeated on every page.
-std::unique_ptr<QTextDocument> members_document(const ReportBook& book);
+// A book's 构件一览表 in pieces, for the pages to stack row by row and so
+// never to break a row: `pieces` its title with the heading row, then each
+// member's row, each a table of its own with the same columns; `heading`
+// the heading row alone, which opens every further page of the table.
+struct MembersTable {
+  std::vector<std::unique_ptr<QTextDocument>> pieces;
+  std::unique_ptr<QTextDocument> heading;
+};
+MembersTable members_table(const ReportBook& book);
 
 }  // namespace platewise

@@ -8,19 +8,18 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
-#include <QTextTable>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <latch>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "report_document.h"
 #include "report_fonts.h"
 #include "report_parts.h"
+#include "table_rules.h"
 
 namespace platewise {
 namespace {
@@ -30,16 +29,22 @@ constexpr double kLayoutDpi = 96;
 constexpr double kHeaderPoints = 22;  // the band of the running header
 constexpr double kFooterPoints = 18;  // the band of the page number
 constexpr double kBandFontPoints = 9;
-constexpr double kPieceGap = 12;
-constexpr double kTableRule =
-    1;  // as the tables' own  // between two pieces on a page, in layout units
+constexpr double kPieceGap = 12;  // between two pieces on a page
+constexpr double kTableRule = 1;  // three quarters of a point
 // One part of the book (title page, members' table, a chapter), in pieces
 // laid out on their own and placed on pages of its own.
+// A long table comes in pieces too: when the part has a `heading`, its
+// pieces after the first are the table's rows, stacked without a gap, and
+// every page after the first opens with the heading.
 struct Part {
   std::vector<std::unique_ptr<QTextDocument>> pieces;
   QString header;           // at the top of its pages; empty: none (the title page)
   bool incomplete = false;  // 计算未完成 beside the header
   bool numbered = true;     // "第 n 页 共 m 页" at the foot
+  std::unique_ptr<QTextDocument> heading = {};
+  // The rules of the tables of each piece and of the heading, once laid out.
+  std::vector<std::vector<QLineF>> rules = {};
+  std::vector<QLineF> heading_rules = {};
 };
 
 std::vector<std::unique_ptr<QTextDocument>> one_piece(std::unique_ptr<QTextDocument> document) {
@@ -57,7 +62,11 @@ std::size_t part_count(const ReportBook& book) {
 Part make_part(const ReportBook& book, std::size_t index) {
   const bool titled = has_title_page(book);
   if (titled && index == 0) return {one_piece(title_page_document(book)), {}, false, false};
-  if (titled && index == 1) return {one_piece(members_document(book)), document_title(book)};
+  if (titled && index == 1) {
+    MembersTable members = members_table(book);
+    return {std::move(members.pieces), document_title(book), false, true,
+            std::move(members.heading)};
+  }
   const ReportModel& chapter = book.chapters[index - (titled ? 2 : 0)];
   return {chapter_pieces(chapter, titled ? ChapterPlace::InBook : ChapterPlace::Alone),
           running_header(chapter), !chapter.complete};
@@ -66,24 +75,25 @@ Part make_part(const ReportBook& book, std::size_t index) {
 // A slice of a piece shown on a page: the piece's area `slice`, put at `top`.
 struct Placement {
   const QTextDocument* piece;
+  const std::vector<QLineF>* rules;  // the piece's table rules
   QRectF slice;
   double top;
-  bool continued = false;  // the piece goes on on the next page
 };
 using PageContents = std::vector<Placement>;
 
-// Where the content of a laid-out piece ends: its last table or its last
-// block with text (the empty block after a closing table adds nothing).
-double content_bottom(const QTextDocument& piece) {
+// Where the content of a laid-out piece ends: its last block with text or
+// the bottom rule of its last table, `rules` its tables' rules (the empty
+// block after a closing table adds nothing; nor does the table's bottom
+// margin, which Qt counts in the table's frame).
+double content_bottom(const QTextDocument& piece, const std::vector<QLineF>& rules) {
   QAbstractTextDocumentLayout* layout = piece.documentLayout();
   double bottom = 0;
   for (auto it = piece.rootFrame()->begin(); !it.atEnd(); ++it) {
-    if (QTextFrame* frame = it.currentFrame()) {
-      bottom = std::max(bottom, layout->frameBoundingRect(frame).bottom());
-    } else if (!it.currentBlock().text().isEmpty()) {
+    if (it.currentFrame() == nullptr && !it.currentBlock().text().isEmpty()) {
       bottom = std::max(bottom, layout->blockBoundingRect(it.currentBlock()).bottom());
     }
   }
+  for (const QLineF& rule : rules) bottom = std::max({bottom, rule.y1(), rule.y2()});
   return bottom;
 }
 
@@ -106,24 +116,42 @@ void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device) {
 // Lays out the pieces of a part on pages of `body` size, as on a 96 dpi
 // device whatever the screen, so that every device gets the same pages. A
 // piece goes whole on the page where it fits, else on the next; a piece
-// longer than a page starts a page and runs over as Qt paginates it.
+// longer than a page starts a page and runs over as Qt paginates it. A
+// table's row stacked under another leaves out its top rule, which is the
+// other's bottom rule.
 std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice& layout_device) {
+  double heading_bottom = 0;
+  if (part.heading) {
+    lay_out(*part.heading, body, layout_device);
+    part.heading_rules = table_rules(*part.heading);
+    heading_bottom = content_bottom(*part.heading, part.heading_rules);
+  }
   std::vector<PageContents> pages(1);
   double y = 0;  // on the last page
-  for (const std::unique_ptr<QTextDocument>& piece : part.pieces) {
+  part.rules.reserve(part.pieces.size());
+  for (std::size_t i = 0; i < part.pieces.size(); ++i) {
+    QTextDocument* piece = part.pieces[i].get();
     lay_out(*piece, body, layout_device);
+    std::vector<QLineF>& rules = part.rules.emplace_back(table_rules(*piece));
     const int count = piece->pageCount();
-    const double bottom = content_bottom(*piece);
-    if (y > 0) y += kPieceGap;
+    const double bottom = content_bottom(*piece, rules);
+    const bool row = part.heading && i > 0;
+    if (y > 0 && !row) y += kPieceGap;
     const bool fits_here = count == 1 && y + bottom <= body.height();
     if (y > 0 && !fits_here) {
       pages.emplace_back();
       y = 0;
+      if (row) {
+        pages.back().push_back({part.heading.get(), &part.heading_rules,
+                                QRectF(0, 0, body.width(), body.height()), 0});
+        y = heading_bottom;
+      }
     }
+    if (row && y > 0 && !rules.empty()) rules.erase(rules.begin());
     for (int n = 0; n < count; ++n) {
       if (n > 0) pages.emplace_back();
       const QRectF slice(0, n * body.height(), body.width(), body.height());
-      pages.back().push_back({piece.get(), slice, y, n + 1 < count});
+      pages.back().push_back({piece, &rules, slice, y});
     }
     y += bottom - (count - 1) * body.height();
   }
@@ -211,34 +239,16 @@ class LaidOutBook {
   std::vector<std::unique_ptr<QThread>> helpers_;
 };
 
-// Where the last row of `table` before `edge` ends: the bottom of its
-// tallest cell's text and the cell's padding.
-double last_row_bottom(const QTextTable& table, double edge) {
-  QAbstractTextDocumentLayout* layout = table.document()->documentLayout();
-  double bottom = layout->frameBoundingRect(const_cast<QTextTable*>(&table)).top();
-  for (int r = 0; r < table.rows(); ++r) {
-    for (int c = 0; c < table.columns(); ++c) {
-      const QTextTableCell cell = table.cellAt(r, c);
-      const QRectF text = layout->blockBoundingRect(cell.lastCursorPosition().block());
-      if (text.bottom() >= edge) continue;
-      bottom = std::max(bottom, text.bottom() + cell.format().toTableCellFormat().bottomPadding());
+// The rules of a piece's tables that lie on `slice`.
+void paint_rules(QPainter& painter, const std::vector<QLineF>& rules, const QRectF& slice) {
+  QPen pen(Qt::black, kTableRule, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  painter.setPen(pen);
+  for (const QLineF& rule : rules) {
+    if (std::max(rule.y1(), rule.y2()) > slice.top() &&
+        std::min(rule.y1(), rule.y2()) < slice.bottom()) {
+      painter.drawLine(rule);
     }
   }
-  return bottom;
-}
-
-// A table Qt breaks over two pages leaves its last row on the first page
-// open below, its column rules running on to the page's edge: the rule that
-// closes the row, if a table breaks at `edge`.
-std::optional<QLineF> closing_rule(const QTextDocument& piece, double edge) {
-  for (QTextFrame* frame : piece.rootFrame()->childFrames()) {
-    const auto* table = qobject_cast<const QTextTable*>(frame);
-    const QRectF area = piece.documentLayout()->frameBoundingRect(frame);
-    if (table == nullptr || area.top() >= edge || area.bottom() <= edge) continue;
-    const double y = last_row_bottom(*table, edge) + kTableRule / 2;
-    return QLineF(area.left() - kTableRule, y, area.right(), y);
-  }
-  return std::nullopt;
 }
 
 // The running header: the part's text on the left, 计算未完成 on the right,
@@ -304,20 +314,15 @@ int paint_report(const ReportBook& book, QPagedPaintDevice& device) {
         painter.translate(0, header);
         painter.scale(scale_x, scale_y);
         painter.translate(0, placed.top - placed.slice.top());
-        const std::optional<QLineF> rule =
-            placed.continued ? closing_rule(*placed.piece, placed.slice.bottom()) : std::nullopt;
-        QRectF shown = placed.slice;
-        if (rule) shown.setBottom(rule->y1() + kTableRule / 2);
-        painter.setClipRect(shown);
+        // Rules on the slice's edges are drawn whole.
+        const double half_rule = kTableRule / 2;
+        painter.setClipRect(placed.slice.adjusted(-half_rule, -half_rule, half_rule, half_rule));
         QAbstractTextDocumentLayout::PaintContext context;
         // Blocks that only touch a slice's edges belong to the slices beside
         // it: drawn here, though clipped, their text would still be in the PDF.
         context.clip = placed.slice.adjusted(0, 1, 0, -1);
         placed.piece->documentLayout()->draw(&painter, context);
-        if (rule) {
-          painter.setPen(QPen(Qt::black, kTableRule));
-          painter.drawLine(*rule);
-        }
+        paint_rules(painter, *placed.rules, placed.slice);
         painter.restore();
       }
       if (!part.part.numbered) continue;

@@ -59,6 +59,13 @@ struct PdfRow {
 };
 void PrintTo(const PdfRow& row, std::ostream* out) { *out << row.name; }
 
+// A book of one beam whose members' table has 45 rows, two pages' worth.
+ReportBook long_members_table() {
+  ReportBook book = sample_book(1, -1, 1);
+  book.members.resize(45, book.members.front());
+  return book;
+}
+
 class ReportPdfTest : public ::testing::TestWithParam<PdfRow> {};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,11 +85,21 @@ INSTANTIATE_TEST_SUITE_P(
                               "滨江花园 | 计算书 | ",  // the title page has no page number
                               "滨江花园 计算书 | 构件一览表 | 第2页共8页",
                               "滨江花园 KL-1 计算书 | KL-1 计算书 | 第3页共8页",
-                              "滨江花园 KL-1 计算书 | 3 裂缝验算 | 第4页共8页",
+                              "滨江花园 KL-1 计算书 | 结果汇总 | 第4页共8页",
                               "滨江花园 KL-2 计算书 计算未完成 | KL-2 计算书 | 第5页共8页",
-                              "滨江花园 KL-2 计算书 计算未完成 | 2 梁底钢板 | 第6页共8页",
+                              "滨江花园 KL-2 计算书 计算未完成 | 3 裂缝验算 | 第6页共8页",
                               "滨江花园 KL-3 计算书 | KL-3 计算书 | 第7页共8页",
-                              "滨江花园 KL-3 计算书 | 3 裂缝验算 | 第8页共8页"}}),
+                              "滨江花园 KL-3 计算书 | 结果汇总 | 第8页共8页"}},
+                      // The members' table runs over pages, each opening with its
+                      // heading row.
+                      PdfRow{"LongMembersTable",
+                             long_members_table,
+                             {"Title: 滨江花园 计算书", "Page size: 595 x 842 pts (A4)",
+                              "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",
+                              "滨江花园 | 计算书 | ", "滨江花园 计算书 | 构件一览表 | 第2页共5页",
+                              "滨江花园 计算书 | 序号 构件编号 | 第3页共5页",
+                              "滨江花园 KL-1 计算书 | KL-1 计算书 | 第4页共5页",
+                              "滨江花园 KL-1 计算书 | 结果汇总 | 第5页共5页"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ReportPdfTest, TitleFontsAndEveryPagesHeaderAndNumber) {
@@ -117,6 +134,17 @@ TEST(ReportPdf, FirstPageOpensWithTheTitleBlockAndTheSignatures) {
   for (const auto& [book, opening] : cases) {
     const QString page = without_blanks(saved_pdf(book)->pages.value(0));
     EXPECT_TRUE(page.startsWith(opening)) << page.toStdString();
+  }
+}
+
+// A row broken over two pages would leave its cells' first lines on one page
+// and the rest on the next: every row's plate reads whole on its page.
+TEST(ReportPdf, MembersRowsAreNeverBrokenOverPages) {
+  const auto pdf = saved_pdf(long_members_table());
+  for (int page : {1, 2}) {
+    const QString text = without_blanks(pdf->pages.value(page));
+    EXPECT_EQ(text.count("A3号钢:"), text.count("4(厚)X131(宽)")) << page;
+    EXPECT_EQ(text.count("KL-1"), page == 1 ? 24 : 21) << page;  // 45 rows in all
   }
 }
 
