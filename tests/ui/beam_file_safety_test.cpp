@@ -1,14 +1,11 @@
-// Beam files the window must not read, wait on or write over, and the
-// beam's name kept on saving. A file refused or a save that fails leaves the
-// window's inputs as they were and a box says why.
+// Beam files the window must not read, wait on or write over. A file refused
+// or a save that fails leaves the window's inputs as they were and a box says why.
 
 #include <sys/stat.h>
 
 #include <QFile>
 #include <functional>
 
-#include "beam_file.h"
-#include "file_io.h"
 #include "window_fixture.h"
 
 namespace {
@@ -58,28 +55,5 @@ INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest, testing::Values(
             old, "：无法保存，原文件未改动：文件名太长", "old"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST_F(WindowTest, SavingKeepsTheNameTheFileGaveTheBeam) {
-  const auto saved_name = [this](const QString& file) {
-    return platewise::parse_beam_file(platewise::read_whole_file(path(file)), file).beam.name;
-  };
-  platewise::write_atomically(path("KL-9.json"), R"j({"format": "platewise-beam", "version": 1,
-      "name": "一层KL-9(东跨)", "inputs": {"beam_width": "300"}})j");
-  platewise::write_atomically(path("unnamed.json"), R"({"format": "platewise-beam", "version": 1,
-      "inputs": {"beam_width": "300"}})");
-  ASSERT_TRUE(files().save_to(path("new.json")));  // a new beam
-  EXPECT_EQ(saved_name("new.json"), "new");
-
-  ASSERT_TRUE(files().open(path("KL-9.json")));
-  type_into("beam_width", "320");
-  ASSERT_TRUE(files().save());
-  EXPECT_EQ(saved_name("KL-9.json"), "一层KL-9(东跨)");
-  ASSERT_TRUE(files().save_to(path("copy.json")));
-  EXPECT_EQ(saved_name("copy.json"), "一层KL-9(东跨)");
-
-  ASSERT_TRUE(files().open(path("unnamed.json")));
-  ASSERT_TRUE(files().save_to(path("renamed.json")));
-  EXPECT_EQ(saved_name("renamed.json"), "renamed");
-}
 
 }  // namespace

@@ -145,9 +145,7 @@ TEST_P(ClosingTest, AsksOnlyAboutChangesToAFile) {
   EXPECT_EQ(caption(), c.caption);
   EXPECT_EQ(c.answer ? close_answering(c.answer) : window_->close(), c.closes);
   if (c.opened) {
-    const auto saved =
-        platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "");
-    EXPECT_EQ(*saved.beam.given("beam_width"), InputValue(c.saved_width));
+    EXPECT_EQ(*saved("KL-3.json").beam.given("beam_width"), InputValue(c.saved_width));
   }
 }
 
@@ -208,10 +206,8 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   pick(path("a.json"));
   QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
-  for (const char* name : {"a.json", "b.json"}) {
-    const auto file = platewise::parse_beam_file(platewise::read_whole_file(path(name)), "");
-    EXPECT_EQ(*file.beam.given("beam_width"), InputValue("320")) << name;
-  }
+  for (const char* name : {"a.json", "b.json"})
+    EXPECT_EQ(*saved(name).beam.given("beam_width"), InputValue("320")) << name;
   EXPECT_EQ(caption(), "a.json - Platewise1.0");
 }
 

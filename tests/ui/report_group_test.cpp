@@ -26,14 +26,6 @@ class ReportGroupTest : public WindowTest {
  protected:
   QString panel() const { return widget<platewise::ReportView>("report_view")->text(); }
 
-  // The dialog of that kind now open over the window, or nullptr.
-  template <class Dialog>
-  Dialog* open_dialog() const {
-    for (Dialog* dialog : window_->findChildren<Dialog*>()) {
-      if (dialog->isVisible()) return dialog;
-    }
-    return nullptr;
-  }
   void press(QMessageBox* box, const QString& button) {
     for (QAbstractButton* b : box->buttons()) {
       if (b->text() == button) b->click();
