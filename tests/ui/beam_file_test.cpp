@@ -46,11 +46,8 @@ std::shared_ptr<bool> answer_next_dialog(std::function<void(QWidget*)> answer) {
 }
 
 std::shared_ptr<bool> press(const QString& button_text) {
-  return answer_next_dialog([button_text](QWidget* box) {
-    for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons()) {
-      if (b->text() == button_text) b->click();
-    }
-  });
+  return answer_next_dialog(
+      [button_text](QWidget* box) { press(qobject_cast<QMessageBox*>(box), button_text); });
 }
 
 class BeamFileTest : public WindowTest {

@@ -26,12 +26,6 @@ class ReportGroupTest : public WindowTest {
  protected:
   QString panel() const { return widget<platewise::ReportView>("report_view")->text(); }
 
-  void press(QMessageBox* box, const QString& button) {
-    for (QAbstractButton* b : box->buttons()) {
-      if (b->text() == button) b->click();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
   // Accepts the report's information as offered.
   void confirm_report_info() {
     auto* info = open_dialog<platewise::ReportInfoDialog>();
@@ -88,6 +82,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
     EXPECT_EQ(question->text(),
               "计算后以下输入已修改：梁宽(mm)。\n保存修改前输入的计算书，还是先重新计算？");
     press(question, answer);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     confirm_report_info();
     auto* save = open_dialog<QFileDialog>();
     ASSERT_NE(save, nullptr) << answer.toStdString();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -23,6 +24,13 @@
 // Readable QStrings in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
+}
+
+// Clicks the button of the box that reads `text`.
+inline void press(QMessageBox* box, const QString& text) {
+  for (QAbstractButton* b : box->buttons()) {
+    if (b->text() == text) b->click();
+  }
 }
 
 class WindowTest : public testing::Test {
