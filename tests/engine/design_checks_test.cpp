@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "engine_acts.h"
+#include "engine_fixture.h"
 
 namespace platewise::testing {
 namespace {
@@ -25,7 +25,7 @@ class DesignChecks : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(DesignChecks, VerdictAndText) {
   const CheckCase& c = GetParam();
-  ActedWindow w;
+  Engine w;
   w.act(c.acts);
   ReportInfo info;
   info.crack_limit = c.crack_limit;
@@ -39,10 +39,6 @@ TEST_P(DesignChecks, VerdictAndText) {
   EXPECT_EQ(verdict_word(found->verdict), verdict_word(*c.verdict));
   EXPECT_EQ(found->text, spaced(c.text));
 }
-
-Act type(const char* role, const char* text) { return {Act::Type, role, text}; }
-Act width(const char* text) { return {Act::EditWidth, "", text}; }
-Act hoops(const char* actual) { return {Act::Hoops, "", actual}; }
 
 using enum Verdict;
 

@@ -11,7 +11,7 @@
 #include <regex>
 #include <sstream>
 
-#include "engine_acts.h"
+#include "engine_fixture.h"
 
 namespace platewise::testing {
 namespace {
@@ -33,7 +33,7 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 }
 
 TEST(ReportTest, DefaultBeamMatchesTheKeptReport) {
-  ActedWindow w;
+  Engine w;
   EXPECT_FALSE(report_model(w.handlers.record(), w.form).has_value());
   w.act({kCalculate});
   const char* const path = PLATEWISE_TEST_DATA "/default_report.txt";
@@ -48,7 +48,7 @@ TEST(ReportTest, DefaultBeamMatchesTheKeptReport) {
 }
 
 TEST(ReportTest, TitleBlockNamesTheProjectTheMemberAndWhoSigns) {
-  ActedWindow w;
+  Engine w;
   w.act({kCalculate});
   const ReportModel model = w.report({"某办公楼", "KL-3", "张三", "", "王五", ""});
   EXPECT_EQ(model.running_header, "某办公楼 KL-3 计算书");
@@ -75,7 +75,7 @@ class ReportRun : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(ReportRun, ShowsItsBranchASummaryEqualToTheFieldsAndEveryCheckInTheConclusion) {
   const RunCase& c = GetParam();
-  ActedWindow w;
+  Engine w;
   w.act(c.acts);
   ReportInfo info;
   info.crack_limit = c.crack_limit;
@@ -129,55 +129,47 @@ TEST_P(ReportRun, ShowsItsBranchASummaryEqualToTheFieldsAndEveryCheckInTheConclu
 
 // clang-format off
 const RunCase kRuns[] = {
-    {"RedistributionLeavesTheTopWithoutAPlate",
-     {{Act::Tick, "redistribution_on"}, kCalculate},
+    {"RedistributionLeavesTheTopWithoutAPlate", {tick("redistribution_on"), kCalculate},
      {"移至梁底的面积 ΔA_{m} = A_{s,t,req} × (100 − β) / 100 = 1200 × (100 − 75) / 100 = 300␣mm²",
       "A_{s,t,req}^{*} ≤ A_{s,t}：900 ≤ 981.3，梁面无需加固，实选宽度为 0"}},
     {"NoPlatesAndStirrupsEnough",
-     {{Act::Type, "bottom_area_req", "14.71875"}, {Act::Type, "top_area_req", "1"},
-      {Act::Type, "stirrup_diameter", "12"}, {Act::Type, "anchorage", "old"}, kCalculate},
+     {type("bottom_area_req", "14.71875"), type("top_area_req", "1"),
+      type("stirrup_diameter", "12"), type("anchorage", "old"), kCalculate},
      {"A_{s,b,req} ≤ A_{s,b}：1472 ≤ 1472，梁底无需加固，实选宽度为 0",
       "梁底无需加固，裂缝验算不计钢板：A_{a} = 0",
       "A_{sv,req} ≤ A_{sv}：1200 ≤ 2261，梁箍筋无需加固",
       "箍筋：d_{v} = 12␣mm ≥ 12␣mm，f_{yv} = 310␣N/mm²",
       "计算锚固长度(mm)：old（本次计算未写入此栏，为此前的内容）"}},
-    {"UPlatesTooTall",
-     {{Act::Type, "u_plate_spacing", "301"}, kCalculate},
+    {"UPlatesTooTall", {type("u_plate_spacing", "301"), kCalculate},
      {"箍板高度 451.5␣mm > 限值 450␣mm（梁高 − 150␣mm），不满足",
       "梁侧U型钢板：Lu太大，请加密箍板间距"}},
-    {"PsiAboveOneAndANegativeCoverTerm",
-     {{Act::Type, "moment", "400"}, {Act::Type, "cover", "-5"}, kCalculate},
+    {"PsiAboveOneAndANegativeCoverTerm", {type("moment", "400"), type("cover", "-5"), kCalculate},
      {"ψ > 1，取 ψ = 1", "有效高度 h_{0} = h − a = 600 − (−5) = 605␣mm",
       "保护层厚度 c = a − 10 = (−5) − 10 = −15␣mm",
       "裂缝宽度 0.423␣mm > 限值 0.3␣mm，不满足"}},
-    {"StoppedInTheFirstCrackCheck",
-     {{Act::Type, "moment", ""}, kCalculate},
+    {"StoppedInTheFirstCrackCheck", {type("moment", ""), kCalculate},
      {"实选宽度写入 131 后随即验算裂缝：",
       "应变不均匀系数 ψ = 1.1 − 0.65 × f_{tk} / ρ_{te} / σ_{s} = 1.1 − 0.65 × 1.5 / 0.02591 / 0 = …（计算在此中断）",
       "计算中断：裂缝验算中断：除数为零", "梁面钢板：（本次计算未写入此栏）",
       "计算未完成，未算到的项目未验算。"},
      false},
-    {"StoppedAtTheStirrupSpacing",
-     {{Act::Type, "stirrup_spacing", ""}, kCalculate},
+    {"StoppedAtTheStirrupSpacing", {type("stirrup_spacing", ""), kCalculate},
      {"现有箍筋面积 A_{sv} = d_{v}^{2} × 0.785 × n_{v} × 1000 / s_{v} = 8^{2} × 0.785 × 2 × 1000 / 0 = …（计算在此中断）",
       "计算中断：箍筋面积中断：除数为零", "没有已验算的项目。"},
      false},
-    {"UnlistedAndPickedMaterials",
-     {{Act::Type, "concrete_grade", "C45"}, {Act::Pick, "bottom_bar_grade", "0"},
-      {Act::Type, "stirrup_diameter", "11.9"}, kCalculate},
+    {"UnlistedAndListedMaterials",
+     {type("concrete_grade", "C45"), type("bottom_bar_grade", "I级"),
+      type("stirrup_diameter", "11.9"), kCalculate},
      {"砼强度等级“C45”不在列表中，按C20计算",
       "混凝土（C20）：f_{c} = 10␣N/mm²，f_{cv} = 1.75␣N/mm²，f_{tk} = 1.5␣N/mm²",
       "梁底钢筋（I级）：f_{y,b} = 210␣N/mm²，E_{s} = 210000␣N/mm²，粘结特性系数 ν = 1",
       "箍筋：d_{v} = 11.9␣mm < 12␣mm，f_{yv} = 210␣N/mm²"}},
-    {"UPlateWidthUnderAHalfRoundsDown",
-     {{Act::Type, "stirrup_area_req", "1.199"}, kCalculate},
+    {"UPlateWidthUnderAHalfRoundsDown", {type("stirrup_area_req", "1.199"), kCalculate},
      {"实选宽度 b_{u,sel} = ⌊b_{u} + 0.5⌋ = ⌊23.42 + 0.5⌋ = 23␣mm",
       "梁侧U型钢板：3(厚)X23(宽bu)X150(高Lu)@100"}},
-    {"InputsChangedAfterTheRun",
-     {kCalculate, {Act::Type, "beam_width", "300"}, {Act::Tick, "redistribution_on"}},
+    {"InputsChangedAfterTheRun", {kCalculate, type("beam_width", "300"), tick("redistribution_on")},
      {"注意：计算后以下输入已修改，本计算书对应修改前的输入：梁宽(mm)、梁面筋调幅。"}},
-    {"WidthEditedThenHoopsByTheSecondFormula",
-     {kCalculate, {Act::EditWidth, "", "200"}, {Act::Hoops, "", "150"}},
+    {"WidthEditedThenHoopsByTheSecondFormula", {kCalculate, width("200"), hoops("150")},
      {"10 修改实选宽度后的裂缝验算", "计算后实选宽度改为“200”，裂缝重新验算：",
       "梁底钢板宽 200␣mm ≤ 梁宽 250␣mm，满足",
       "梁底钢板面积 800␣mm² ≥ 所需 525.7␣mm²（152.2%），满足",
@@ -188,58 +180,45 @@ const RunCase kRuns[] = {
       "实际锚固长度 l_{a,act} = 150␣mm",
       "箍板 6 个可承担 127107␣N < 需承担 139188␣N（计算箍板数 6.57，需 7 个），注意"}},
     {"HoopsByTheFirstFormulaThenTheWidthEdited",
-     {{Act::Type, "u_plate_spacing", "200"}, kCalculate, {Act::Hoops, "", "150"},
-      {Act::EditWidth, "", "140"}},
+     {type("u_plate_spacing", "200"), kCalculate, hoops("150"), width("140")},
      {"3.6 × b = 3.6 × 250 = 900 ≤ 2 × f_{cv} × L_{u} = 2 × 1.75 × 300 = 1050，按第一式（折减系数 0.7）",
       "箍板数（向下取整） n_{h} = ⌊n_{h,0}⌋ = ⌊5.384⌋ = 5␣个", "10 钢板端部锚固区U型箍板",
       "11 修改实选宽度后的裂缝验算"}},
-    {"AnchorageLongEnough",
-     {kCalculate, {Act::Hoops, "", "172"}},
+    {"AnchorageLongEnough", {kCalculate, hoops("172")},
      {"l_{a,act} ≥ l_{a}：172 ≥ 172，无需加箍"}},
-    {"ConcreteCarriesThePlateForce",
-     {kCalculate, {Act::EditWidth, "", "0"}, {Act::Hoops, "", "150"}},
+    {"ConcreteCarriesThePlateForce", {kCalculate, width("0"), hoops("150")},
      {"N_{h} ≤ 0：混凝土已足以承担钢板拉力，无需加箍",
       "梁底钢板面积 0␣mm² < 所需 525.7␣mm²（0%，实选宽度 0␣mm 小于 131␣mm），不满足"}},
-    {"HoopsWithoutSideUPlatesStop",
-     {{Act::Type, "stirrup_diameter", "12"}, kCalculate, {Act::Hoops, "", "150"}},
+    {"HoopsWithoutSideUPlatesStop", {type("stirrup_diameter", "12"), kCalculate, hoops("150")},
      {"计算中断：U型箍板中断：除数为零", "钢板端部锚固区U型箍板：（本次计算未写入此栏）"},
      false},
-    {"WidthEditThatStops",
-     {kCalculate, {Act::EditWidth, "", "1e400"}},
+    {"WidthEditThatStops", {kCalculate, width("1e400")},
      {"计算中断：实选宽度中断：溢出"},
      false},
-    {"ResultFieldTypedOver",
-     {kCalculate, {Act::Type, "bottom_plate", "手改"}},
+    {"ResultFieldTypedOver", {kCalculate, type("bottom_plate", "手改")},
      {"梁底钢板：手改（计算结果为“A3号钢:4(厚)X131(宽)”，此栏在计算后被修改）"}},
-    {"CrackLimitGiven",
-     {kCalculate}, {"裂缝宽度限值 [w] = 0.03␣mm（计算书信息）", "裂缝宽度 0.038␣mm > 限值 0.03␣mm，不满足"},
+    {"CrackLimitGiven", {kCalculate}, {"裂缝宽度限值 [w] = 0.03␣mm（计算书信息）", "裂缝宽度 0.038␣mm > 限值 0.03␣mm，不满足"},
      true, "0.03"},
-    {"CrackLimitThatIsNoPositiveNumber",
-     {kCalculate}, {"裂缝宽度限值 [w] = 0.3␣mm（计算书信息中的“−0.2”不是正数，按默认值）"},
+    {"CrackLimitThatIsNoPositiveNumber", {kCalculate}, {"裂缝宽度限值 [w] = 0.3␣mm（计算书信息中的“−0.2”不是正数，按默认值）"},
      true, "−0.2"},
     {"AnchorageFilledInByTheBoxNeedsNoHoops",
-     {{Act::Pick, "concrete_grade", "1"}, kCalculate, {Act::Tick, "short_anchorage_on"}, {Act::Hoops}},
+     {type("concrete_grade", "C15"), kCalculate, tick("short_anchorage_on"), hoops()},
      {"计算锚固长度（按计算锚固长度栏所示） l_{a} = 229.333333333333␣mm",
       "l_{a,act} ≥ l_{a}：229.333333333333 ≥ 229.333333333333，无需加箍"}},
     {"AnchorageOneDigitShortNeedsHoops",
-     {{Act::Pick, "concrete_grade", "1"}, kCalculate, {Act::Hoops, "", "229.33333333333"}},
+     {type("concrete_grade", "C15"), kCalculate, hoops("229.33333333333")},
      {"l_{a,act} < l_{a}：229.33333333333 < 229.333333333333，需加箍"}},
-    {"WorkedOutValuesKeepTheFiguresThatDecideARounding",
-     {{Act::Type, "moment", "50.2"}, kCalculate},
+    {"WorkedOutValuesKeepTheFiguresThatDecideARounding", {type("moment", "50.2"), kCalculate},
      {"裂缝宽度 w = ⌊1000 × w_{max}⌋ / 1000 = ⌊1000 × 0.038996⌋ / 1000 = 0.038␣mm"}},
-    {"PsiJustAboveOne",
-     {{Act::Type, "moment", "369.2"}, kCalculate},
+    {"PsiJustAboveOne", {type("moment", "369.2"), kCalculate},
      {"应变不均匀系数 ψ = 1.1 − 0.65 × f_{tk} / ρ_{te} / σ_{s} = 1.1 − 0.65 × 1.5 / 0.02593 / 376 = 1.00001",
       "ψ > 1，取 ψ = 1"}},
-    {"PsiJustAboveItsLowerBoundStays",
-     {{Act::Type, "moment", "52.74"}, kCalculate},
+    {"PsiJustAboveItsLowerBoundStays", {type("moment", "52.74"), kCalculate},
      {"应变不均匀系数 ψ = 1.1 − 0.65 × f_{tk} / ρ_{te} / σ_{s} = 1.1 − 0.65 × 1.5 / 0.02593 / 53.71 = 0.4"}},
-    {"PsiBetweenItsBounds",
-     {{Act::Type, "moment", "150"}, kCalculate},
+    {"PsiBetweenItsBounds", {type("moment", "150"), kCalculate},
      {"最大裂缝宽度 w_{max} = 2.1 × ψ × σ_{s} × (2.7 × c + D / ρ_{te}) × ν / E_{s} = "
       "2.1 × 0.8539 × 152.8 × (2.7 × 25 + 4.978 / 0.02593) × 0.7 / 200000 = 0.2487␣mm"}},
-    {"ActualLengthTypedWithItsUnit",
-     {kCalculate, {Act::Hoops, "", "150mm"}},
+    {"ActualLengthTypedWithItsUnit", {kCalculate, hoops("150mm")},
      {"实际锚固长度（输入“150mm”） l_{a,act} = 150␣mm", "实际锚固长度：150mm"}},
 };
 // clang-format on

@@ -66,11 +66,6 @@ TEST(BeamFile, ReportInfoIsWrittenAsVersionTwoAndReadBack) {
   EXPECT_EQ(beam_file_bytes(file.beam, {}), bytes);
 }
 
-TEST(BeamFile, OnlyTheMemberIsNoReportInfoToWrite) {
-  const Beam beam{"KL-3", {}, {"", "KL-3", "", "", "", ""}};
-  EXPECT_TRUE(beam_file_bytes(beam, {}).endsWith("\"version\": 1\n}\n"));
-}
-
 struct BadFile {
   const char* title;
   QByteArray bytes;

@@ -1,19 +1,45 @@
 #pragma once
-// One window's worth of engine: a BeamState, an in-memory window at its
-// start state, and the handlers working on both, driven as the engineer does.
+// One window's worth of engine: a BeamState, an in-memory window at its start
+// state and the handlers working on both, driven as the engineer drives them:
+// texts entered and handlers run, or a row of acts done one at a time. A run
+// that stops leaves its record for the report to show.
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "default_results.h"
 #include "form_handlers.h"
 #include "headless_form.h"
+#include "report_model.h"
 
 namespace platewise::testing {
 
 // Texts of controls by role key.
 using Texts = std::map<std::string, std::string>;
+
+// Report texts put U+00A0 between a value and its unit; tables of expected texts write "␣".
+inline std::string spaced(std::string text) {
+  for (std::size_t at = text.find("␣"); at != std::string::npos; at = text.find("␣", at)) {
+    text.replace(at, std::string("␣").size(), "\u00a0");
+  }
+  return text;
+}
+
+// Type a text (a list picks the item named), tick a box, Calculate, edit the
+// selected width, run the hoop command (after typing the actual length, if given).
+struct Act {
+  enum Kind { Type, Tick, Calculate, EditWidth, Hoops } kind;
+  std::string role = {};
+  std::string text = {};
+};
+inline const Act kCalculate{Act::Calculate};
+inline Act type(const char* role, const char* text) { return {Act::Type, role, text}; }
+inline Act tick(const char* role) { return {Act::Tick, role}; }
+inline Act width(const char* text) { return {Act::EditWidth, "", text}; }
+inline Act hoops(const char* actual = "") { return {Act::Hoops, "", actual}; }
 
 struct Engine {
   BeamState state;
@@ -46,12 +72,41 @@ struct Engine {
     enter(after);
     return run(handler);
   }
+  void act(const std::vector<Act>& acts) {
+    for (const Act& a : acts) {
+      switch (a.kind) {
+        case Act::Type:
+          form.type(a.role, a.text);
+          break;
+        case Act::Tick:
+          form.tick(a.role, true);
+          if (a.role == role::short_anchorage_on) handlers.short_anchorage_toggled();
+          break;
+        case Act::Calculate:
+          calculate();
+          break;
+        case Act::EditWidth:
+          form.type(role::selected_width, a.text);
+          run(&FormHandlers::selected_width_edited);
+          break;
+        case Act::Hoops:
+          if (!a.text.empty()) form.type(role::actual_anchorage, a.text);
+          run(&FormHandlers::size_hoop_plates);
+          break;
+      }
+    }
+  }
   // What the result fields show now, joined as kDefaultResults.
   std::string results() const {
     std::string shown = form.text(kResultFields[0]);
     for (std::size_t i = 1; i < kResultFields.size(); ++i)
       shown += "|" + form.text(kResultFields[i]);
     return shown;
+  }
+  ReportModel report(const ReportInfo& info = {}) const {
+    std::optional<ReportModel> model = report_model(handlers.record(), form, info);
+    EXPECT_TRUE(model.has_value());
+    return model.value_or(ReportModel{});
   }
 };
 

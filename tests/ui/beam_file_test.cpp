@@ -1,8 +1,11 @@
 // Beam files in the window: saving every input and opening it again, the
-// caption and the question before closing, failed saves and bad files, and
-// beams computed by `calc` against the same beams worked in the window.
+// caption and the question before closing, files the window must not read,
+// wait on or write over, and beams computed by `calc` against the same beams
+// worked in the window.
 
 #include "beam_file.h"
+
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QDropEvent>
@@ -10,6 +13,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "beam_file_actions.h"
@@ -42,11 +46,8 @@ std::shared_ptr<bool> answer_next_dialog(std::function<void(QWidget*)> answer) {
 }
 
 std::shared_ptr<bool> press(const QString& button_text) {
-  return answer_next_dialog([button_text](QWidget* box) {
-    for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons()) {
-      if (b->text() == button_text) b->click();
-    }
-  });
+  return answer_next_dialog(
+      [button_text](QWidget* box) { press(qobject_cast<QMessageBox*>(box), button_text); });
 }
 
 class BeamFileTest : public WindowTest {
@@ -145,9 +146,7 @@ TEST_P(ClosingTest, AsksOnlyAboutChangesToAFile) {
   EXPECT_EQ(caption(), c.caption);
   EXPECT_EQ(c.answer ? close_answering(c.answer) : window_->close(), c.closes);
   if (c.opened) {
-    const auto saved =
-        platewise::parse_beam_file(platewise::read_whole_file(path("KL-3.json")), "");
-    EXPECT_EQ(*saved.beam.given("beam_width"), InputValue(c.saved_width));
+    EXPECT_EQ(*saved("KL-3.json").beam.given("beam_width"), InputValue(c.saved_width));
   }
 }
 
@@ -208,12 +207,56 @@ TEST_F(BeamFileTest, DroppedFileAndShortcutsOpenAndSave) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   pick(path("a.json"));
   QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
-  for (const char* name : {"a.json", "b.json"}) {
-    const auto file = platewise::parse_beam_file(platewise::read_whole_file(path(name)), "");
-    EXPECT_EQ(*file.beam.given("beam_width"), InputValue("320")) << name;
-  }
+  for (const char* name : {"a.json", "b.json"})
+    EXPECT_EQ(*saved(name).beam.given("beam_width"), InputValue("320")) << name;
   EXPECT_EQ(caption(), "a.json - Platewise1.0");
 }
+
+// A file made under its name; opening it or saving into it fails for the reason in the box.
+struct Refused {
+  const char* name;
+  bool saving;  // else opening
+  QString file;
+  std::function<bool(const QString& path)> make;
+  QString reason;        // after the file's name
+  QByteArray kept = {};  // what the file still holds; nothing: not compared
+};
+void PrintTo(const Refused& r, std::ostream* out) { *out << r.name; }
+class RefusedFileTest : public WindowTest, public testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedFileTest, FailsAtOnceAndTheWindowKeepsItsInputs) {
+  const Refused& c = GetParam();
+  const QString file = path(c.file);
+  ASSERT_TRUE(c.make(file));
+  type_into("beam_width", "300");
+  EXPECT_FALSE(c.saving ? files().save_to(file) : files().open(file));
+  EXPECT_EQ(box_text(), "“" + file + "”" + c.reason);
+  EXPECT_EQ(text("beam_width"), "300");
+  EXPECT_EQ(caption(), "Platewise1.0");
+  if (!c.kept.isEmpty()) {
+    EXPECT_EQ(platewise::read_whole_file(file), c.kept);
+  }
+}
+
+bool fifo(const QString& p) { return ::mkfifo(p.toUtf8().constData(), 0600) == 0; }
+bool old(const QString& p) {
+  platewise::write_atomically(p, "old");
+  return true;
+}
+
+// Devices and huge files are refused by the same reading as calc's (program_test.cpp).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest, testing::Values(
+    Refused{"FifoOpened", false, "fifo.json", fifo, "：是一个管道(FIFO)，不是普通文件，不读取"},
+    Refused{"NewerVersion", false, "KL-3.json",
+            [](const QString& p) { platewise::write_atomically(p, R"({"format": "platewise-beam", "version": 3})"); return true; },
+            "“version”：文件版本3比本程序能读的版本2新，请使用新版Platewise"},
+    Refused{"FifoNobodyReadsSavedInto", true, "fifo.json", fifo, "：无法写入：是一个管道，没有程序在读它"},
+    // No temporary file can be made beside a name this long, even by root.
+    Refused{"NameTooLongToSaveBeside", true, QString(250, 'x') + ".json",
+            old, "：无法保存，原文件未改动：文件名太长", "old"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Beams worked in the window through its widgets, and computed by `calc`.
 struct WorkedBeam {

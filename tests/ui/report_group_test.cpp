@@ -26,20 +26,6 @@ class ReportGroupTest : public WindowTest {
  protected:
   QString panel() const { return widget<platewise::ReportView>("report_view")->text(); }
 
-  // The dialog of that kind now open over the window, or nullptr.
-  template <class Dialog>
-  Dialog* open_dialog() const {
-    for (Dialog* dialog : window_->findChildren<Dialog*>()) {
-      if (dialog->isVisible()) return dialog;
-    }
-    return nullptr;
-  }
-  void press(QMessageBox* box, const QString& button) {
-    for (QAbstractButton* b : box->buttons()) {
-      if (b->text() == button) b->click();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
   // Accepts the report's information as offered.
   void confirm_report_info() {
     auto* info = open_dialog<platewise::ReportInfoDialog>();
@@ -96,6 +82,7 @@ TEST_F(ReportGroupTest, ChangedInputsAskWhetherToSaveTheEarlierReportOrCalculate
     EXPECT_EQ(question->text(),
               "计算后以下输入已修改：梁宽(mm)。\n保存修改前输入的计算书，还是先重新计算？");
     press(question, answer);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     confirm_report_info();
     auto* save = open_dialog<QFileDialog>();
     ASSERT_NE(save, nullptr) << answer.toStdString();

@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "beam_file.h"
-#include "file_io.h"
 #include "report_info_dialog.h"
 #include "window_fixture.h"
 
@@ -20,12 +18,7 @@ using platewise::WindowCommand;
 
 class ReportInfoTest : public WindowTest {
  protected:
-  platewise::ReportInfoDialog* dialog() const {
-    for (auto* open : window_->findChildren<platewise::ReportInfoDialog*>()) {
-      if (open->isVisible()) return open;
-    }
-    return nullptr;
-  }
+  auto* dialog() const { return open_dialog<platewise::ReportInfoDialog>(); }
   // The dialog's fields in the order shown: 工程名称|构件编号|[w]|计算|校对|审核.
   QString offered() const {
     QStringList texts;
@@ -90,26 +83,34 @@ TEST_F(ReportInfoTest, AcceptedInformationMarksTheFileAndIsSavedWithIt) {
   EXPECT_EQ(caption(), "KL-3.json* - Platewise1.0");
   window_->action(WindowCommand::SaveFile)->trigger();
   EXPECT_EQ(caption(), "KL-3.json - Platewise1.0");
-  const QByteArray saved = platewise::read_whole_file(path("KL-3.json"));
-  EXPECT_EQ(platewise::parse_beam_file(saved, "KL-3.json").beam.report,
-            (ReportInfo{"办公楼", "KL-3", "", "", "", ""}));
+  EXPECT_EQ(saved("KL-3.json").beam.report, (ReportInfo{"办公楼", "KL-3", "", "", "", ""}));
 }
 
-TEST_F(ReportInfoTest, MemberTypedIsTheBeamsNameElseTheFileItIsSavedInto) {
+// The name a saved beam file gives its beam: the member typed, else the name the
+// opened file gave it, else the file's own name.
+TEST_F(ReportInfoTest, SavedBeamIsNamedByTheMemberTypedElseByItsFile) {
+  platewise::write_atomically(path("KL-9.json"), R"j({"format": "platewise-beam", "version": 1,
+      "name": "一层KL-9(东跨)", "inputs": {"beam_width": "300"}})j");
   platewise::write_atomically(path("KL-3.json"), R"({"format": "platewise-beam", "version": 1,
       "inputs": {}})");
-  const auto saved_name = [this](const QString& file) {
-    return platewise::parse_beam_file(platewise::read_whole_file(path(file)), file).beam.name;
-  };
+  ASSERT_TRUE(files().save_to(path("new.json")));  // a new beam
+  EXPECT_EQ(saved("new.json").beam.name, "new");
+  ASSERT_TRUE(files().open(path("KL-9.json")));
+  type_into("beam_width", "320");
+  ASSERT_TRUE(files().save());
+  EXPECT_EQ(saved("KL-9.json").beam.name, "一层KL-9(东跨)");
+  ASSERT_TRUE(files().save_to(path("copy.json")));
+  EXPECT_EQ(saved("copy.json").beam.name, "一层KL-9(东跨)");
+
   ASSERT_TRUE(files().open(path("KL-3.json")));
   edit({"办公楼"});
   press(Qt::Key_Return);  // 构件编号 as offered: the file's base name
   ASSERT_TRUE(files().save_to(path("KL-4.json")));
-  EXPECT_EQ(saved_name("KL-4.json"), "KL-4");
+  EXPECT_EQ(saved("KL-4.json").beam.name, "KL-4");
   edit({"办公楼", "KL-4(东跨)"});
   press(Qt::Key_Return);
   ASSERT_TRUE(files().save_to(path("KL-5.json")));
-  EXPECT_EQ(saved_name("KL-5.json"), "KL-4(东跨)");
+  EXPECT_EQ(saved("KL-5.json").beam.name, "KL-4(东跨)");
   EXPECT_EQ(window_->report_info().member, "KL-4(东跨)");
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -13,14 +14,23 @@
 #include <memory>
 #include <ostream>
 
+#include "beam_file.h"
 #include "beam_file_actions.h"
 #include "default_results.h"
+#include "file_io.h"
 #include "form_fields.h"
 #include "startup.h"
 
 // Readable QStrings in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
+}
+
+// Clicks the button of the box that reads `text`.
+inline void press(QMessageBox* box, const QString& text) {
+  for (QAbstractButton* b : box->buttons()) {
+    if (b->text() == text) b->click();
+  }
 }
 
 class WindowTest : public testing::Test {
@@ -67,6 +77,14 @@ class WindowTest : public testing::Test {
     auto* box = window_->findChild<QMessageBox*>();
     return box != nullptr ? box->text() : QString();
   }
+  // The dialog of that kind now open over the window, or nullptr.
+  template <class Dialog>
+  Dialog* open_dialog() const {
+    for (Dialog* dialog : window_->findChildren<Dialog*>()) {
+      if (dialog->isVisible()) return dialog;
+    }
+    return nullptr;
+  }
   int list_index(std::string_view role) const {
     return static_cast<const platewise::FormAccess&>(*window_).list_index(role);
   }
@@ -98,6 +116,10 @@ class WindowTest : public testing::Test {
   }
   // A file in a folder of the test's own.
   QString path(const QString& name) const { return dir_.filePath(name); }
+  // The beam file of that name in the test's folder, as read back.
+  platewise::BeamFile saved(const QString& name) const {
+    return platewise::parse_beam_file(platewise::read_whole_file(path(name)), name);
+  }
 
  protected:
   std::unique_ptr<platewise::MainWindow> window_;
