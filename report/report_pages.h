@@ -2,8 +2,10 @@
 // The report on paper: A4 portrait with a wider margin for binding, the
 // running header of its part at the top of every page ("计算未完成" beside it
 // when a run stopped), "第 n 页 共 m 页" at the foot, each section kept whole
-// on one page where it fits. A book's title page, its members' table and
-// every chapter start on new pages; each part is laid out and paginated on
+// on one page where it fits, the members' table row by row, never breaking
+// a row, its heading row atop every page, the tables' thin rules drawn from
+// where their cells were laid out. A book's title page, its members' table
+// and every chapter start on new pages; each part is laid out and paginated on
 // its own, a few at a time, so that a book's time grows with its beams.
 // Paints on any paged device: a PDF writer or a printer.
 
