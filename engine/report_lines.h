@@ -28,7 +28,7 @@ struct Writer {
   int numbered = 0;                  // sections with a number so far
 
   // A new numbered section: "5 梁底钢板".
-  ReportSection& add_section(std::string_view title);
+  ReportSection& add_section(std::string_view title, SectionKind kind = SectionKind::Step);
 };
 
 // The lines of one section. A quantity the run did not reach ends the

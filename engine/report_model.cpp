@@ -5,6 +5,7 @@
 #include "report_model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 
 #include "form_access.h"
@@ -46,7 +47,7 @@ std::string form_text(const FormAccess& form, const InputField& field) {
 }
 
 void input_section(report::Writer& writer, const CalculateRecord& calc) {
-  ReportSection& section = writer.add_section("输入数据");
+  ReportSection& section = writer.add_section("输入数据", SectionKind::Inputs);
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const bool check = fields[i]->kind == FieldKind::Check;
@@ -64,7 +65,7 @@ std::string row_name(const InputField& list, int index) {
 }
 
 void material_section(report::Writer& writer, const CalculateRecord& calc) {
-  ReportSection& section = writer.add_section("材料");
+  ReportSection& section = writer.add_section("材料", SectionKind::Materials);
   const CalculateRecord::Materials& m = calc.materials;
   const std::span<const InputField* const> lists = material_lists();
   const std::string unit = std::string(kNbsp) + "N/mm²";
@@ -108,6 +109,7 @@ std::string summary_label(std::string_view label, std::string_view text) {
 void summary_section(ReportModel& report, const CalcRecord& record, const FormAccess& form) {
   ReportSection& section = report.sections.emplace_back();
   section.title = kSummaryTitle;
+  section.kind = SectionKind::Summary;
   for (const ResultField& field : result_fields()) {
     const bool hoop_field = field.key == role::actual_anchorage || field.key == role::hoop_plates;
     if (hoop_field && !record.hoops) continue;  // no hoop plates since the last Calculate
@@ -127,11 +129,19 @@ void summary_section(ReportModel& report, const CalcRecord& record, const FormAc
 void conclusion_section(ReportModel& report) {
   ReportSection& section = report.sections.emplace_back();
   section.title = kConclusionTitle;
+  section.kind = SectionKind::Conclusion;
   if (!report.complete) section.lines.push_back({"计算未完成，未算到的项目未验算。", {}, true});
   if (report.checks.empty()) section.lines.push_back({"没有已验算的项目。"});
   for (const DesignCheck* check : by_weight(report.checks)) {
     section.lines.push_back(report::check_line(*check));
   }
+}
+
+// The anchorage length to build: the calculated one as its field shows it, rounded up.
+std::string anchorage_used_text(const CalculateRecord& calc) {
+  const Noted& length = calc.top.anchor_length ? calc.top.anchor_length : calc.bottom.anchor_length;
+  if (!length) return {};
+  return number_text(std::ceil(shown_number(*length))) + "mm";
 }
 
 void title_block(ReportModel& report, const CalculateRecord& calc, const ReportInfo& info) {
@@ -192,6 +202,7 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
   summary_section(report, record, form);
   conclusion_section(report);
   report.sketch = section_sketch(record);
+  report.anchorage_used = anchorage_used_text(calc);
   return report;
 }
 

@@ -41,10 +41,21 @@ struct ReportLine {
   bool operator==(const ReportLine&) const = default;
 };
 
+// What a section holds, so that a book can gather what its chapters share.
+enum class SectionKind {
+  Inputs,      // 输入数据: the inputs as typed
+  Symbols,     // 符号说明: the symbols the steps use
+  Materials,   // 材料: the material rows looked up
+  Step,        // a step of a handler, with its formulas and checks
+  Summary,     // 结果汇总
+  Conclusion,  // 结论
+};
+
 struct ReportSection {
   std::string title;              // "5 梁底钢板"
   std::vector<ReportRow> rows;    // a table of label and text (inputs, symbols, results)
   std::vector<ReportLine> lines;  // formulas and conclusions, in the order of the run
+  SectionKind kind = SectionKind::Step;
 };
 
 struct ReportModel {
@@ -61,6 +72,9 @@ struct ReportModel {
   std::vector<ReportSection> sections;  // inputs, 符号说明, the steps, 结果汇总, 结论
   std::vector<DesignCheck> checks;      // the checks listed, in the order of the run
   std::optional<SectionSketch> sketch;  // the section sketch (截面简图), once the plates were sized
+  // 取用锚固长度: the calculated anchorage length as its field shows it, rounded up to
+  // whole millimetres ("115mm"); empty when no plate was sized.
+  std::string anchorage_used;
 };
 
 // The report of the last Calculate run with what followed it, for the

@@ -27,9 +27,10 @@ std::string operand(const Noted& value, std::string (*shown)(double)) {
 std::string exact(const Noted& value) { return operand(value, exact_text); }
 std::string approx(const Noted& value) { return operand(value, approx_text); }
 
-ReportSection& Writer::add_section(std::string_view title) {
+ReportSection& Writer::add_section(std::string_view title, SectionKind kind) {
   ReportSection& section = report.sections.emplace_back();
   section.title = std::to_string(++numbered) + " " + std::string(title);
+  section.kind = kind;
   return section;
 }
 

@@ -46,7 +46,7 @@ constexpr Symbol kSymbols[] = {
 }  // namespace
 
 void add_symbols(Writer& writer) {
-  ReportSection& section = writer.add_section(kSymbolsTitle);
+  ReportSection& section = writer.add_section(kSymbolsTitle, SectionKind::Symbols);
   for (const Symbol& s : kSymbols) section.rows.push_back({s.symbol, s.meaning, ""});
 }
 

@@ -61,6 +61,20 @@ TEST(ReportTest, TitleBlockNamesTheProjectTheMemberAndWhoSigns) {
   EXPECT_EQ(model.date.size(), 10U);  // "2026-12-07"
 }
 
+TEST(ReportTest, AnchorageToBuildIsTheShownLengthRoundedUpToWholeMillimetres) {
+  const std::pair<Texts, std::string> cases[] = {
+      {{}, "172mm"},
+      {{{"concrete_grade", "C15"}}, "230mm"},  // 229.333333333333
+      {{{"bottom_area_req", "1"}, {"top_area_req", "1"}}, ""},
+  };
+  for (const auto& [entries, expected] : cases) {
+    Engine w;
+    w.enter(entries);
+    w.calculate();
+    EXPECT_EQ(w.report().anchorage_used, expected);
+  }
+}
+
 struct RunCase {
   const char* name;
   std::vector<Act> acts;
