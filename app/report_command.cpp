@@ -15,7 +15,6 @@
 #include "crack_limit.h"
 #include "file_error.h"
 #include "headless_command.h"
-#include "headless_window.h"
 #include "output_target.h"
 #include "qt_chinese.h"
 #include "report_file.h"
@@ -73,7 +72,6 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
       return kUnusableInput;
     }
     ReportBook book;
-    HeadlessWindow window;
     bool all_computed = true;
     sources.for_each_beam([&](Beam beam) {
       if (parser.isSet(project)) beam.report.project = parser.value(project).toStdString();
@@ -82,7 +80,7 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
       }
       if (book.project.empty()) book.project = beam.report.project;
       // A stopped beam still has its chapter: every step done, marked 计算未完成.
-      if (const std::optional<CalcError> error = add_beam_report(book, window, beam)) {
+      if (const std::optional<CalcError> error = add_beam_report(book, beam)) {
         all_computed = false;
         say(err, QString::fromStdString(beam.name + "：" + describe(*error)));
       }

@@ -37,7 +37,7 @@ struct DefaultBeam {
 
 void ReportModelOfTheDefaultBeam(benchmark::State& bench) {
   const DefaultBeam beam;
-  for (auto _ : bench) benchmark::DoNotOptimize(report_model(beam.handlers.record(), beam.form));
+  for (auto _ : bench) benchmark::DoNotOptimize(report_model(beam.handlers.trace(), beam.form));
 }
 BENCHMARK(ReportModelOfTheDefaultBeam);
 
@@ -46,7 +46,7 @@ void SavePdfOfTheDefaultBeam(benchmark::State& bench) {
   QByteArray pdf;
   for (auto _ : bench) {
     // What saving does short of the disk: the model, the pages, the PDF bytes.
-    pdf = report_bytes(*report_model(beam.handlers.record(), beam.form), ReportFormat::Pdf);
+    pdf = report_bytes(*report_model(beam.handlers.trace(), beam.form), ReportFormat::Pdf);
     benchmark::DoNotOptimize(pdf.data());
   }
   bench.counters["pdf_bytes"] = static_cast<double>(pdf.size());
@@ -55,14 +55,14 @@ BENCHMARK(SavePdfOfTheDefaultBeam)->Unit(benchmark::kMillisecond);
 
 void SketchSvgOfTheDefaultBeam(benchmark::State& bench) {
   const DefaultBeam beam;
-  const SectionSketch sketch = *section_sketch(beam.handlers.record());
+  const SectionSketch sketch = *section_sketch(beam.handlers.trace());
   for (auto _ : bench) benchmark::DoNotOptimize(sketch_svg(sketch));
 }
 BENCHMARK(SketchSvgOfTheDefaultBeam)->Unit(benchmark::kMillisecond);
 
 void SketchPngOfTheDefaultBeamAt300Dpi(benchmark::State& bench) {
   const DefaultBeam beam;
-  const SectionSketch sketch = *section_sketch(beam.handlers.record());
+  const SectionSketch sketch = *section_sketch(beam.handlers.trace());
   for (auto _ : bench) benchmark::DoNotOptimize(sketch_png(sketch, 300));
 }
 BENCHMARK(SketchPngOfTheDefaultBeamAt300Dpi)->Unit(benchmark::kMillisecond);
@@ -127,7 +127,7 @@ ReportBook book_of_default_beams(int beams) {
     ReportInfo info;
     info.project = book.project;
     info.member = "KL-" + std::to_string(i);
-    book.chapters.push_back(*report_model(beam.handlers.record(), beam.form, info));
+    book.chapters.push_back(*report_model(beam.handlers.trace(), beam.form, info));
     book.members.push_back({info.member, beam.form.text(role::bottom_plate),
                             beam.form.text(role::top_plate), beam.form.text(role::anchorage),
                             beam.form.text(role::side_u_plates), beam.form.text(role::crack_width),

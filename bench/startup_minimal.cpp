@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   window.setWindowTitle(QStringLiteral("Platewise1.0"));
   window.setFixedSize(570, 486);
   auto* label = new QLabel(QStringLiteral("计算"), &window);
-  label->setFont(platewise::design_font(platewise::design::Font::Normal));
+  label->setFont(platewise::design_font(platewise::window_design::Font::Normal));
   label->move(10, 10);
   window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                          window.screen()->availableGeometry()));

@@ -1,47 +1,46 @@
 // The calculated anchorage length of the bonded plates, and the side U
 // plates that make up for insufficient stirrups.
 
-#include "form_handlers.h"
+#include "handler_steps.h"
 #include "result_texts.h"
 
 namespace platewise {
 
-void FormHandlers::anchor_length_step(PlateRecord& rec) {
+void steps::anchor_length_step(BeamState& s, CalculateRun& run) {
+  Trace& tr = run.trace;
   run_step(Step::Anchorage, [&] {
-    s_.anchor_length = noted(rec.anchor_length, Num(2) * s_.fa_plate * s_.plate_t / s_.fc);
-    write(role::anchorage, s_.anchor_length.text() + "mm");
+    s.anchor_length = tr.let(Q::la, 2 * s.fa_plate * s.plate_t / s.fc);
+    // The length to build: the calculated one as its field shows it, rounded up.
+    tr.let(Q::la_used, ceil(shown(s.anchor_length)));
+    run.write(role::anchorage, s.anchor_length.text() + "mm");
   });
 }
 
-std::string FormHandlers::u_plate_text() const {
-  return u_plate_result_text(Num(s_.u_plate_t).value(), Num(s_.u_plate_bu).value(),
-                             Num(s_.u_plate_lu).value(), Num(s_.u_plate_s).value());
+std::string steps::u_plate_text(const BeamState& s) {
+  return u_plate_result_text(s.u_plate_t.value(), s.u_plate_bu.value(), s.u_plate_lu.value(),
+                             s.u_plate_s.value());
 }
 
-void FormHandlers::size_side_u_plates(const Stirrups& stirrups) {
-  using Outcome = SideUPlateRecord::Outcome;
-  SideUPlateRecord& rec = record_.calculate.u_plates;
+void steps::size_side_u_plates(BeamState& s, CalculateRun& run, const Stirrups& stirrups) {
+  Trace& tr = run.trace;
   run_step(Step::SideUPlates, [&] {
-    if (!(stirrups.required > stirrups.existing)) {
-      rec.outcome = Outcome::NotNeeded;
-      write(role::side_u_plates, std::string(kStirrupsEnough));
+    if (!tr.decide(Decision::StirrupsShort, stirrups.required > stirrups.existing)) {
+      run.write(role::side_u_plates, std::string(kStirrupsEnough));
       return;
     }
-    const Num asv_extra = noted(rec.extra, (stirrups.required - stirrups.existing) / 0.9);
-    s_.u_plate_s = noted(rec.s, number_in(role::u_plate_spacing));
-    s_.u_plate_lu = noted(rec.lu, Num(1.5) * s_.u_plate_s);
+    const Value extra = tr.let(Q::asv_short, (stirrups.required - stirrups.existing) / 0.9);
+    s.u_plate_s = tr.read_text(Q::su, run.input(input_at(role::u_plate_spacing)));
+    s.u_plate_lu = tr.let(Q::lu, 1.5 * s.u_plate_s);
     // Lu may not exceed the beam height less 150 mm.
-    if (s_.u_plate_lu > noted(rec.lu_limit, s_.beam_height - 150)) {
-      rec.outcome = Outcome::LuTooLarge;
-      write(role::side_u_plates, std::string(kLuTooLarge));
+    if (tr.decide(Decision::LuTooLarge, s.u_plate_lu > tr.let(Q::lu_max, s.beam_height - 150))) {
+      run.write(role::side_u_plates, std::string(kLuTooLarge));
       return;
     }
-    s_.u_plate_t = noted(rec.t, number_in(role::u_plate_thickness));
-    s_.u_plate_bu = noted(rec.bu, asv_extra / 2 / s_.fa_plate * s_.u_plate_s / s_.u_plate_lu /
-                                      s_.u_plate_t * stirrups.fyv);
-    rec.outcome = Outcome::Sized;
-    rec.bu_shown = shown_bu(rec.bu.value());
-    write(role::side_u_plates, u_plate_text());
+    s.u_plate_t = tr.read_text(Q::tu, run.input(input_at(role::u_plate_thickness)));
+    s.u_plate_bu = tr.let(
+        Q::bu, extra / 2 / s.fa_plate * s.u_plate_s / s.u_plate_lu / s.u_plate_t * stirrups.fyv);
+    tr.let(Q::bu_sel, floor(s.u_plate_bu + 0.5));  // as the text shows it
+    run.write(role::side_u_plates, u_plate_text(s));
   });
 }
 

@@ -4,71 +4,59 @@
 
 #include <algorithm>
 
-#include "form_handlers.h"
+#include "handler_steps.h"
 #include "number_rules.h"
 
 namespace platewise {
 
-void FormHandlers::set_bottom_plate_area() {
-  CalculateRecord::PlateArea& rec = record_.calculate.plate_area;
+void steps::set_bottom_plate_area(BeamState& s, CalculateRun& run) {
+  Trace& tr = run.trace;
   run_step(Step::BottomPlateArea, [&] {
     // The unrounded required width, and only when this run sized a bottom plate.
-    rec.bottom_needed = s_.as_bottom_req > s_.as_bottom;
-    s_.bottom_plate_area =
-        noted(rec.area, *rec.bottom_needed
-                            ? noted(rec.t, s_.plate_t) * noted(rec.width, s_.bottom_plate_width)
-                            : Num(0));
+    s.bottom_plate_area = tr.decide(Decision::BottomNeeded, s.as_bottom_req > s.as_bottom)
+                              ? tr.let(Q::aa, s.plate_t * s.bottom_plate_width)
+                              : tr.read(Q::aa, 0);
   });
 }
 
-void FormHandlers::selected_width_edited() {
-  // Inside Calculate, the write of the shown width; otherwise the engineer's edit.
-  if (calculating_) return width_changed(record_.calculate.shown_width);
-  WidthEditRecord& rec = record_.width_edit.emplace();
-  rec.sequence = ++record_.events;
-  try {
-    width_changed(rec);
-  } catch (const CalcError& error) {
-    rec.error = error;
-    throw;
-  }
+void steps::width_changed(BeamState& s, const std::string& typed, std::string_view moment,
+                          Trace& tr, HandlerRun& out) {
+  run_step(Step::PlateWidthEdit,
+           [&] { s.bottom_plate_area = tr.let(Q::aa, tr.read_text(Q::sel_b, typed) * s.plate_t); });
+  check_crack_width(s, moment, tr, out);
 }
 
-void FormHandlers::width_changed(WidthEditRecord& rec) {
-  run_step(Step::PlateWidthEdit, [&] {
-    rec.typed = form_.text(role::selected_width);
-    s_.bottom_plate_area =
-        noted(rec.area, noted(rec.width, number_of_text(rec.typed)) * noted(rec.t, s_.plate_t));
-  });
-  check_crack_width(rec.check);
-}
-
-void FormHandlers::check_crack_width(CrackRecord& rec) {
+void steps::check_crack_width(const BeamState& s, std::string_view moment, Trace& tr,
+                              HandlerRun& out) {
   run_step(Step::CrackCheck, [&] {
-    const Num b = noted(rec.b, s_.beam_width), h = noted(rec.h, s_.beam_height);
-    const Num h0 = noted(rec.h0, s_.h0), a = noted(rec.a, s_.cover);
-    const Num as = noted(rec.as, s_.as_bottom), aa = noted(rec.aa, s_.bottom_plate_area);
-    noted(rec.ftk, s_.ftk);
-    noted(rec.nu, s_.bond_coef_bottom);
-    noted(rec.es, s_.es_bottom);
-
-    const Num ate = noted(rec.ate, (Num(0.5) * b) * h);
-    const Num moment = noted(rec.moment, number_in(role::moment));
-    const Num sigma_s = noted(rec.sigma_s, (moment * 1e6) / ((Num(0.87) * h0) * (aa + as)));
-    const Num rho_te = noted(rec.rho_te, ((Num(0.9) * aa) + as) / ate);
-    const Num psi_raw = noted(rec.psi_raw, Num(1.1) - ((Num(0.65) * s_.ftk) / rho_te) / sigma_s);
-    const Num psi = std::clamp(psi_raw.value(), 0.4, 1.0);  // 0.4 and 1 themselves stay
-    rec.psi = psi.value();
+    const Value ate = tr.let(Q::ate, (0.5 * s.beam_width) * s.beam_height);
+    const Value mk = tr.read_text(Q::mk, moment);
+    // The plate counts with its full area in the steel stress, with 0.9 of it
+    // in the reinforcement ratio and in the equivalent bar.
+    const Value sigma_s =
+        tr.let(Q::sigma_s, (mk * kMillion) / ((0.87 * s.h0) * (s.bottom_plate_area + s.as_bottom)));
+    const Value rho_te = tr.let(Q::rho_te, ((0.9 * s.bottom_plate_area) + s.as_bottom) / ate);
+    const Value psi_raw = tr.let(Q::psi_raw, 1.1 - ((0.65 * s.ftk) / rho_te) / sigma_s);
+    const Value psi = tr.read(Q::psi, std::clamp(psi_raw.value, 0.4, 1.0));  // 0.4 and 1 stay
     // One tenth of the diameter of one bar with the whole effective tension steel.
-    const Num d = noted(rec.d, Num(0.1) * sqrt(((Num(0.9) * aa) + as) / 0.785));
-    const Num raw =
-        noted(rec.raw,
-              ((((Num(2.1) * psi) * sigma_s) * ((Num(2.7) * noted(rec.c, a - 10)) + (d / rho_te))) *
-               s_.bond_coef_bottom) /
-                  s_.es_bottom);
-    const Num width = noted(rec.w, whole_part(Num(1000) * raw) / 1000);  // cut down to 0.001 mm
-    write(role::crack_width, number_text(width.value()));
+    const Value d = tr.let(Q::d, 0.1 * sqrt(((0.9 * s.bottom_plate_area) + s.as_bottom) / 0.785));
+    const Value c = tr.let(Q::c, s.cover - 10);
+    const Value w_max = tr.let(
+        Q::w_max, ((((2.1 * psi) * sigma_s) * ((2.7 * c) + (d / rho_te))) * s.bond_coef_bottom) /
+                      s.es_bottom);
+    const Value w = tr.let(Q::w, floor(1000 * w_max) / 1000);  // cut down to 0.001 mm
+    out.write(role::crack_width, number_text(w.value));
   });
+}
+
+void edit_selected_width(BeamState& s, std::string_view moment, WidthEditRun& run) {
+  try {
+    steps::width_changed(s, run.typed, moment, run.trace, run);
+  } catch (const CalcError& error) {
+    run.error = error;
+    return;
+  }
+  run.finished = true;
 }
 
 }  // namespace platewise

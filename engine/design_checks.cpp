@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc_error.h"
+#include "hoop_constants.h"
 #include "number_rules.h"
 #include "report_numbers.h"
 
@@ -11,6 +12,7 @@ namespace platewise {
 namespace {
 
 using enum Verdict;
+using Checks = std::vector<DesignCheck>;
 
 // One side of a comparison: what it is and its value, written in full (a
 // value as the window shows it) or to 4 significant figures.
@@ -42,99 +44,183 @@ std::string compared(const Side& left, std::string_view sign, const Side& right,
   return text.append(r).append(unit_text);
 }
 
-void thickness_check(std::vector<DesignCheck>& out, std::string_view key, std::string_view what,
-                     double t) {
-  if (t < 2) {
-    out.push_back(
-        {key, NotSatisfied, compared({std::string(what), t, true}, "<", {"", 2, true}, "mm")});
-  } else if (t > 6) {
-    out.push_back(
-        {key, NotSatisfied, compared({std::string(what), t, true}, ">", {"", 6, true}, "mm")});
-  } else {
-    out.push_back(
-        {key, Satisfied,
-         std::string(what) + " " + exact_text(t) + kNbsp + "mm，在 2～6" + kNbsp + "mm 之内"});
-  }
+DesignCheck thickness_check(CheckKey key, std::string_view what, double t) {
+  const std::string w(what);
+  if (t < 2) return {key, NotSatisfied, compared({w, t, true}, "<", {"", 2, true}, "mm")};
+  if (t > 6) return {key, NotSatisfied, compared({w, t, true}, ">", {"", 6, true}, "mm")};
+  return {key, Satisfied, w + " " + exact_text(t) + kNbsp + "mm，在 2～6" + kNbsp + "mm 之内"};
 }
 
 double at_least_100(double percent) { return percent >= 100 ? 1 : 0; }
 
+double plate_area(double width, double t) { return width * t; }
+
 // The plate area provided (width used × t) against the area the calculated width gives.
-void area_check(std::vector<DesignCheck>& out, std::string_view key, const std::string& face,
-                double used, const PlateRecord& plate, double t) {
-  const double provided = used * t, required = *plate.width * t;
+DesignCheck area_check(CheckKey key, const std::string& face, double used, double calculated,
+                       double shown_width, double t) {
+  const double provided = plate_area(used, t), required = plate_area(calculated, t);
   const std::string ratio = approx_text_keeping(provided / required * 100, at_least_100) + "%";
   const Side left{face + "钢板面积", provided, false}, right{"所需", required, false};
   if (provided >= required) {
-    out.push_back({key, Satisfied, compared(left, "≥", right, "mm²") + "（" + ratio + "）"});
-  } else if (used >= *plate.shown) {
-    out.push_back(
-        {key, Attention, compared(left, "<", right, "mm²") + "（" + ratio + "，因宽度向下取整）"});
-  } else {
-    out.push_back({key, NotSatisfied,
-                   compared(left, "<", right, "mm²") + "（" + ratio + "，实选宽度 " +
-                       exact_text(used) + kNbsp + "mm 小于 " + exact_text(*plate.shown) + kNbsp +
-                       "mm）"});
+    return {key, Satisfied, compared(left, "≥", right, "mm²") + "（" + ratio + "）"};
   }
+  if (used >= shown_width) {
+    return {key, Rounding, compared(left, "<", right, "mm²") + "（" + ratio + "，因宽度向下取整）"};
+  }
+  return {key, NotSatisfied,
+          compared(left, "<", right, "mm²") + "（" + ratio + "，实选宽度 " + exact_text(used) +
+              kNbsp + "mm 小于 " + exact_text(shown_width) + kNbsp + "mm）"};
 }
 
-void plate_checks(std::vector<DesignCheck>& out, const CalcRecord& record) {
-  const CalculateRecord& calc = record.calculate;
-  const bool any_plate = calc.bottom.needed.value_or(false) || calc.top.needed.value_or(false);
-  if (any_plate && calc.section.t)
-    thickness_check(out, "plate_thickness", "钢板厚", *calc.section.t);
+const Trace* calculate_trace(const DesignTrace& d) { return d.trace(RunPart::Calculate); }
+
+void plate_thickness(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const Trace* calc = calculate_trace(d);
+  if (calc == nullptr || !calc->has(Q::t)) return;
+  const bool any_plate = calc->decision(Decision::BottomNeeded).value_or(false) ||
+                         calc->decision(Decision::TopNeeded).value_or(false);
+  if (any_plate)
+    out.push_back(thickness_check(CheckKey::PlateThickness, "钢板厚", *calc->value(Q::t)));
+}
+
+// The selected width in use, and the part whose report shows its checks.
+struct WidthInUse {
+  double width;
+  RunPart part;
+};
+std::optional<WidthInUse> bottom_width_in_use(const DesignTrace& d) {
+  const Trace* calc = calculate_trace(d);
+  const std::optional<RunPart> part = width_in_use(d);
+  if (calc == nullptr || !calc->has(Q::width_b) || !part) return std::nullopt;
   // A plate is sized only after the section was read: b and t are on record.
-  const WidthEditRecord* used = width_in_use(record);
-  if (calc.bottom.width && used != nullptr) {
-    const double width = *used->width, b = *calc.section.b, t = *calc.section.t;
-    out.push_back(
-        {"bottom_plate_width", width <= b ? Satisfied : NotSatisfied,
-         compared({"梁底钢板宽", width, true}, width <= b ? "≤" : ">", {"梁宽", b, true}, "mm")});
-    area_check(out, "bottom_plate_area", "梁底", width, calc.bottom, t);
-  }
-  if (calc.top.shown) {
-    const double width = *calc.top.shown, b = *calc.section.b, t = *calc.section.t;
-    if (width <= b) {
-      out.push_back({"top_plate_width", Satisfied,
-                     compared({"梁面钢板宽", width, true}, "≤", {"梁宽", b, true}, "mm")});
-    } else {
-      out.push_back({"top_plate_width", Attention,
-                     compared({"梁面钢板宽", width, true}, ">", {"梁宽", b, true}, "mm") +
-                         "（仅当楼板延续梁顶面时可行）"});
-    }
-    area_check(out, "top_plate_area", "梁面", width, calc.top, t);
+  const double width = *d.trace(*part)->value(Q::sel_b);
+  return WidthInUse{width, *part == RunPart::WidthEdit ? RunPart::WidthEdit : RunPart::Calculate};
+}
+
+void bottom_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const std::optional<WidthInUse> used = bottom_width_in_use(d);
+  if (!used) return;
+  const double b = *calculate_trace(d)->value(Q::b);
+  const bool fits = used->width <= b;
+  out.push_back(
+      {CheckKey::BottomPlateWidth, fits ? Satisfied : NotSatisfied,
+       compared({"梁底钢板宽", used->width, true}, fits ? "≤" : ">", {"梁宽", b, true}, "mm"),
+       used->part});
+}
+
+void bottom_plate_area(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const std::optional<WidthInUse> used = bottom_width_in_use(d);
+  if (!used) return;
+  const Trace& calc = *calculate_trace(d);
+  DesignCheck check = area_check(CheckKey::BottomPlateArea, "梁底", used->width,
+                                 *calc.value(Q::width_b), *calc.value(Q::sel_b), *calc.value(Q::t));
+  check.part = used->part;
+  out.push_back(std::move(check));
+}
+
+void top_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const Trace* calc = calculate_trace(d);
+  if (calc == nullptr || !calc->has(Q::sel_t)) return;
+  const double width = *calc->value(Q::sel_t), b = *calc->value(Q::b);
+  if (width <= b) {
+    out.push_back({CheckKey::TopPlateWidth, Satisfied,
+                   compared({"梁面钢板宽", width, true}, "≤", {"梁宽", b, true}, "mm")});
+  } else {
+    out.push_back({CheckKey::TopPlateWidth, Attention,
+                   compared({"梁面钢板宽", width, true}, ">", {"梁宽", b, true}, "mm") +
+                       "（仅当楼板延续梁顶面时可行）"});
   }
 }
 
-void u_plate_checks(std::vector<DesignCheck>& out, const SideUPlateRecord& u) {
-  if (u.lu && u.lu_limit) {
-    const bool fits = *u.lu <= *u.lu_limit;
-    out.push_back(
-        {"u_plate_height", fits ? Satisfied : NotSatisfied,
-         compared({"箍板高度", *u.lu, true}, fits ? "≤" : ">", {"限值", *u.lu_limit, false}, "mm") +
-             "（梁高 − 150" + kNbsp + "mm）"});
+void top_plate_area(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const Trace* calc = calculate_trace(d);
+  if (calc == nullptr || !calc->has(Q::sel_t)) return;
+  const double width = *calc->value(Q::sel_t);
+  out.push_back(area_check(CheckKey::TopPlateArea, "梁面", width, *calc->value(Q::width_t), width,
+                           *calc->value(Q::t)));
+}
+
+void u_plate_height(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const Trace* calc = calculate_trace(d);
+  if (calc == nullptr || !calc->has(Q::lu) || !calc->has(Q::lu_max)) return;
+  const double lu = *calc->value(Q::lu), limit = *calc->value(Q::lu_max);
+  const bool fits = lu <= limit;
+  out.push_back({CheckKey::UPlateHeight, fits ? Satisfied : NotSatisfied,
+                 compared({"箍板高度", lu, true}, fits ? "≤" : ">", {"限值", limit, false}, "mm") +
+                     "（梁高 − 150" + kNbsp + "mm）"});
+}
+
+void u_plate_thickness(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  const Trace* calc = calculate_trace(d);
+  if (calc != nullptr && calc->has(Q::tu)) {
+    out.push_back(thickness_check(CheckKey::UPlateThickness, "U型钢板厚", *calc->value(Q::tu)));
   }
-  if (u.t) thickness_check(out, "u_plate_thickness", "U型钢板厚", *u.t);
+}
+
+void crack_width(const DesignTrace& d, const ReportInfo& info, Checks& out) {
+  const std::optional<RunPart> part = shown_crack_check(d);
+  if (!part) return;
+  const double w = *d.trace(*part)->value(Q::w), limit = crack_limit_of(info).mm;
+  const bool fits = w <= limit;
+  out.push_back({CheckKey::CrackWidth, fits ? Satisfied : NotSatisfied,
+                 compared({"裂缝宽度", w, true}, fits ? "≤" : ">", {"限值", limit, true}, "mm"),
+                 *part});
 }
 
 double whole(double value) { return std::floor(value); }
 
-void hoop_check(std::vector<DesignCheck>& out, const HoopRecord& h) {
-  if (!h.count) return;  // the quotient, the force and the sizes came before it
-  const double count = *h.count, b = *h.b, bu = *h.u_bu;
-  const double capacity = *h.first_formula ? count * 0.7 * 3.6 * b * bu : count * 3.6 * b * bu;
-  const Side left{"箍板 " + exact_text(count) + " 个可承担", capacity, false};
-  const Side right{"需承担", *h.excess, false};
-  const std::string quotient = "计算箍板数 " + approx_text_keeping(*h.quotient, whole);
-  if (count >= *h.quotient) {
-    out.push_back(
-        {"hoop_count", Satisfied, compared(left, "≥", right, "N") + "（" + quotient + "）"});
+void hoop_count(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  if (!d.hoops) return;
+  const Trace& h = d.hoops->trace;
+  if (d.hoops->error && d.hoops->error->kind == FaultKind::UndeterminedHoopWidth) {
+    out.push_back({CheckKey::HoopCount, NotSatisfied,
+                   "实际锚固长度不足，钢板拉力 " + approx_text(*h.value(Q::nh)) + kNbsp +
+                       "N 中混凝土承担不了的部分无U型箍板承担（箍板宽度未定）",
+                   RunPart::Hoops});
+    return;
+  }
+  if (!h.has(Q::nh_count)) return;  // the quotient, the force and the sizes came before it
+  const double count = *h.value(Q::nh_count), b = *h.value(Q::b), bu = *h.value(Q::bu);
+  const double one = *h.decision(Decision::FirstFormula)
+                         ? kFirstFormulaFactor * kHoopStrength * b * bu
+                         : kHoopStrength * b * bu;
+  const Side left{"箍板 " + exact_text(count) + " 个可承担", count * one, false};
+  const Side right{"需承担", *h.value(Q::nh), false};
+  const std::string quotient = "计算箍板数 " + approx_text_keeping(*h.value(Q::nh_raw), whole);
+  if (count >= *h.value(Q::nh_raw)) {
+    out.push_back({CheckKey::HoopCount, Satisfied,
+                   compared(left, "≥", right, "N") + "（" + quotient + "）", RunPart::Hoops});
   } else {
-    out.push_back({"hoop_count", Attention,
+    out.push_back({CheckKey::HoopCount, Attention,
                    compared(left, "<", right, "N") + "（" + quotient + "，需 " +
-                       exact_text(count + 1) + " 个）"});
+                       exact_text(count + 1) + " 个）",
+                   RunPart::Hoops});
   }
 }
+
+void list_items(const DesignTrace& d, const ReportInfo&, Checks& out) {
+  if (!d.calculated) return;
+  const std::span<const InputField* const> fields = calculate_inputs();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    std::string notice = unlisted_item_notice(*fields[i], d.calculate.inputs[i]);
+    if (!notice.empty()) out.push_back({CheckKey::ListItem, Attention, std::move(notice)});
+  }
+}
+
+// clang-format off
+constexpr CheckRule kRules[] = {
+    {CheckKey::ListItem,         "list_item",          "下拉列表输入",   Q::count_, list_items},
+    {CheckKey::PlateThickness,   "plate_thickness",    "钢板厚度",       Q::t,      plate_thickness},
+    {CheckKey::BottomPlateWidth, "bottom_plate_width", "梁底钢板宽度",   Q::sel_b,  bottom_plate_width},
+    {CheckKey::BottomPlateArea,  "bottom_plate_area",  "梁底钢板面积",   Q::sel_b,  bottom_plate_area},
+    {CheckKey::TopPlateWidth,    "top_plate_width",    "梁面钢板宽度",   Q::sel_t,  top_plate_width},
+    {CheckKey::TopPlateArea,     "top_plate_area",     "梁面钢板面积",   Q::sel_t,  top_plate_area},
+    {CheckKey::UPlateHeight,     "u_plate_height",     "U型钢板高度",    Q::lu_max, u_plate_height},
+    {CheckKey::UPlateThickness,  "u_plate_thickness",  "U型钢板厚度",    Q::tu,     u_plate_thickness},
+    {CheckKey::CrackWidth,       "crack_width",        "裂缝宽度",       Q::w,      crack_width},
+    {CheckKey::HoopCount,        "hoop_count",         "U型箍板数",      Q::nh_count, hoop_count},
+};
+// clang-format on
 
 }  // namespace
 
@@ -142,12 +228,20 @@ std::string_view verdict_word(Verdict verdict) {
   switch (verdict) {
     case Satisfied:
       return "满足";
+    case Rounding:
+      return "注意（取整）";
     case Attention:
       return "注意";
     case NotSatisfied:
       break;
   }
   return "不满足";
+}
+
+std::span<const CheckRule> check_rules() { return kRules; }
+
+const CheckRule& check_rule(CheckKey key) {
+  return *std::ranges::find(kRules, key, &CheckRule::key);  // every key has its row
 }
 
 CrackLimit crack_limit_of(const ReportInfo& info) {
@@ -161,18 +255,10 @@ CrackLimit crack_limit_of(const ReportInfo& info) {
   return {0.3, CrackLimit::Source::Refused};
 }
 
-std::vector<DesignCheck> design_checks(const CalcRecord& record, const ReportInfo& info) {
+std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info) {
   std::vector<DesignCheck> out;
-  if (!record.calculated) return out;
-  plate_checks(out, record);
-  u_plate_checks(out, record.calculate.u_plates);
-  if (const CrackRecord* crack = shown_crack_check(record)) {
-    const double w = *crack->w, limit = crack_limit_of(info).mm;
-    out.push_back(
-        {"crack_width", w <= limit ? Satisfied : NotSatisfied,
-         compared({"裂缝宽度", w, true}, w <= limit ? "≤" : ">", {"限值", limit, true}, "mm")});
-  }
-  if (record.hoops) hoop_check(out, *record.hoops);
+  if (!design.calculated) return out;
+  for (const CheckRule& rule : kRules) rule.work(design, info, out);
   return out;
 }
 
@@ -187,26 +273,32 @@ std::optional<Verdict> worst_verdict(std::span<const DesignCheck> checks) {
 std::string checks_summary(std::span<const DesignCheck> checks) {
   if (checks.empty()) return {};
   std::string failed;
-  std::size_t failures = 0, attention = 0;
+  std::size_t failures = 0, attention = 0, rounding = 0;
   for (const DesignCheck& check : checks) {
     if (check.verdict == NotSatisfied) {
       failed.append(failures++ == 0 ? "" : "；").append(check.text);
     }
     if (check.verdict == Attention) ++attention;
+    if (check.verdict == Rounding) ++rounding;
   }
-  if (failures == 0 && attention == 0) {
+  if (failures == 0 && attention == 0 && rounding == 0) {
     return "验算：" + std::to_string(checks.size()) + " 项均满足";
   }
   std::string summary = "验算：";
-  if (failures > 0) summary += std::to_string(failures) + " 项不满足（" + failed + "）";
-  if (failures > 0 && attention > 0) summary += "，";
-  if (attention > 0) summary += std::to_string(attention) + " 项注意";
+  const auto part = [&](std::size_t n, const std::string& what) {
+    if (n == 0) return;
+    if (summary.size() > std::string("验算：").size()) summary += "，";
+    summary += std::to_string(n) + " 项" + what;
+  };
+  part(failures, "不满足（" + failed + "）");
+  part(attention, "注意");
+  part(rounding, "注意（取整）");
   return summary;
 }
 
 std::vector<const DesignCheck*> by_weight(std::span<const DesignCheck> checks) {
   std::vector<const DesignCheck*> ordered;
-  for (const Verdict verdict : {NotSatisfied, Attention, Satisfied}) {
+  for (const Verdict verdict : {NotSatisfied, Attention, Rounding, Satisfied}) {
     for (const DesignCheck& check : checks) {
       if (check.verdict == verdict) ordered.push_back(&check);
     }

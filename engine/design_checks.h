@@ -1,21 +1,13 @@
 #pragma once
-// The checks of a design: each compares what the handlers recorded with a
+// The checks of a design: each compares what the handlers computed with a
 // limit and ends in a verdict. They change no result; they are worked out
-// only when the report, the window's status line or the calc output asks,
-// never while the handlers run. A check that no run reached is not listed.
+// from the handlers' traces only when the report, the window's status line
+// or the calc output asks, never while the handlers run. A check that no
+// run reached is not listed.
 //
-// The checks, in the order of the run (keys as files and programs see them):
-//   plate_thickness     2 mm ≤ t ≤ 6 mm, else 不满足 (when a plate is sized)
-//   bottom_plate_width  the selected width in use ≤ b, else 不满足
-//   bottom_plate_area   selected width × t against the calculated width × t:
-//                       short only by the rounding down → 注意, narrower typed → 不满足
-//   top_plate_width     the shown top width ≤ b, else 注意 (a slab may carry it)
-//   top_plate_area      shown top width × t against the calculated width × t, short → 注意
-//   u_plate_height      Lu ≤ h − 150, else 不满足
-//   u_plate_thickness   2 mm ≤ tu ≤ 6 mm, else 不满足
-//   crack_width         the crack width shown ≤ [w], else 不满足
-//   hoop_count          the hoops' capacity against the force left to them:
-//                       the count rounded down carries less → 注意
+// Every check is one row of one table (check_rules()): its key, as files and
+// programs see it, its name, the quantity after whose line the report shows
+// it, and the function that works it out. Adding a check is adding a row.
 
 #include <optional>
 #include <span>
@@ -23,21 +15,49 @@
 #include <string_view>
 #include <vector>
 
-#include "calc_record.h"
+#include "design_trace.h"
 #include "report_info.h"
 #include "verdict.h"
 
 namespace platewise {
 
+enum class CheckKey {
+  PlateThickness,    // 2 mm ≤ t ≤ 6 mm, else 不满足 (when a plate is sized)
+  BottomPlateWidth,  // the selected width in use ≤ b, else 不满足
+  BottomPlateArea,   // selected width × t against the calculated width × t:
+                    // short only by the rounding down → 注意（取整）, narrower typed → 不满足
+  TopPlateWidth,  // the shown top width ≤ b, else 注意 (a slab may carry it)
+  TopPlateArea,  // shown top width × t against the calculated width × t, short → 注意（取整）
+  UPlateHeight,     // Lu ≤ h − 150, else 不满足
+  UPlateThickness,  // 2 mm ≤ tu ≤ 6 mm, else 不满足
+  CrackWidth,       // the crack width shown ≤ [w], else 不满足
+  HoopCount,        // the hoops' capacity against the force left to them: the count
+                    // rounded down carries less → 注意; no hoop width → 不满足
+  ListItem,         // a drop-down's text names no item → 注意, what stood in for it
+};
+
 struct DesignCheck {
-  std::string_view key;  // "bottom_plate_width"
+  CheckKey key;
   Verdict verdict;
   // The comparison with both numbers, without marks, units after U+00A0:
   // "梁底钢板宽 331 mm > 梁宽 330 mm".
   std::string text;
+  RunPart part = RunPart::Calculate;  // whose trace it was worked out from
 
   bool operator==(const DesignCheck&) const = default;
 };
+
+struct CheckRule {
+  CheckKey key;
+  std::string_view file_key;  // "bottom_plate_width"
+  std::string_view name;      // "梁底钢板宽度"
+  // The report shows the check after the line of this quantity in its part;
+  // Q::count_: among the materials.
+  Q after;
+  void (*work)(const DesignTrace&, const ReportInfo&, std::vector<DesignCheck>&);
+};
+std::span<const CheckRule> check_rules();
+const CheckRule& check_rule(CheckKey key);
 
 // The crack-width limit [w] the checks use, from ReportInfo::crack_limit.
 struct CrackLimit {
@@ -47,17 +67,17 @@ struct CrackLimit {
 };
 CrackLimit crack_limit_of(const ReportInfo& info);
 
-std::vector<DesignCheck> design_checks(const CalcRecord& record, const ReportInfo& info);
+std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info);
 
 // The worst verdict; unset when there is no check.
 std::optional<Verdict> worst_verdict(std::span<const DesignCheck> checks);
 
-// "验算：1 项不满足（梁底钢板宽 331 mm > 梁宽 330 mm），1 项注意", "验算：6 项均满足";
-// empty when there is no check.
+// "验算：1 项不满足（梁底钢板宽 331 mm > 梁宽 330 mm），1 项注意，2 项注意（取整）",
+// "验算：6 项均满足"; empty when there is no check.
 std::string checks_summary(std::span<const DesignCheck> checks);
 
-// The checks for the report's conclusion: 不满足 first, then 注意, then 满足,
-// each in the order of the run.
+// The checks for the report's conclusion: 不满足 first, then 注意, 注意（取整）,
+// then 满足, each in the order of the run.
 std::vector<const DesignCheck*> by_weight(std::span<const DesignCheck> checks);
 
 }  // namespace platewise

@@ -4,56 +4,14 @@
 #include <array>
 #include <vector>
 
+#include "calc_error.h"
 #include "form_access.h"
+#include "number_rules.h"
 
 namespace platewise {
 namespace {
 
-using enum FieldKind;
-using enum Given;
-
-constexpr std::string_view kCovers[] = {"35", "60"};
-constexpr std::string_view kBarGrades[] = {"I级", "II级"};
-constexpr std::string_view kBarRows[] = {"单排", "双排"};
-constexpr std::string_view kConcreteGrades[] = {"C10", "C15", "C20", "C25", "C30", "C35", "C40"};
-constexpr std::string_view kStirrupLegs[] = {"2", "4", "6", "8"};
-constexpr std::string_view kPlateSteels[] = {"A3号钢", "16Mn钢"};
-
 // clang-format off
-constexpr InputField kInputs[] = {
-    // The existing beam
-    {role::beam_width,             "txt_lk(0)", Text,  "梁宽(mm)",                "250"},
-    {role::beam_height,            "Txt_lg(1)", Text,  "梁高(mm)",                "600"},
-    {role::cover,                  "cmb_bhc",   List,  "砼保护层(mm)",            "35",     kCovers},
-    {role::bottom_bar_grade,       "cmb_sl",    List,  "梁底钢筋级别",            "II级",   kBarGrades},
-    {role::bottom_bar_diameter,    "txt_dd",    Text,  "梁底钢筋直径(mm)",        "25"},
-    {role::bottom_bar_count,       "txt_nd",    Text,  "梁底钢筋条数",            "3"},
-    {role::bar_rows,               "cmb_gjpl",  List,  "梁底钢筋排列",            "单排",   kBarRows},
-    {role::top_bar_grade,          "cmb_sm",    List,  "梁面钢筋级别",            "II级",   kBarGrades},
-    {role::top_bar_diameter,       "Txt_dm",    Text,  "梁面钢筋直径(mm)",        "25"},
-    {role::top_bar_count,          "txt_nm",    Text,  "梁面钢筋条数",            "2"},
-    {role::concrete_grade,         "Cmb_Hnt",   List,  "砼强度等级",              "C20",    kConcreteGrades},
-    {role::stirrup_legs,           "cmb_ngj",   List,  "梁端箍筋肢数",            "2",      kStirrupLegs},
-    {role::stirrup_diameter,       "Txt_gj(1)", Text,  "梁端箍筋直径(mm)",        "8"},
-    {role::stirrup_spacing,        "txt_gja",   Text,  "梁端箍筋间距(mm)",        "100"},
-    // What the analysis requires
-    {role::top_area_req,           "txt_mj(0)", Text,  "加固所需梁面筋(cm2)",     "12"},
-    {role::bottom_area_req,        "Txt_dj(1)", Text,  "加固所需梁底筋(cm2)",     "18"},
-    {role::stirrup_area_req,       "Txt_gj(0)", Text,  "加固所需梁箍筋(cm2)",     "1.2"},
-    {role::moment,                 "txt_m",     Text,  "梁跨中弯矩标准值(kN.m)",  "50"},
-    // Plates and options
-    {role::plate_steel,            "cmb_gb",    List,  "选用钢材",                "A3号钢", kPlateSteels},
-    {role::plate_thickness,        "txt_hgb",   Text,  "选用钢板厚度(mm)",        "4"},
-    {role::u_plate_thickness,      "txt_du",    Text,  "梁侧U型钢板厚度(mm)",     "3"},
-    {role::u_plate_spacing,        "txt_gba",   Text,  "梁侧U型钢板箍板间距(mm)", "100"},
-    {role::redistribution_on,      "Check1",    Check, "梁面筋调幅",              ""},
-    {role::redistribution_percent, "Text8",     Text,  "梁面筋调幅幅度(%)",       "75"},
-    // Given after Calculate
-    {role::short_anchorage_on,     "Check2",    Check, "实际锚固长度小于计算值",  "",       {}, AfterCalculate},
-    {role::actual_anchorage,       "Text4",     Text,  "实际锚固长度(mm)",        "",       {}, AfterCalculate},
-    {role::selected_width,         "Text9",     Text,  "梁底钢板实选宽度",        "",       {}, AfterCalculate},
-};
-
 constexpr ResultField kResults[] = {
     {role::bottom_plate,     "Text3",  "梁底钢板"},
     {role::bottom_width,     "Text9",  "梁底钢板实选宽度"},
@@ -118,13 +76,13 @@ int InputField::item_named(std::string_view typed) const {
   return -1;
 }
 
-std::span<const InputField> input_fields() { return kInputs; }
+std::span<const InputField> input_fields() { return kInputFields; }
 std::span<const ResultField> result_fields() { return kResults; }
 
 std::span<const ControlRole> control_roles() {
   static const std::vector<ControlRole> kRoles = [] {
     std::vector<ControlRole> roles;
-    for (const InputField& f : kInputs) roles.push_back({f.key, f.control});
+    for (const InputField& f : kInputFields) roles.push_back({f.key, f.control});
     for (const ResultField& f : kResults) {
       if (input_by_key(f.key) == nullptr) roles.push_back({f.key, f.control});
     }
@@ -170,17 +128,30 @@ std::span<const InputField* const> material_lists() {
   return kLists;
 }
 
-std::string unlisted_material_notice(const InputField& list, std::string_view text) {
-  if (list.item_named(text) >= 0) return {};
+std::string unlisted_item_notice(const InputField& list, std::string_view text) {
+  if (list.kind != FieldKind::List || list.item_named(text) >= 0) return {};
   std::string notice(list.label);
-  notice.append("“").append(text).append("”不在列表中，按").append(list.start_text).append("计算");
-  return notice;
+  notice.append("“").append(text).append("”不在列表中，");
+  switch (list.unlisted) {
+    case Unlisted::StartRow:
+      return notice.append("按").append(list.start_text).append("计算");
+    case Unlisted::Number:
+      try {
+        return notice.append("按").append(number_text(number_of_text(text))).append("计算");
+      } catch (const ArithmeticFault&) {
+        return notice.append("读数溢出");
+      }
+    case Unlisted::StartItem:
+      break;
+  }
+  return notice.append("截面简图按").append(list.start_text).append("绘制");
 }
 
-std::string unlisted_materials(const FormAccess& form) {
+std::string unlisted_items(const FormAccess& form) {
   std::string notices;
-  for (const InputField* list : material_lists()) {
-    const std::string notice = unlisted_material_notice(*list, form.text(list->key));
+  for (const InputField& field : input_fields()) {
+    if (field.kind != FieldKind::List) continue;
+    const std::string notice = unlisted_item_notice(field, form.text(field.key));
     if (notice.empty()) continue;
     if (!notices.empty()) notices += "；";
     notices += notice;

@@ -1,61 +1,66 @@
 // The U hoop-plate command ("计算U型箍板"): hoop plates at the plate ends
 // where the anchorage length actually available is shorter than calculated.
 
-#include "form_handlers.h"
+#include "handler_steps.h"
+#include "hoop_constants.h"
 #include "number_rules.h"
 #include "result_texts.h"
 
 namespace platewise {
+namespace {
 
-bool FormHandlers::anchorage_enough(HoopRecord& rec, Num actual) const {
-  // The calculated length as its field shows it, so that the length the
-  // short-anchorage box fills in, or the same digits typed, is long enough.
-  const Num calculated = noted(rec.anchor_length, shown_number(Num(s_.anchor_length).value()));
-  return actual - calculated >= 0;
+// Why no hoop width is known: no side U plate was ever sized.
+std::string no_hoop_width_reason(const BeamState& s) {
+  const char* why = s.u_plate_lu.is_set() ? "梁侧U型钢板Lu太大" : "梁箍筋无需加固";
+  return std::string(why) + "，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数";
 }
 
-void FormHandlers::size_hoop_plates() {
-  HoopRecord& rec = record_.hoops.emplace();
-  rec.sequence = ++record_.events;
-  try {
-    run_step(Step::HoopPlates, [&] {
-      rec.actual_typed = form_.text(role::actual_anchorage);
-      const Num actual_anchor_length = noted(rec.actual, number_of_text(rec.actual_typed));
-      const bool enough = anchorage_enough(rec, actual_anchor_length);
-      rec.needed = !enough;
-      if (enough) {
-        write(role::hoop_plates, std::string(kNoHoops));
-        return;
-      }
-      const bool first_formula = Num(3.6) * noted(rec.b, s_.beam_width) <=
-                                 (Num(2) * noted(rec.fcv, s_.fcv)) * noted(rec.lu, s_.u_plate_lu);
-      rec.first_formula = first_formula;
-      rec.width_typed = form_.text(role::selected_width);
-      const Num plate_width_selected = noted(rec.width, number_of_text(rec.width_typed));
-      // Force of the bottom plate less what the concrete carries over the actual length, N.
-      const Num excess =
-          noted(rec.excess,
-                (noted(rec.fa, s_.fa_plate) * plate_width_selected) * noted(rec.t, s_.plate_t) -
-                    ((Num(0.5) * s_.fcv) * s_.beam_width) * actual_anchor_length);
-      if (excess <= 0) {
-        // The concrete already carries the plate force: a count would be zero or negative.
-        write(role::hoop_plates, std::string(kNoHoops));
-        return;
-      }
-      noted(rec.u_t, s_.u_plate_t);
-      noted(rec.u_s, s_.u_plate_s);
-      const Num bu = noted(rec.u_bu, s_.u_plate_bu);
-      const Num quotient =
-          noted(rec.quotient, first_formula ? excess / 0.7 / 3.6 / s_.beam_width / bu
-                                            : excess / 3.6 / s_.beam_width / bu);
-      const Num hoop_count = noted(rec.count, whole_part(quotient));
-      write(role::hoop_plates, number_text(hoop_count.value()) + "个" + u_plate_text());
-    });
-  } catch (const CalcError& error) {
-    rec.error = error;
-    throw;
+void count_hoops(const BeamState& s, std::string_view selected_width, HoopRun& run) {
+  Trace& tr = run.trace;
+  const Value actual = tr.read_text(Q::la_act, run.actual_typed);
+  // The calculated length as its field shows it, so that the length the
+  // short-anchorage box fills in, or the same digits typed, is long enough.
+  const Value calculated = tr.read(Q::la, shown_number(s.anchor_length.value()));
+  if (tr.decide(Decision::AnchorageEnough, actual - calculated >= 0)) {
+    run.write(role::hoop_plates, std::string(kNoHoops));
+    return;
   }
-  rec.finished = true;
+  const bool first_formula =
+      tr.decide(Decision::FirstFormula, kHoopStrength * s.beam_width <= (2 * s.fcv) * s.u_plate_lu);
+  run.width_typed = std::string(selected_width);
+  const Value width = tr.read_text(Q::sel_b, run.width_typed);
+  // Force of the bottom plate less what the concrete carries over the actual length, N.
+  const Value excess =
+      tr.let(Q::nh, (s.fa_plate * width) * s.plate_t - ((0.5 * s.fcv) * s.beam_width) * actual);
+  if (tr.decide(Decision::NoForceLeft, excess <= 0)) {
+    // The concrete already carries the plate force: a count would be zero or negative.
+    run.write(role::hoop_plates, std::string(kNoHoops));
+    return;
+  }
+  // A beam width of 0 divides by zero before the hoop width is reached.
+  if (s.beam_width.value() != 0 && s.u_plate_bu.value() == 0) {
+    throw CalcError(FaultKind::UndeterminedHoopWidth, Step::HoopPlates, no_hoop_width_reason(s));
+  }
+  // The beam and hoop widths the count divides by, kept for the check of the count.
+  const Value b = tr.read(Q::b, s.beam_width.value());
+  const Value bu = tr.read(Q::bu, s.u_plate_bu.value());
+  const Value quotient =
+      first_formula ? tr.let(Q::nh_raw, excess / kFirstFormulaFactor / kHoopStrength / b / bu)
+                    : tr.let(Q::nh_raw, excess / kHoopStrength / b / bu);
+  const Value count = tr.let(Q::nh_count, floor(quotient));
+  run.write(role::hoop_plates, number_text(count.value) + "个" + steps::u_plate_text(s));
+}
+
+}  // namespace
+
+void size_hoop_plates(const BeamState& s, std::string_view selected_width, HoopRun& run) {
+  try {
+    run_step(Step::HoopPlates, [&] { count_hoops(s, selected_width, run); });
+  } catch (const CalcError& error) {
+    run.error = error;
+    return;
+  }
+  run.finished = true;
 }
 
 }  // namespace platewise

@@ -1,73 +1,71 @@
 // Plate sizing: the optional redistribution of the top requirement, and the
 // bonded bottom and top plates whose width makes up each face's shortfall.
 
-#include "form_handlers.h"
+#include "handler_steps.h"
 #include "number_rules.h"
 #include "result_texts.h"
 
 namespace platewise {
+namespace {
 
-std::string FormHandlers::plate_text(const std::string& shown_width) const {
-  const std::string* steel = calculate_input(role::plate_steel);
-  return plate_result_text(steel != nullptr ? *steel : form_.text(role::plate_steel),
-                           Num(s_.plate_t).value(), shown_width);
+// "A3号钢:4(厚)X131(宽)": plate steel as typed, thickness, shown width.
+std::string plate_text(const BeamState& s, const CalculateRun& run, const std::string& shown) {
+  return plate_result_text(run.input(input_at(role::plate_steel)), s.plate_t.value(), shown);
 }
 
-void FormHandlers::set_bottom_width(const std::string& text) {
-  write(role::selected_width, text);
-  selected_width_edited();
+// Writes the selected bottom-plate width, which runs its change handler.
+void set_bottom_width(BeamState& s, CalculateRun& run, const std::string& text) {
+  run.write(role::selected_width, text);
+  steps::width_changed(s, text, run.input(input_at(role::moment)), run.shown_width.trace, run);
 }
 
-void FormHandlers::redistribute() {
-  if (form_.check_value(role::redistribution_on) != 1) return;
-  CalculateRecord::Redistribution& rec = record_.calculate.redistribution;
-  rec.on = true;
+}  // namespace
+
+void steps::redistribute(BeamState& s, CalculateRun& run) {
+  if (run.input(input_at(role::redistribution_on)) != "1") return;
+  Trace& tr = run.trace;
   run_step(Step::Redistribution, [&] {
-    const Num percent_kept = noted(rec.percent, number_in(role::redistribution_percent));
-    const Num moved_area = noted(rec.moved, s_.as_top_req * (Num(100) - percent_kept) / 100);
-    s_.as_top_req = noted(rec.as_top_req, s_.as_top_req - moved_area);
-    s_.as_bottom_req = noted(rec.as_bottom_req, s_.as_bottom_req + moved_area);
+    const Value kept = tr.read_text(Q::beta, run.input(input_at(role::redistribution_percent)));
+    const Value moved = tr.let(Q::moved, s.as_top_req * (100 - kept) / 100);
+    s.as_top_req = tr.let(Q::as_t_req_r, s.as_top_req - moved);
+    s.as_bottom_req = tr.let(Q::as_b_req_r, s.as_bottom_req + moved);
   });
 }
 
-void FormHandlers::size_bottom_plate() {
-  PlateRecord& rec = record_.calculate.bottom;
+void steps::size_bottom_plate(BeamState& s, CalculateRun& run) {
+  Trace& tr = run.trace;
   run_step(Step::BottomPlate, [&] {
-    rec.needed = s_.as_bottom_req > s_.as_bottom;
-    if (*rec.needed) {
-      const Num shortfall = noted(rec.shortfall, s_.as_bottom_req - s_.as_bottom);
-      s_.bottom_plate_width =
-          noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_bottom);
-      const std::string shown = shown_width_text(Num(s_.bottom_plate_width).value());
-      rec.shown = number_of_text(shown);
-      write(role::bottom_plate, plate_text(shown));
-      set_bottom_width(shown);
-      anchor_length_step(rec);
+    if (tr.decide(Decision::BottomNeeded, s.as_bottom_req > s.as_bottom)) {
+      const Value shortfall = tr.let(Q::short_b, s.as_bottom_req - s.as_bottom);
+      s.bottom_plate_width =
+          tr.let(Q::width_b, shortfall / s.fa_plate / 0.9 / s.plate_t * s.fy_bottom);
+      const std::string shown_text =
+          number_text(tr.let(Q::sel_b, floor(shown(s.bottom_plate_width))).value);
+      run.write(role::bottom_plate, plate_text(s, run, shown_text));
+      set_bottom_width(s, run, shown_text);
+      anchor_length_step(s, run);
     } else {
-      write(role::bottom_plate, std::string(kNoBottomPlate));
+      run.write(role::bottom_plate, std::string(kNoBottomPlate));
       // No plate: the shown width must not stay from an earlier run, since the
       // hoop-plate command takes the bottom plate width from it.
-      set_bottom_width("0");
+      set_bottom_width(s, run, "0");
     }
   });
 }
 
-void FormHandlers::size_top_plate() {
-  PlateRecord& rec = record_.calculate.top;
+void steps::size_top_plate(BeamState& s, CalculateRun& run) {
+  Trace& tr = run.trace;
   run_step(Step::TopPlate, [&] {
-    rec.needed = s_.as_top_req > s_.as_top;
-    if (*rec.needed) {
-      const Num shortfall = noted(rec.shortfall, s_.as_top_req - s_.as_top);
-      const Num top_plate_width =
-          noted(rec.width, shortfall / s_.fa_plate / 0.9 / s_.plate_t * s_.fy_top);
-      const std::string shown = shown_width_text(top_plate_width.value());
-      rec.shown = number_of_text(shown);
-      write(role::top_plate, plate_text(shown));
-      write(role::top_width, shown);
-      anchor_length_step(rec);
+    if (tr.decide(Decision::TopNeeded, s.as_top_req > s.as_top)) {
+      const Value shortfall = tr.let(Q::short_t, s.as_top_req - s.as_top);
+      const Value width = tr.let(Q::width_t, shortfall / s.fa_plate / 0.9 / s.plate_t * s.fy_top);
+      const std::string shown_text = number_text(tr.let(Q::sel_t, floor(shown(width))).value);
+      run.write(role::top_plate, plate_text(s, run, shown_text));
+      run.write(role::top_width, shown_text);
+      anchor_length_step(s, run);
     } else {
-      write(role::top_plate, std::string(kNoTopPlate));
-      write(role::top_width, "0");
+      run.write(role::top_plate, std::string(kNoTopPlate));
+      run.write(role::top_width, "0");
     }
   });
 }

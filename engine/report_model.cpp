@@ -5,7 +5,6 @@
 #include "report_model.h"
 
 #include <algorithm>
-#include <cmath>
 #include <ctime>
 
 #include "form_access.h"
@@ -14,16 +13,9 @@
 #include "report_info_fields.h"
 #include "report_lines.h"
 #include "report_numbers.h"
+#include "section_sketch.h"
 
 namespace platewise {
-
-using report::exact;
-
-const std::string& report::input_text(const CalculateRecord& calc, std::string_view key) {
-  const std::span<const InputField* const> fields = calculate_inputs();
-  const auto found = std::ranges::find(fields, key, &InputField::key);
-  return calc.inputs[static_cast<std::size_t>(found - fields.begin())];
-}
 
 namespace {
 
@@ -46,7 +38,7 @@ std::string form_text(const FormAccess& form, const InputField& field) {
   return form.text(field.key);
 }
 
-void input_section(report::Writer& writer, const CalculateRecord& calc) {
+void input_section(report::Writer& writer, const CalculateRun& calc) {
   ReportSection& section = writer.add_section("输入数据", SectionKind::Inputs);
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -56,46 +48,64 @@ void input_section(report::Writer& writer, const CalculateRecord& calc) {
   }
 }
 
+// 符号说明: each quantity the lines show, in the order of the catalogue; a
+// symbol that stands for two quantities (ψ before and after its bounds) once.
+void fill_symbols(ReportSection& section, const report::Writer& writer) {
+  std::vector<std::string_view> seen;
+  for (const Quantity& q : quantities()) {
+    if (!writer.shown.test(static_cast<std::size_t>(q.id))) continue;
+    if (std::ranges::find(seen, q.symbol) != seen.end()) continue;
+    seen.push_back(q.symbol);
+    std::string meaning(q.meaning);
+    if (!q.unit.empty()) meaning.append("（").append(q.unit).append("）");
+    section.rows.push_back({std::string(q.symbol), std::move(meaning), ""});
+  }
+}
+
 // The row a material list stood for: its picked item, or its start text when none is picked.
-std::string row_name(const InputField& list, int index) {
+std::string row_name(std::string_view key, int index) {
+  const InputField& list = *input_by_key(key);
   if (index >= 0 && static_cast<std::size_t>(index) < list.items.size()) {
     return std::string(list.items[static_cast<std::size_t>(index)]);
   }
   return std::string(list.start_text);
 }
 
-void material_section(report::Writer& writer, const CalculateRecord& calc) {
+void material_section(report::Writer& writer, report::TraceReader& main) {
   ReportSection& section = writer.add_section("材料", SectionKind::Materials);
-  const CalculateRecord::Materials& m = calc.materials;
-  const std::span<const InputField* const> lists = material_lists();
-  const std::string unit = std::string(kNbsp) + "N/mm²";
-  section.lines = {
-      {"梁底钢筋（" + row_name(*lists[0], m.bottom_grade) + "）：f_{y,b} = " + exact(m.fy_bottom) +
-       unit + "，E_{s} = " + exact(m.es_bottom) + unit + "，粘结特性系数 ν = " + exact(m.nu)},
-      {"梁面钢筋（" + row_name(*lists[1], m.top_grade) + "）：f_{y,t} = " + exact(m.fy_top) + unit},
-      {"混凝土（" + row_name(*lists[2], m.concrete) + "）：f_{c} = " + exact(m.fc) + unit +
-       "，f_{cv} = " + exact(m.fcv) + unit + "，f_{tk} = " + exact(m.ftk) + unit},
-      {"钢板（" + row_name(*lists[3], m.plate_steel) + "）：f_{a} = " + exact(m.fa) + unit},
+  const CalculateRun& calc = writer.design.calculate;
+  const Trace& t = calc.trace;
+  const auto v = [&](Q id) {
+    writer.shown.set(static_cast<std::size_t>(id));
+    std::string text =
+        std::string(quantity(id).symbol) + " = " + value_text(id, t.value(id).value_or(0));
+    if (!quantity(id).unit.empty()) text.append(kNbsp).append(quantity(id).unit);
+    return text;
   };
-  const CalculateRecord::Section& s = calc.section;
-  if (s.fyv) {
-    section.lines.push_back({"箍筋：d_{v} = " + exact(s.stirrup_d) + kNbsp + "mm" +
-                             (*s.stirrup_d < 12 ? " < " : " ≥ ") + "12" + kNbsp +
-                             "mm，f_{yv} = " + exact(s.fyv) + unit});
+  const MaterialPicks& p = calc.picks;
+  section.lines = {
+      {"梁底钢筋（" + row_name(role::bottom_bar_grade, p.bottom_grade) + "）：" + v(Q::fy_b) +
+       "，" + v(Q::es) + "，粘结特性系数 " + v(Q::nu)},
+      {"梁面钢筋（" + row_name(role::top_bar_grade, p.top_grade) + "）：" + v(Q::fy_t)},
+      {"混凝土（" + row_name(role::concrete_grade, p.concrete) + "）：" + v(Q::fc) + "，" +
+       v(Q::fcv) + "，" + v(Q::ftk)},
+      {"钢板（" + row_name(role::plate_steel, p.plate_steel) + "）：" + v(Q::fa)},
+  };
+  if (const std::optional<bool> thin = t.decision(Decision::ThinStirrups)) {
+    section.lines.push_back(
+        {"箍筋：" + v(Q::dv) + (*thin ? " < " : " ≥ ") + "12" + kNbsp + "mm，" + v(Q::fyv)});
   }
-  for (const InputField* list : lists) {
-    const std::string notice = unlisted_material_notice(*list, report::input_text(calc, list->key));
-    if (!notice.empty()) section.lines.push_back({notice});
-  }
+  report::Lines out(writer, section, main);
+  out.checks_after(Q::count_);
 }
 
 // What the handlers on record wrote into a result field; nothing where they
 // did not write it (the field keeps an earlier text). The selected width
 // counts as last typed, and the actual anchorage length as the hoop run read it.
-const std::string* written_text(const CalcRecord& record, std::string_view key) {
-  if (key == role::bottom_width && record.width_edit) return &record.width_edit->typed;
-  if (key == role::actual_anchorage) return record.hoops ? &record.hoops->actual_typed : nullptr;
-  return record.written.find(key);
+const std::string* written_text(const DesignTrace& design, std::string_view key) {
+  if (key == role::bottom_width && design.width_edit) return &design.width_edit->typed;
+  if (key == role::actual_anchorage) return design.hoops ? &design.hoops->actual_typed : nullptr;
+  return design.written.find(key);
 }
 
 // "计算锚固长度(mm)" above "172mm" loses its "(mm)": no unit twice.
@@ -106,16 +116,19 @@ std::string summary_label(std::string_view label, std::string_view text) {
   return text.ends_with(unit) ? std::string(label.substr(0, open)) : std::string(label);
 }
 
-void summary_section(ReportModel& report, const CalcRecord& record, const FormAccess& form) {
+void summary_section(ReportModel& report, const DesignTrace& design,
+                     std::span<const std::string> shown) {
   ReportSection& section = report.sections.emplace_back();
   section.title = kSummaryTitle;
   section.kind = SectionKind::Summary;
-  for (const ResultField& field : result_fields()) {
+  const std::span<const ResultField> fields = result_fields();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const ResultField& field = fields[i];
     const bool hoop_field = field.key == role::actual_anchorage || field.key == role::hoop_plates;
-    if (hoop_field && !record.hoops) continue;  // no hoop plates since the last Calculate
-    const std::string text = form.text(field.key);
+    if (hoop_field && !design.hoops) continue;  // no hoop plates since the last Calculate
+    const std::string& text = shown[i];
     ReportRow row{summary_label(field.label, text), text, ""};
-    const std::string* written = written_text(record, field.key);
+    const std::string* written = written_text(design, field.key);
     if (written == nullptr) {
       row.note = row.text.empty() ? "本次计算未写入此栏" : "本次计算未写入此栏，为此前的内容";
     } else if (*written != row.text) {
@@ -125,8 +138,54 @@ void summary_section(ReportModel& report, const CalcRecord& record, const FormAc
   }
 }
 
-// 结论: every check with its word, 不满足 first, then 注意, then 满足.
-void conclusion_section(ReportModel& report) {
+// The error that left the report incomplete: the first run's that stopped.
+std::optional<CalcError> first_error(const DesignTrace& design) {
+  if (design.calculate.error) return design.calculate.error;
+  if (design.width_edit && design.width_edit->error) return design.width_edit->error;
+  if (design.hoops && design.hoops->error) return design.hoops->error;
+  return std::nullopt;
+}
+
+// The checks of `verdict` by name, each with the section it stands in: "裂缝宽度（第 9 项）".
+std::string named_checks(const report::Writer& writer, Verdict verdict) {
+  std::string names;
+  for (std::size_t i = 0; i < writer.report.checks.size(); ++i) {
+    const DesignCheck& check = writer.report.checks[i];
+    if (check.verdict != verdict) continue;
+    if (!names.empty()) names += "、";
+    names += check_rule(check.key).name;
+    if (writer.check_sections[i] > 0) {
+      names += "（第 " + std::to_string(writer.check_sections[i]) + " 项）";
+    }
+  }
+  return names;
+}
+
+// The sentence that closes the beam.
+ReportLine closing_line(const report::Writer& writer) {
+  const ReportModel& report = writer.report;
+  if (!report.complete) {
+    const std::optional<CalcError> error = first_error(writer.design);
+    return {"计算未完成：" + (error ? describe(*error) : std::string("程序发生意外错误")),
+            Verdict::NotSatisfied, true};
+  }
+  if (worst_verdict(report.checks) == Verdict::NotSatisfied) {
+    return {"本构件加固设计不满足要求：" + named_checks(writer, Verdict::NotSatisfied),
+            Verdict::NotSatisfied};
+  }
+  std::string line = "本构件加固设计满足要求";
+  if (const std::string notes = named_checks(writer, Verdict::Attention); !notes.empty()) {
+    line += "；注意" + notes;
+  }
+  if (const std::string rounded = named_checks(writer, Verdict::Rounding); !rounded.empty()) {
+    line += "；" + rounded + "仅因宽度向下取整略小于所需";
+  }
+  return {line, Verdict::Satisfied};
+}
+
+// 结论: every check with its word, 不满足 first, then the sentence that closes the beam.
+void conclusion_section(const report::Writer& writer, ReportModel& report) {
+  ReportLine closing = closing_line(writer);
   ReportSection& section = report.sections.emplace_back();
   section.title = kConclusionTitle;
   section.kind = SectionKind::Conclusion;
@@ -135,16 +194,10 @@ void conclusion_section(ReportModel& report) {
   for (const DesignCheck* check : by_weight(report.checks)) {
     section.lines.push_back(report::check_line(*check));
   }
+  section.lines.push_back(std::move(closing));
 }
 
-// The anchorage length to build: the calculated one as its field shows it, rounded up.
-std::string anchorage_used_text(const CalculateRecord& calc) {
-  const Noted& length = calc.top.anchor_length ? calc.top.anchor_length : calc.bottom.anchor_length;
-  if (!length) return {};
-  return number_text(std::ceil(shown_number(*length))) + "mm";
-}
-
-void title_block(ReportModel& report, const CalculateRecord& calc, const ReportInfo& info) {
+void title_block(ReportModel& report, const CalculateRun& calc, const ReportInfo& info) {
   report.info = info;
   for (const std::string& part : {info.project, info.member, std::string("计算书")}) {
     if (part.empty()) continue;
@@ -163,28 +216,29 @@ void title_block(ReportModel& report, const CalculateRecord& calc, const ReportI
 
 }  // namespace
 
-std::vector<const InputField*> changed_inputs(const CalcRecord& record, const FormAccess& form) {
+std::vector<const InputField*> changed_inputs(const DesignTrace& design, const FormAccess& form) {
   std::vector<const InputField*> changed;
-  if (!record.calculated) return changed;
+  if (!design.calculated) return changed;
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (form_text(form, *fields[i]) != record.calculate.inputs[i]) changed.push_back(fields[i]);
+    if (form_text(form, *fields[i]) != design.calculate.inputs[i]) changed.push_back(fields[i]);
   }
-  if (record.hoops && form.text(role::actual_anchorage) != record.hoops->actual_typed) {
+  if (design.hoops && form.text(role::actual_anchorage) != design.hoops->actual_typed) {
     changed.push_back(input_by_key(role::actual_anchorage));
   }
   return changed;
 }
 
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+std::optional<ReportModel> report_model(const DesignTrace& design,
+                                        std::span<const std::string> shown,
+                                        std::span<const InputField* const> changed,
                                         const ReportInfo& info) {
-  if (!record.calculated) return std::nullopt;
-  const CalculateRecord& calc = record.calculate;
+  if (!design.calculated) return std::nullopt;
+  const CalculateRun& calc = design.calculate;
   ReportModel report;
   title_block(report, calc, info);
-  report.complete = calc.finished && !(record.width_edit && record.width_edit->error) &&
-                    !(record.hoops && !record.hoops->finished);
-  const std::vector<const InputField*> changed = changed_inputs(record, form);
+  report.complete = calc.finished && !(design.width_edit && design.width_edit->error) &&
+                    !(design.hoops && !design.hoops->finished);
   if (!changed.empty()) {
     report.stale_notice = "注意：计算后以下输入已修改，本计算书对应修改前的输入：";
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -192,18 +246,30 @@ std::optional<ReportModel> report_model(const CalcRecord& record, const FormAcce
     }
     report.stale_notice += "。";
   }
-  report.checks = design_checks(record, info);
-  report::Writer writer{report, record, info, {}, 0};
+  report.checks = design_checks(design, info);
+  report::Writer writer(report, design, info);
+  report::TraceReader main{calc.trace, RunPart::Calculate};
   input_section(writer, calc);
-  report::add_symbols(writer);
-  material_section(writer, calc);
+  writer.add_section(kSymbolsTitle, SectionKind::Symbols);
+  const std::size_t symbols = report.sections.size() - 1;
+  material_section(writer, main);
   report::add_calculate_steps(writer);
   report::add_later_handlers(writer);
-  summary_section(report, record, form);
-  conclusion_section(report);
-  report.sketch = section_sketch(record);
-  report.anchorage_used = anchorage_used_text(calc);
+  summary_section(report, design, shown);
+  conclusion_section(writer, report);
+  fill_symbols(report.sections[symbols], writer);
+  report.sketch = section_sketch(design);
+  if (const std::optional<double> used = calc.trace.value(Q::la_used)) {
+    report.anchorage_used = number_text(*used) + "mm";
+  }
   return report;
+}
+
+std::optional<ReportModel> report_model(const DesignTrace& design, const FormAccess& form,
+                                        const ReportInfo& info) {
+  std::vector<std::string> shown;
+  for (const ResultField& field : result_fields()) shown.push_back(form.text(field.key));
+  return report_model(design, shown, changed_inputs(design, form), info);
 }
 
 std::string plain_text(const ReportModel& report) {

@@ -1,6 +1,6 @@
 #pragma once
 // The calculation report (计算书) of one state of the window, as Chinese text
-// in sections: written from the handlers' record only when the report is
+// in sections: written from the handlers' traces only when the report is
 // shown or saved. The window, the files and the printer lay it out;
 // plain_text() gives it as lines. Texts carry the marks of report_text.h
 // (subscripts, superscripts); units follow their value after U+00A0.
@@ -12,12 +12,13 @@
 // verdict, 不满足 first), without numbers.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "calc_record.h"
 #include "design_checks.h"
+#include "design_trace.h"
 #include "report_info.h"
 #include "section_sketch.h"
 #include "verdict.h"
@@ -78,13 +79,21 @@ struct ReportModel {
 };
 
 // The report of the last Calculate run with what followed it, for the
-// project, member, signatures and crack limit of `info`; nothing before any run.
-std::optional<ReportModel> report_model(const CalcRecord& record, const FormAccess& form,
+// project, member, signatures and crack limit of `info`; nothing before any
+// run. The trace must keep its formulas. `shown` gives the texts of the
+// result fields as they are now (result_fields() order); `changed` the
+// inputs typed over since.
+std::optional<ReportModel> report_model(const DesignTrace& design,
+                                        std::span<const std::string> shown,
+                                        std::span<const InputField* const> changed,
+                                        const ReportInfo& info);
+// The same for the window's form.
+std::optional<ReportModel> report_model(const DesignTrace& design, const FormAccess& form,
                                         const ReportInfo& info = {});
 
 // The inputs the report shows whose text in the form differs from the one
 // the report was written with; empty while the report is current.
-std::vector<const InputField*> changed_inputs(const CalcRecord& record, const FormAccess& form);
+std::vector<const InputField*> changed_inputs(const DesignTrace& design, const FormAccess& form);
 
 // The report as plain text, one line per heading, table row or formula;
 // marks stay as written ("A_{s,b}").

@@ -17,25 +17,21 @@ constexpr double kLeastRowGap = 25;          // mm, clear between two rows of ba
 constexpr double kDimensionSpacing = 0.1;    // of the section's larger side
 constexpr double kThinnestPlate = 1.0 / 80;  // of the section's larger side, as drawn
 
-double known(const Noted& value) { return value && std::isfinite(*value) ? *value : 0; }
+// A value of the trace, 0 where it has none or none that is finite.
+double known(const Trace& trace, Q id) {
+  const std::optional<double> value = trace.value(id);
+  return value && std::isfinite(*value) ? *value : 0;
+}
 
 // How many of `count` bars or legs are drawn: its whole part, up to `most`.
-int drawn_count(const Noted& count, double most) {
-  const double n = known(count);
+int drawn_count(double n, double most) {
   return n >= 1 ? static_cast<int>(std::min(std::floor(n), most)) : 0;
 }
 
-// The text an input had when Calculate ran.
-const std::string& input_text(const CalculateRecord& calc, std::string_view key) {
-  const std::span<const InputField* const> fields = calculate_inputs();
-  const auto found = std::ranges::find(fields, key, &InputField::key);
-  return calc.inputs.at(static_cast<std::size_t>(found - fields.begin()));
-}
-
 // Two rows of bottom bars when the list names 双排; its default row otherwise.
-bool two_rows(const CalculateRecord& calc) {
-  const InputField& list = *input_by_key(role::bar_rows);
-  const int picked = list.item_named(input_text(calc, role::bar_rows));
+bool two_rows(const CalculateRun& calc) {
+  const InputField& list = kInputFields[input_at(role::bar_rows)];
+  const int picked = list.item_named(calc.input(input_at(role::bar_rows)));
   return picked >= 0 ? list.items[static_cast<std::size_t>(picked)] == "双排"
                      : list.start_text == "双排";
 }
@@ -47,12 +43,12 @@ std::string plate_text(double width, double t) { return number_text(width) + "×
 
 class Sketcher {
  public:
-  explicit Sketcher(const CalcRecord& record)
-      : record_(record),
-        calc_(record.calculate),
-        b_(known(calc_.section.b)),
-        h_(known(calc_.section.h)),
-        t_(known(calc_.section.t)),
+  explicit Sketcher(const DesignTrace& design)
+      : design_(design),
+        calc_(design.calculate.trace),
+        b_(known(calc_, Q::b)),
+        h_(known(calc_, Q::h)),
+        t_(known(calc_, Q::t)),
         thinnest_(kThinnestPlate * std::max(b_, h_)) {}
 
   SectionSketch sketch() {
@@ -73,8 +69,8 @@ class Sketcher {
 
   // The selected width: typed after Calculate, else the one Calculate wrote.
   void bottom_plate() {
-    const Noted& width = record_.width_edit ? record_.width_edit->width : calc_.shown_width.width;
-    bottom_width_ = known(width);
+    const std::optional<RunPart> in_use = width_in_use(design_);
+    bottom_width_ = in_use ? known(*design_.trace(*in_use), Q::sel_b) : 0;
     if (bottom_width_ <= 0 || t_ <= 0) return;
     const double left = (b_ - bottom_width_) / 2;
     bottom_plate_ = SketchRect{SketchRole::BottomPlate,
@@ -86,8 +82,8 @@ class Sketcher {
   }
 
   void top_plate() {
-    if (calc_.top.needed != true || t_ <= 0) return;
-    top_width_ = shown_width(known(calc_.top.width));
+    if (calc_.decision(Decision::TopNeeded) != true || t_ <= 0) return;
+    top_width_ = shown_width(known(calc_, Q::width_t));
     if (top_width_ <= 0) return;
     const double left = (b_ - top_width_) / 2;
     top_plate_ = SketchRect{
@@ -97,10 +93,9 @@ class Sketcher {
 
   // Up both sides to Lu, and under the soffit and the bottom plate.
   void side_u_plates() {
-    const SideUPlateRecord& u = calc_.u_plates;
-    if (u.outcome != SideUPlateRecord::Outcome::Sized) return;
-    u_t_ = known(u.t);
-    lu_ = known(u.lu);
+    if (!calc_.has(Q::bu)) return;  // sized
+    u_t_ = known(calc_, Q::tu);
+    lu_ = known(calc_, Q::lu);
     if (u_t_ <= 0 || lu_ <= 0) return;
     const double under = bottom_plate_ ? bottom_plate_->low.y : 0, t = drawn(u_t_);
     add(SketchRect{SketchRole::SideUPlate, {-t, under - t}, {0, lu_}});
@@ -116,24 +111,24 @@ class Sketcher {
   }
 
   void bars_and_stirrup() {
-    const CalculateRecord::Section& s = calc_.section;
-    const double a = known(s.a), d = std::max(known(s.bottom_d), 0.0);
-    const int n = drawn_count(s.bottom_n, kMostBars);
-    const int lower = two_rows(calc_) && n >= 2 ? (n + 1) / 2 : n;
+    const double a = known(calc_, Q::a), d = std::max(known(calc_, Q::db), 0.0);
+    const int n = drawn_count(known(calc_, Q::nb), kMostBars);
+    const int lower = two_rows(design_.calculate) && n >= 2 ? (n + 1) / 2 : n;
     const double row_pitch = d + std::max(kLeastRowGap, d);
     // The rows' centroid at a.
     const double y_lower = n > 0 ? a - row_pitch * (n - lower) / n : a;
     const double clear = y_lower - d / 2;  // the bottom bars' clear cover
-    const double dv = known(s.stirrup_d);
+    const double dv = known(calc_, Q::dv);
     if (dv > 0) stirrup(std::max(clear - dv / 2, dv / 2), dv);
     if (d > 0) {
       bar_row(SketchRole::BottomBar, lower, d, y_lower, y_lower);
       bar_row(SketchRole::BottomBar, n - lower, d, y_lower + row_pitch, y_lower);
     }
-    const double dt = known(s.top_d);
+    const double dt = known(calc_, Q::dt);
     if (dt > 0) {
       const double from_top = clear + dt / 2;
-      bar_row(SketchRole::TopBar, drawn_count(s.top_n, kMostBars), dt, h_ - from_top, from_top);
+      bar_row(SketchRole::TopBar, drawn_count(known(calc_, Q::nt), kMostBars), dt, h_ - from_top,
+              from_top);
     }
   }
 
@@ -141,7 +136,7 @@ class Sketcher {
   void stirrup(double inset, double dv) {
     if (b_ <= 2 * inset || h_ <= 2 * inset) return;
     add(SketchRect{SketchRole::Stirrup, {inset, inset}, {b_ - inset, h_ - inset}, dv});
-    const int legs = drawn_count(calc_.section.stirrup_legs, kMostStirrupLegs);
+    const int legs = drawn_count(known(calc_, Q::nv), kMostStirrupLegs);
     for (int k = 1; k < legs - 1; ++k) {
       const double x = inset + k * (b_ - 2 * inset) / (legs - 1);
       add(SketchLine{SketchRole::Stirrup, {x, inset}, {x, h_ - inset}, dv});
@@ -179,7 +174,7 @@ class Sketcher {
                  high.y + u, plate_text(top_width_, t_), top_plate_->overhang);
     }
     vertical(SketchRole::Outline, 0, h_, 0, low.x - u, "h = " + number_text(h_));
-    const double a = known(calc_.section.a);
+    const double a = known(calc_, Q::a);
     vertical(SketchRole::BottomBar, std::min(0.0, a), std::max(0.0, a), b_, high.x + u,
              "a = " + number_text(a));
     if (lu_ > 0) {
@@ -216,8 +211,8 @@ class Sketcher {
     }
   }
 
-  const CalcRecord& record_;
-  const CalculateRecord& calc_;
+  const DesignTrace& design_;
+  const Trace& calc_;
   const double b_, h_, t_, thinnest_;
   double bottom_width_ = 0, top_width_ = 0, u_t_ = 0, lu_ = 0;
   std::optional<SketchRect> bottom_plate_, top_plate_;
@@ -226,12 +221,12 @@ class Sketcher {
 
 }  // namespace
 
-std::optional<SectionSketch> section_sketch(const CalcRecord& record) {
-  const CalculateRecord& calc = record.calculate;
-  if (!record.calculated || !calc.bottom.needed) return std::nullopt;
-  const double b = known(calc.section.b), h = known(calc.section.h);
+std::optional<SectionSketch> section_sketch(const DesignTrace& design) {
+  const Trace& calc = design.calculate.trace;
+  if (!design.calculated || !calc.decision(Decision::BottomNeeded)) return std::nullopt;
+  const double b = known(calc, Q::b), h = known(calc, Q::h);
   if (!(b > 0 && h > 0 && b <= kLargestSide && h <= kLargestSide)) return std::nullopt;
-  return Sketcher(record).sketch();
+  return Sketcher(design).sketch();
 }
 
 }  // namespace platewise

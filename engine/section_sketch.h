@@ -22,7 +22,7 @@
 #include <variant>
 #include <vector>
 
-#include "calc_record.h"
+#include "design_trace.h"
 
 namespace platewise {
 
@@ -95,6 +95,6 @@ struct SectionSketch {
 // counts) and the top plate at its shown width; the side U plates when
 // they were sized. Nothing before that, or for a section whose width or
 // height is not a positive number up to 100 m.
-std::optional<SectionSketch> section_sketch(const CalcRecord& record);
+std::optional<SectionSketch> section_sketch(const DesignTrace& design);
 
 }  // namespace platewise

@@ -5,10 +5,12 @@
 
 namespace platewise {
 
-// In the order of their weight: the worst is the largest.
-enum class Verdict { Satisfied, Attention, NotSatisfied };
+// In the order of their weight: the worst is the largest. Rounding is a note
+// the program causes itself: a plate area short only because its width was
+// rounded down to whole millimetres.
+enum class Verdict { Satisfied, Rounding, Attention, NotSatisfied };
 
-// "满足", "注意", "不满足"
+// "满足", "注意（取整）", "注意", "不满足"
 std::string_view verdict_word(Verdict verdict);
 
 }  // namespace platewise

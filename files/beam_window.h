@@ -26,8 +26,8 @@ class BeamWindow {
   // Runs a handler as its event would. Throws CalcError when it stops.
   virtual void run_handler(Handler handler) = 0;
   virtual std::string text(std::string_view control) const = 0;
-  // What the handlers recorded, for the report and the checks of the design.
-  virtual const CalcRecord& record() const = 0;
+  // What the handlers did, for the report and the checks of the design.
+  virtual const DesignTrace& trace() const = 0;
 };
 
 }  // namespace platewise

@@ -4,8 +4,8 @@
 #include <variant>
 
 #include "beam_sources.h"
+#include "design.h"
 #include "file_error.h"
-#include "headless_window.h"
 #include "output_target.h"
 #include "result_writers.h"
 
@@ -75,12 +75,12 @@ int run_calc(const QStringList& arguments, const CommandStreams& streams,
     if (between_checks_and_computing) between_checks_and_computing();
 
     const std::unique_ptr<ResultWriter> writer = result_writer(options.format, output.device());
-    HeadlessWindow window;
+    Design design;
     bool all_computed = true;
     beams.for_each_beam([&](const Beam& beam) {
-      const BeamOutcome outcome = compute_beam(window, beam);
-      all_computed = all_computed && !outcome.error;
-      writer->write(beam.name, outcome);
+      platewise::design(beam, Detail::Values, design);
+      all_computed = all_computed && !design.error;
+      writer->write(beam.name, design);
     });
     writer->finish();
     output.commit();

@@ -16,13 +16,6 @@ bool ticked(const Beam& beam, std::string_view key) {
 
 }  // namespace
 
-const InputValue* Beam::given(std::string_view key) const {
-  for (const GivenInput& input : inputs) {
-    if (input.field->key == key) return &input.value;
-  }
-  return nullptr;
-}
-
 BeamOutcome compute_beam(BeamWindow& window, const Beam& beam) {
   window.reset();
   for (const GivenInput& input : beam.inputs) {
@@ -55,7 +48,7 @@ BeamOutcome compute_beam(BeamWindow& window, const Beam& beam) {
   outcome.results.reserve(result_fields().size());
   for (const ResultField& field : result_fields())
     outcome.results.push_back(window.text(field.key));
-  outcome.checks = design_checks(window.record(), beam.report);
+  outcome.checks = design_checks(window.trace(), beam.report);
   return outcome;
 }
 

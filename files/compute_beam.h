@@ -15,15 +15,9 @@
 #include "beam.h"
 #include "beam_window.h"
 #include "calc_error.h"
-#include "design_checks.h"
+#include "design.h"
 
 namespace platewise {
-
-struct BeamOutcome {
-  std::vector<std::string> results;  // result field texts, in the order of result_fields()
-  std::optional<CalcError> error;    // what stopped the sequence, if anything did
-  std::vector<DesignCheck> checks;   // the checks the sequence reached, in the order of the run
-};
 
 BeamOutcome compute_beam(BeamWindow& window, const Beam& beam);
 

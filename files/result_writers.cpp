@@ -11,28 +11,6 @@
 namespace platewise {
 namespace {
 
-// Names of the error kinds and steps as the JSON output spells them.
-QString key_of(FaultKind kind) {
-  switch (kind) {
-    case FaultKind::DivisionByZero:
-      return QStringLiteral("division_by_zero");
-    case FaultKind::Overflow:
-      return QStringLiteral("overflow");
-    case FaultKind::InvalidArgument:
-      return QStringLiteral("invalid_argument");
-  }
-  return {};
-}
-
-QString key_of(Step step) {
-  static const char* const kSteps[] = {
-      "input_data",       "stirrup_areas", "redistribution", "bottom_plate",
-      "top_plate",        "anchorage",     "side_u_plates",  "bottom_plate_area",
-      "plate_width_edit", "crack_check",   "hoop_plates",
-  };
-  return QLatin1String(kSteps[static_cast<int>(step)]);
-}
-
 QJsonObject json_of(const std::string& name, const BeamOutcome& outcome) {
   QJsonObject results;
   for (std::size_t i = 0; i < outcome.results.size(); ++i) {
@@ -40,13 +18,13 @@ QJsonObject json_of(const std::string& name, const BeamOutcome& outcome) {
   }
   QJsonValue error;  // null
   if (outcome.error) {
-    error = QJsonObject{{"kind", key_of(outcome.error->kind)},
-                        {"step", key_of(outcome.error->step)},
+    error = QJsonObject{{"kind", qstring(fault_of(outcome.error->kind).key)},
+                        {"step", qstring(step_of(outcome.error->step).key)},
                         {"message", qstring(describe(*outcome.error))}};
   }
   QJsonArray checks;
   for (const DesignCheck& check : outcome.checks) {
-    checks.append(QJsonObject{{"check", qstring(check.key)},
+    checks.append(QJsonObject{{"check", qstring(check_rule(check.key).file_key)},
                               {"verdict", qstring(verdict_word(check.verdict))},
                               {"text", qstring(check.text)}});
   }
@@ -64,6 +42,9 @@ class TextWriter final : public ResultWriter {
       text.append(result_fields()[i].label).append("：").append(outcome.results[i]).append("\n");
     }
     if (outcome.error) text.append("错误：").append(describe(*outcome.error)).append("\n");
+    for (const DesignCheck& check : outcome.checks) {
+      if (check.key == CheckKey::ListItem) text.append("注意：").append(check.text).append("\n");
+    }
     if (!outcome.checks.empty()) text.append(checks_summary(outcome.checks)).append("\n");
     text = escape_controls(text);
     out_.write(text.data(), static_cast<qint64>(text.size()));

@@ -1,7 +1,8 @@
 #pragma once
 // How the calc command writes the results of its beams, one beam at a time:
 //   text   "梁：KL-3" and one "label：text" line a result, then "错误：…" if it
-//          stopped and "验算：…" summing up the checks; a blank line between
+//          stopped, "注意：…" for each drop-down whose text names no item, and
+//          "验算：…" summing up the checks; a blank line between
 //          beams; control characters but tab and line feed escaped ("\x1b");
 //   json   an array of {"name": …, "results": {key: text…}, "error": null |
 //          {"kind": …, "step": …, "message": "裂缝验算中断：除数为零"},
@@ -18,7 +19,7 @@
 #include <optional>
 #include <string>
 
-#include "compute_beam.h"
+#include "design.h"
 
 namespace platewise {
 

@@ -36,6 +36,7 @@ const char* verdict_class(Verdict verdict) {
   switch (verdict) {
     case Verdict::Satisfied:
       return "satisfied";
+    case Verdict::Rounding:
     case Verdict::Attention:
       return "attention";
     case Verdict::NotSatisfied:

@@ -72,6 +72,7 @@ Tone tone_of(Verdict verdict) {
   switch (verdict) {
     case Verdict::NotSatisfied:
       return Tone::NotSatisfied;
+    case Verdict::Rounding:
     case Verdict::Attention:
       return Tone::Attention;
     case Verdict::Satisfied:

@@ -87,6 +87,7 @@ QColor verdict_colour(Verdict verdict) {
   switch (verdict) {
     case Verdict::Satisfied:
       return QColor(0x1b, 0x5e, 0x20);
+    case Verdict::Rounding:
     case Verdict::Attention:
       return QColor(0xa8, 0x5a, 0x00);
     case Verdict::NotSatisfied:

@@ -29,7 +29,7 @@ namespace {
 
 const QString kFilter = QStringLiteral("梁文件 (*.json)");
 
-QString caption() { return qt_text(design::window().caption); }
+QString caption() { return qt_text(window_design::window().caption); }
 
 // The local file a drag brings, or an empty text.
 QString dragged_file(const QMimeData* data) {
@@ -46,7 +46,7 @@ QString status_after_open(const BeamOutcome& outcome, const BeamFile& file,
                           const FormAccess& form) {
   QStringList notes;
   if (outcome.error) notes << qt_text(describe(*outcome.error));
-  if (const std::string unlisted = unlisted_materials(form); !unlisted.empty()) {
+  if (const std::string unlisted = unlisted_items(form); !unlisted.empty()) {
     notes << qt_text(unlisted);
   }
   QStringList differing;

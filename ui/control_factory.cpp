@@ -21,8 +21,8 @@ namespace platewise {
 
 namespace {
 
-using design::Control;
-using design::Kind;
+using window_design::Control;
+using window_design::Kind;
 
 QWidget* make_label(QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -63,7 +63,7 @@ QWidget* make_panel(QWidget* parent) {
 QWidget* make_line(const Control& c, QWidget* parent) {
   auto* line = new QWidget(parent);
   line->setAutoFillBackground(true);
-  line->setBackgroundRole(c.line_colour == design::LineColour::HighlightedText
+  line->setBackgroundRole(c.line_colour == window_design::LineColour::HighlightedText
                               ? QPalette::HighlightedText
                               : QPalette::Shadow);
   return line;
@@ -114,7 +114,7 @@ QRect pixel_rect(const Control& c) {
   const int left = to_pixels(c.left);
   const int top = to_pixels(c.top);
   const int height =
-      c.kind == Kind::Line ? design::kLineWidthPixels : to_pixels(c.top + c.height) - top;
+      c.kind == Kind::Line ? window_design::kLineWidthPixels : to_pixels(c.top + c.height) - top;
   return {left, top, to_pixels(c.left + c.width) - left, height};
 }
 
@@ -136,7 +136,7 @@ void link_tab_order(const std::vector<const Control*>& focusable, const ControlM
 ControlMap build_controls(QWidget& window) {
   ControlMap widgets;
   std::vector<const Control*> focusable;
-  for (const Control& c : design::controls()) {
+  for (const Control& c : window_design::controls()) {
     QWidget* parent = c.parent.empty() ? &window : widgets.find(c.parent)->second;
     QWidget* widget = make_widget(c, parent);
     widget->setObjectName(qt_text(c.name));

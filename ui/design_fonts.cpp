@@ -2,20 +2,20 @@
 
 namespace platewise {
 
-QFont design_font(design::Font font) {
+QFont design_font(window_design::Font font) {
   QFont qfont(QStringLiteral("宋体"));
   // Hinting the Song face's Chinese glyphs took a fifth of the start-up, and
   // at these sizes they look the same without it.
   qfont.setHintingPreference(QFont::PreferNoHinting);
   switch (font) {
-    case design::Font::Normal:
+    case window_design::Font::Normal:
       qfont.setPointSize(9);
       break;
-    case design::Font::Heading:
+    case window_design::Font::Heading:
       qfont.setPointSize(12);
       qfont.setBold(true);
       break;
-    case design::Font::Window:
+    case window_design::Font::Window:
       qfont.setPointSizeF(10.5);
       break;
   }

@@ -7,6 +7,6 @@
 
 namespace platewise {
 
-QFont design_font(design::Font font);
+QFont design_font(window_design::Font font);
 
 }  // namespace platewise

@@ -8,7 +8,7 @@
 
 #include "form_fields.h"
 
-namespace platewise::design {
+namespace platewise::window_design {
 
 namespace {
 
@@ -163,4 +163,4 @@ const Control* find(std::string_view name) {
   return it == table().end() ? nullptr : &*it;
 }
 
-}  // namespace platewise::design
+}  // namespace platewise::window_design

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace platewise::design {
+namespace platewise::window_design {
 
 enum class Kind {
   Frame,
@@ -64,4 +64,4 @@ std::span<const Control> controls();
 // The control of that name, or nullptr.
 const Control* find(std::string_view name);
 
-}  // namespace platewise::design
+}  // namespace platewise::window_design

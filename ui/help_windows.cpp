@@ -24,7 +24,7 @@ QString label_of(std::string_view role) {
 
 // "“计算”": a control's caption, quoted.
 QString caption_of(std::string_view control) {
-  return QStringLiteral("“%1”").arg(qt_text(design::find(control)->text));
+  return QStringLiteral("“%1”").arg(qt_text(window_design::find(control)->text));
 }
 
 QString button(std::string_view role) { return caption_of(control_of(role)); }
@@ -35,14 +35,15 @@ QString inputs_by_frame() {
   std::map<std::string_view, QStringList> labels;
   for (const InputField& field : input_fields()) {
     if (field.given != Given::WithCalculate) continue;
-    const std::string_view frame = design::find(field.control)->parent;
+    const std::string_view frame = window_design::find(field.control)->parent;
     if (!labels.contains(frame)) frames.push_back(frame);
     labels[frame] << qt_text(field.label);
   }
   QString list;
   for (std::string_view frame : frames) {
     list += QStringLiteral("<li><b>%1</b>：%2</li>")
-                .arg(qt_text(design::find(frame)->text), labels[frame].join(QStringLiteral("、")));
+                .arg(qt_text(window_design::find(frame)->text),
+                     labels[frame].join(QStringLiteral("、")));
   }
   return QStringLiteral("<ul>") + list + QStringLiteral("</ul>");
 }
@@ -62,7 +63,7 @@ QString help_text() {
              .arg(button(role::calculate_button), inputs_by_frame(), label_of(role::selected_width),
                   label_of(role::short_anchorage_on), label_of(role::actual_anchorage),
                   button(role::hoop_button),
-                  caption_of(design::find(control_of(role::report_view))->parent),
+                  caption_of(window_design::find(control_of(role::report_view))->parent),
                   button(role::save_report_button), button(role::print_report_button)) +
          QStringLiteral(
              "<h3>梁文件</h3><p>Ctrl+S把全部输入、结果和计算书信息存为梁文件(.json)，"
@@ -86,7 +87,7 @@ void show_help(QWidget& window) {
     help->setObjectName(QStringLiteral("help_window"));
     help->setWindowFlag(Qt::Window);
     help->setWindowTitle(QStringLiteral("使用说明 - ") + window.windowTitle());
-    help->setFont(design_font(design::Font::Window));
+    help->setFont(design_font(window_design::Font::Window));
     help->setHtml(help_text());
     help->resize(560, 600);
   }

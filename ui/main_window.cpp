@@ -54,10 +54,10 @@ constexpr CommandButton kCommandButtons[] = {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-  const design::Window& design = design::window();
+  const window_design::Window& design = window_design::window();
   setObjectName(qt_text(design.name));
   setWindowTitle(qt_text(design.caption));
-  setFont(design_font(design::Font::Window));
+  setFont(design_font(window_design::Font::Window));
 
   // The design stands on a surface of its own, so that every control keeps
   // its place in the design whatever is above it: the menu bar.
@@ -74,7 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   // The status line sits under the design's client area.
   status_line_ = new QLabel(this);
   status_line_->setObjectName(QStringLiteral("status_line"));
-  status_line_->setFont(design_font(design::Font::Normal));
+  status_line_->setFont(design_font(window_design::Font::Normal));
   status_line_->setTextFormat(Qt::PlainText);
   status_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_line_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -87,7 +87,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
       *this, controls_, handlers_, *this, report_info_,
       [this] {
         control<QAbstractButton>(role::calculate_button)->click();
-        return handlers_.record().calculate.finished;
+        return handlers_.trace().calculate.finished;
       },
       [this](std::function<void()> then) { edit_report_info(std::move(then)); });
   wire_handlers();
@@ -104,7 +104,7 @@ void MainWindow::wire_handlers() {
               const std::optional<std::string> failure = run(wiring.handler, Report::Dialog);
               if (!wiring.owns_status_line) return;
               const bool calculated = !failure && wiring.handler == &FormHandlers::calculate;
-              show_status(failure ? *failure : calculated ? unlisted_materials(*this) : "");
+              show_status(failure ? *failure : calculated ? unlisted_items(*this) : "");
               report_group_->refresh();
             });
   }
@@ -134,13 +134,13 @@ void MainWindow::wire_commands() {
 
 void MainWindow::show_status(const std::string& first) {
   std::string text = first;
-  const std::string checks = checks_summary(design_checks(handlers_.record(), report_info_));
+  const std::string checks = checks_summary(design_checks(handlers_.trace(), report_info_));
   if (!checks.empty()) text += (text.empty() ? "" : "；") + checks + "，详见计算书";
   status_line_->setText(qt_text(text));
 }
 
 void MainWindow::reset() {
-  for (const design::Control& c : design::controls()) {
+  for (const window_design::Control& c : window_design::controls()) {
     QWidget* widget = controls_.find(c.name)->second;
     if (auto* list = qobject_cast<DropDownList*>(widget)) {
       list->reset();

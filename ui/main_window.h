@@ -43,7 +43,7 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
   void type(std::string_view control, const std::string& text) override;
   void tick(std::string_view control, bool ticked) override;
   void run_handler(Handler handler) override;
-  const CalcRecord& record() const override { return handlers_.record(); }
+  const DesignTrace& trace() const override { return handlers_.trace(); }
   // Shows in the report panel what handlers run through run_handler did; the
   // window's own events show theirs themselves.
   void refresh_report();

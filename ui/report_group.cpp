@@ -35,10 +35,10 @@ constexpr Filter kFilters[] = {
     {ReportFormat::Docx, "Word 文档 (*.docx)"},
 };
 
-QString window_caption() { return qt_text(design::window().caption); }
+QString window_caption() { return qt_text(window_design::window().caption); }
 
 // "计算书-20261207-101508": the report's name from the time of its calculation.
-QString report_name(const CalcRecord& record) {
+QString report_name(const DesignTrace& record) {
   const auto seconds =
       std::chrono::duration_cast<std::chrono::seconds>(record.calculate.started.time_since_epoch());
   return QStringLiteral("计算书-") +
@@ -86,18 +86,18 @@ ReportGroup::ReportGroup(QWidget& window, const ControlMap& controls, const Form
 ReportGroup::~ReportGroup() = default;
 
 std::optional<ReportModel> ReportGroup::current_report() const {
-  return report_model(handlers_.record(), form_, info_);
+  return report_model(handlers_.trace(), form_, info_);
 }
 
 void ReportGroup::refresh() {
   const std::optional<ReportModel> report = current_report();
-  shown_changes_ = changed_inputs(handlers_.record(), form_);
+  shown_changes_ = changed_inputs(handlers_.trace(), form_);
   if (report) view_->show_document(chapter_document(*report, ReportLook::Panel));
 }
 
 void ReportGroup::inputs_changed() {
-  if (!handlers_.record().calculated) return;
-  if (changed_inputs(handlers_.record(), form_) != shown_changes_) refresh();
+  if (!handlers_.trace().calculated) return;
+  if (changed_inputs(handlers_.trace(), form_) != shown_changes_) refresh();
 }
 
 void ReportGroup::tell(const QString& message) {
@@ -108,11 +108,11 @@ void ReportGroup::tell(const QString& message) {
 }
 
 void ReportGroup::request(Use use) {
-  if (!handlers_.record().calculated) {
+  if (!handlers_.trace().calculated) {
     tell(QStringLiteral("请先点击“计算”"));
     return;
   }
-  const std::vector<const InputField*> changed = changed_inputs(handlers_.record(), form_);
+  const std::vector<const InputField*> changed = changed_inputs(handlers_.trace(), form_);
   if (changed.empty()) {
     go_on(use);
     return;
@@ -154,7 +154,7 @@ void ReportGroup::save() {
   QStringList filters;
   for (const Filter& filter : kFilters) filters << QString::fromUtf8(filter.text);
   dialog->setNameFilters(filters);
-  dialog->selectFile(report_name(handlers_.record()) + ".pdf");
+  dialog->selectFile(report_name(handlers_.trace()) + ".pdf");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& file) {
     ReportFormat chosen = ReportFormat::Pdf;
@@ -185,15 +185,15 @@ ReportPrinter& ReportGroup::printer() {
 void ReportGroup::print() {
   const ReportModel report = *current_report();
   printer().print(
-      window_, report_page_layout(), report_name(handlers_.record()),
+      window_, report_page_layout(), report_name(handlers_.trace()),
       [report](QPagedPaintDevice& printer) { return paint_report(report, printer); },
       [this] { show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印")); });
 }
 
 void ReportGroup::preview() {
-  if (!handlers_.record().calculated) return;
+  if (!handlers_.trace().calculated) return;
   const ReportModel report = *current_report();
-  printer().preview(window_, report_page_layout(), report_name(handlers_.record()),
+  printer().preview(window_, report_page_layout(), report_name(handlers_.trace()),
                     [report](QPagedPaintDevice& printer) { return paint_report(report, printer); });
 }
 

@@ -6,7 +6,7 @@
 
 namespace platewise {
 
-inline constexpr int kTwipsPerPixel = design::kTwipsPerInch / 96;
+inline constexpr int kTwipsPerPixel = window_design::kTwipsPerInch / 96;
 
 // Nearest whole pixel of a non-negative twips measure.
 constexpr int to_pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }

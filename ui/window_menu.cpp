@@ -43,7 +43,7 @@ constexpr MenuEntry kHelpMenu[] = {
 WindowMenu::WindowMenu(QWidget& window) : QMenuBar(&window) {
   setObjectName(QStringLiteral("menu_bar"));
   // The design's own face and size; a menu, a window of its own, takes no font from its parent.
-  const QFont font = design_font(design::Font::Normal);
+  const QFont font = design_font(window_design::Font::Normal);
   setFont(font);
   const auto add_menu = [&](const char* title, std::span<const MenuEntry> entries) {
     QMenu* menu = addMenu(QString::fromUtf8(title));

@@ -81,7 +81,8 @@ const QByteArray kTwoBeams = "name,stirrup_spacing\r\nA-1,\r\nB-2,100\r\n";
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
     ReportCase{"TwentyBeamsOfTheExampleTable", {}, {kExamples + "/beams-gbk.csv", "-o", "x.html"}, 1,
-               "三层KL-2：U型箍板中断：除数为零\n四层KL-3：U型箍板中断：除数为零\n",
+               "三层KL-2：箍板宽度未定：梁箍筋无需加固，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数\n"
+               "四层KL-3：箍板宽度未定：梁箍筋无需加固，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数\n",
                {{"构件一览表", 1}, {"输入数据", 20}, {"一层KL-1", kSome}, {"四层KL-5", kSome}}},
     ReportCase{"StoppedBeamKeepsItsChapterMarked", {{"b.csv", kTwoBeams}}, {"b.csv", "-o", "x.html"}, 1,
                "A-1：箍筋面积中断：除数为零\n",

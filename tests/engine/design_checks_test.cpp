@@ -29,8 +29,9 @@ TEST_P(DesignChecks, VerdictAndText) {
   w.act(c.acts);
   ReportInfo info;
   info.crack_limit = c.crack_limit;
-  const std::vector<DesignCheck> checks = design_checks(w.handlers.record(), info);
-  const auto found = std::ranges::find(checks, c.key, &DesignCheck::key);
+  const std::vector<DesignCheck> checks = design_checks(w.handlers.trace(), info);
+  const auto found = std::ranges::find_if(
+      checks, [&](const DesignCheck& check) { return check_rule(check.key).file_key == c.key; });
   if (!c.verdict) {
     EXPECT_EQ(found, checks.end());
     return;
@@ -55,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Limits, DesignChecks, ::testing::Values(
     CheckCase{"BottomWidthAsCalculatedOverANarrowBeam", {type("beam_width", "130"), kCalculate}, "bottom_plate_width", NotSatisfied,
               "梁底钢板宽 131␣mm > 梁宽 130␣mm"},
     CheckCase{"BottomWidthWithoutABottomPlate", {type("bottom_area_req", "1"), kCalculate, width("400")}, "bottom_plate_width", std::nullopt},
-    CheckCase{"BottomAreaShortByTheRounding", {kCalculate}, "bottom_plate_area", Attention,
+    CheckCase{"BottomAreaShortByTheRounding", {kCalculate}, "bottom_plate_area", Rounding,
               "梁底钢板面积 524␣mm² < 所需 525.7␣mm²（99.68%，因宽度向下取整）"},
-    CheckCase{"BottomAreaShortWithAWidthTypedAboveTheRounding", {kCalculate, width("131.419")}, "bottom_plate_area", Attention,
+    CheckCase{"BottomAreaShortWithAWidthTypedAboveTheRounding", {kCalculate, width("131.419")}, "bottom_plate_area", Rounding,
               "梁底钢板面积比所需小 0.002295␣mm²（99.9996%，因宽度向下取整）"},
     CheckCase{"BottomAreaAtTheRequiredArea", {kCalculate, width("131.419573643411")}, "bottom_plate_area", Satisfied,
               "梁底钢板面积 525.7␣mm² ≥ 所需 525.7␣mm²（100%）"},
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, DesignChecks, ::testing::Values(
     CheckCase{"TopWidthAtTheBeamWidth", {type("top_area_req", "16.0575"), kCalculate}, "top_plate_width", Satisfied, "梁面钢板宽 250␣mm ≤ 梁宽 250␣mm"},
     CheckCase{"TopWidthOverTheBeamWidth", {type("top_area_req", "16.0825"), kCalculate}, "top_plate_width", Attention,
               "梁面钢板宽 251␣mm > 梁宽 250␣mm（仅当楼板延续梁顶面时可行）"},
-    CheckCase{"TopAreaShortByTheRounding", {kCalculate}, "top_plate_area", Attention, "梁面钢板面积 348␣mm² < 所需 350.5␣mm²（99.3%，因宽度向下取整）"},
+    CheckCase{"TopAreaShortByTheRounding", {kCalculate}, "top_plate_area", Rounding, "梁面钢板面积 348␣mm² < 所需 350.5␣mm²（99.3%，因宽度向下取整）"},
     CheckCase{"TopAreaOfAWholeWidth", {type("beam_width", "400"), type("top_area_req", "17.5525"), kCalculate}, "top_plate_area", Satisfied,
               "梁面钢板面积 1240␣mm² ≥ 所需 1240␣mm²（100%）"},
     CheckCase{"TopAreaWithoutATopPlate", {type("top_area_req", "1"), kCalculate}, "top_plate_area", std::nullopt},
@@ -97,22 +98,25 @@ INSTANTIATE_TEST_SUITE_P(Limits, DesignChecks, ::testing::Values(
 // clang-format on
 
 TEST(DesignChecks, WorstVerdictAndSummary) {
-  const std::vector<DesignCheck> checks = {{"a", Verdict::Satisfied, "甲"},
-                                           {"b", Verdict::Attention, "乙"},
-                                           {"c", Verdict::NotSatisfied, "丙"},
-                                           {"d", Verdict::NotSatisfied, "丁"}};
+  const std::vector<DesignCheck> checks = {{CheckKey::PlateThickness, Verdict::Satisfied, "甲"},
+                                           {CheckKey::TopPlateWidth, Verdict::Attention, "乙"},
+                                           {CheckKey::CrackWidth, Verdict::NotSatisfied, "丙"},
+                                           {CheckKey::UPlateHeight, Verdict::NotSatisfied, "丁"},
+                                           {CheckKey::TopPlateArea, Verdict::Rounding, "戊"}};
   EXPECT_EQ(worst_verdict({}), std::nullopt);
   EXPECT_EQ(worst_verdict(std::span(checks).first(2)), Verdict::Attention);
   EXPECT_EQ(worst_verdict(checks), Verdict::NotSatisfied);
+  EXPECT_EQ(worst_verdict(std::span(checks).last(1)), Verdict::Rounding);
   EXPECT_EQ(checks_summary({}), "");
   EXPECT_EQ(checks_summary(std::span(checks).first(1)), "验算：1 项均满足");
   EXPECT_EQ(checks_summary(std::span(checks).first(2)), "验算：1 项注意");
-  EXPECT_EQ(checks_summary(checks), "验算：2 项不满足（丙；丁），1 项注意");
-  EXPECT_EQ(checks_summary(std::span(checks).subspan(2)), "验算：2 项不满足（丙；丁）");
+  EXPECT_EQ(checks_summary(checks), "验算：2 项不满足（丙；丁），1 项注意，1 项注意（取整）");
+  EXPECT_EQ(checks_summary(std::span(checks).last(1)), "验算：1 项注意（取整）");
+  EXPECT_EQ(checks_summary(std::span(checks).subspan(2, 2)), "验算：2 项不满足（丙；丁）");
   EXPECT_EQ(checks_summary(std::span(checks).subspan(1, 2)), "验算：1 项不满足（丙），1 项注意");
   std::string weighed;
   for (const DesignCheck* check : by_weight(checks)) weighed += check->text;
-  EXPECT_EQ(weighed, "丙丁乙甲");
+  EXPECT_EQ(weighed, "丙丁乙戊甲");
 }
 
 }  // namespace

@@ -46,8 +46,11 @@ INSTANTIATE_TEST_SUITE_P(Counts, HoopPlates, ::testing::Values(
     HoopCase{"ForceForLessThanOneHoop", {}, {{"actual_anchorage", "0"}, {"selected_width", "0.001"}}, "0个3(厚)X24(宽bu)X150(高Lu)@100"},
     HoopCase{"NoForceLeft", {}, {{"actual_anchorage", "0"}, {"selected_width", "0"}}, "无需加箍"},
     HoopCase{"ConcreteCarriesThePlateForce", {}, {{"actual_anchorage", "150"}, {"selected_width", ""}}, "无需加箍"},
+    // No side U plate was ever sized, so no hoop width is known: the command stops there.
     HoopCase{"NoUPlateSizedYetStopsAtTheCount", {{"stirrup_diameter", "12"}}, {{"actual_anchorage", "150"}, {"hoop_plates", "earlier"}},
-             "earlier", "U型箍板中断：除数为零"},
+             "earlier", "箍板宽度未定：梁箍筋无需加固，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数"},
+    HoopCase{"UPlatesTooTallGiveNoHoopWidth", {{"u_plate_spacing", "301"}}, {{"actual_anchorage", "150"}},
+             "", "箍板宽度未定：梁侧U型钢板Lu太大，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数"},
     // The calculated length as its field shows it: the digits the box fills in are long enough,
     // rounded down (C15) or up (C30) to fifteen.
     HoopCase{"C15FilledInByTheBox", {{"concrete_grade", "C15"}}, {}, "无需加箍"},

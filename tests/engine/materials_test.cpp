@@ -11,7 +11,7 @@ struct MaterialCase {
   const char* name;
   std::string list;
   const char* typed;
-  std::vector<Num> values;  // of the members that list sets
+  std::vector<double> values;  // of the members that list sets
 };
 
 void PrintTo(const MaterialCase& c, std::ostream* out) { *out << c.name; }
@@ -22,11 +22,11 @@ TEST_P(MaterialRow, OfThePickedItem) {
   e.enter({{GetParam().list, GetParam().typed}});
   e.calculate();
   const BeamState& s = e.state;
-  const std::map<std::string, std::vector<Num>> members = {
-      {"plate_steel", {s.fa_plate}},
-      {"bottom_bar_grade", {s.fy_bottom, s.es_bottom, s.bond_coef_bottom}},
-      {"top_bar_grade", {s.fy_top}},
-      {"concrete_grade", {s.fc, s.fcv, s.ftk}}};
+  const std::map<std::string, std::vector<double>> members = {
+      {"plate_steel", {s.fa_plate.value()}},
+      {"bottom_bar_grade", {s.fy_bottom.value(), s.es_bottom.value(), s.bond_coef_bottom.value()}},
+      {"top_bar_grade", {s.fy_top.value()}},
+      {"concrete_grade", {s.fc.value(), s.fcv.value(), s.ftk.value()}}};
   EXPECT_EQ(members.at(GetParam().list), GetParam().values);
 }
 
@@ -68,12 +68,20 @@ TEST(Materials, TypedTextNamesAnItemIgnoringBlanksAroundItAndLetterCase) {
   EXPECT_EQ((InputField{"k", "c", FieldKind::List, "", "", letters}.item_named("az")), 0);
 }
 
-TEST(Materials, NoticeNamesTheRowUsedForEachUnlistedName) {
+TEST(Materials, NoticeNamesWhatStandsInForEachUnlistedItem) {
   Engine e;
-  EXPECT_EQ(unlisted_materials(e.form), "");
-  e.enter({{"bottom_bar_grade", "III级"}, {"top_bar_grade", "I级"}, {"concrete_grade", "C45"}});
-  EXPECT_EQ(unlisted_materials(e.form),
-            "梁底钢筋级别“III级”不在列表中，按II级计算；砼强度等级“C45”不在列表中，按C20计算");
+  EXPECT_EQ(unlisted_items(e.form), "");
+  e.enter({{"bottom_bar_grade", "III级"},
+           {"top_bar_grade", "I级"},
+           {"concrete_grade", "C45"},
+           {"cover", "40mm"},
+           {"bar_rows", "三排"},
+           {"stirrup_legs", "3"}});
+  EXPECT_EQ(
+      unlisted_items(e.form),
+      "砼保护层(mm)“40mm”不在列表中，按40计算；梁底钢筋级别“III级”不在列表中，按II级计算；"
+      "梁底钢筋排列“三排”不在列表中，截面简图按单排绘制；砼强度等级“C45”不在列表中，按C20计算；"
+      "梁端箍筋肢数“3”不在列表中，按3计算");
 }
 
 }  // namespace

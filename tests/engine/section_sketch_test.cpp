@@ -80,7 +80,7 @@ TEST_P(SectionSketchTest, ShapesOfTheRolesTheInputsMove) {
     engine.enter({{"selected_width", c.typed_width}});
     ASSERT_EQ(engine.run(&FormHandlers::selected_width_edited), "");
   }
-  const std::optional<SectionSketch> sketch = section_sketch(engine.handlers.record());
+  const std::optional<SectionSketch> sketch = section_sketch(engine.handlers.trace());
   ASSERT_TRUE(sketch.has_value());
   EXPECT_EQ(shapes_of(*sketch, c.roles), c.shapes);
 }
@@ -149,13 +149,13 @@ INSTANTIATE_TEST_SUITE_P(Beams, SectionSketchTest, ::testing::Values(
 
 TEST(SectionSketchTest, NoneBeforeThePlatesOrForASectionOfNoSize) {
   Engine before;
-  EXPECT_EQ(section_sketch(before.handlers.record()), std::nullopt);
+  EXPECT_EQ(section_sketch(before.handlers.trace()), std::nullopt);
   for (const Texts& inputs : {Texts{{"stirrup_spacing", ""}}, Texts{{"beam_width", "0"}},
                               Texts{{"beam_height", "1e6"}}}) {
     Engine engine;
     engine.enter(inputs);
     engine.calculate();
-    EXPECT_EQ(section_sketch(engine.handlers.record()), std::nullopt) << inputs.begin()->first;
+    EXPECT_EQ(section_sketch(engine.handlers.trace()), std::nullopt) << inputs.begin()->first;
   }
 }
 

@@ -23,7 +23,7 @@ namespace {
 // row.
 const std::string kDefaults =
     "A3号钢:4(厚)X131(宽),131,A3号钢:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,"
-    "注意";
+    "注意（取整）";
 const std::string kHeader =
     "\xEF\xBB\xBFname,bottom_plate,bottom_width,top_plate,top_width,anchorage,side_u_plates,"
     "crack_width,actual_anchorage,hoop_plates,verdict,error\r\n";
@@ -115,7 +115,7 @@ const std::string kDefaultText =
     "\n梁面钢板实选宽度：87\n"
     "计算锚固长度(mm)：172mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n加固后裂缝验算(mm)：0."
     "038\n"
-    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n验算：2 项注意\n";
+    "实际锚固长度(mm)：\n钢板端部锚固区U型箍板：\n验算：2 项注意（取整）\n";
 // A name long enough that no temporary file beside it can be made, even as root.
 const QString kUnwritable = QString(248, 'x') + ".csv";
 
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"b.csv", "name,redistribution_on,plate_steel\r\n\"KL-1, \"\"二层\"\"\",TRUE,16mn钢\r\n\"KL-2\nB\",否,\r\nKL-3,否, a3号钢 \r\n"}},
                  {"b.csv"}, 0,
                  kHeader + "\"KL-1, \"\"二层\"\"\",16Mn钢:4(厚)X171(宽),171,梁面无需加固,0,252mm,"
-                           "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,注意,\r\n"
+                           "3(厚)X16(宽bu)X150(高Lu)@100,0.035,,,注意（取整）,\r\n"
                            "\"KL-2\nB\",:4(厚)X131(宽),131,:4(厚)X87(宽),87,172mm,3(厚)X24(宽bu)X150(高Lu)@100,0.038,,,注意,\r\n"
                            "KL-3," + kDefaults + ",\r\n", ""},
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
@@ -146,12 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "梁：KL-3\n梁底钢板：A3号钢:4(厚)X131(宽)\n梁底钢板实选宽度：131\n梁面钢板：A3号钢:4(厚)X87(宽)\n"
                  "梁面钢板实选宽度：87\n计算锚固长度(mm)：229.333333333333mm\n梁侧U型钢板：3(厚)X24(宽bu)X150(高Lu)@100\n"
                  "加固后裂缝验算(mm)：0.049\n实际锚固长度(mm)：150\n钢板端部锚固区U型箍板：4个3(厚)X24(宽bu)X150(高Lu)@100\n"
-                 "验算：3 项注意\n", ""},
+                 "验算：1 项注意，2 项注意（取整）\n", ""},
         CalcCase{"CheckedAgainstTheBeamFilesCrackLimit",
                  {{"KL-3.json", R"({"format": "platewise-beam", "version": 2, "inputs": {}, "report": {"crack_limit": "0.03"}})"}},
                  {"KL-3.json"}, 0,
                  "梁：KL-3\n" + kDefaultText.substr(0, kDefaultText.rfind("验算")) +
-                     "验算：1 项不满足（裂缝宽度 0.038\u00a0mm > 限值 0.03\u00a0mm），2 项注意\n", ""},
+                     "验算：1 项不满足（裂缝宽度 0.038\u00a0mm > 限值 0.03\u00a0mm），2 项注意（取整）\n", ""},
         // Inputs that cannot be used: nothing is written.
         CalcCase{"UnknownColumn", {{"b.csv", "beam_width\n250\n"}, {"c.csv", "name,beam_widht\nA,1\n"}},
                  {"b.csv", "c.csv"}, 2, "", "“c.csv”第1行“beam_widht”：不是梁的输入项\n"},

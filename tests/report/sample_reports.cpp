@@ -10,7 +10,7 @@ ReportModel default_beam_report(const ReportInfo& info) {
   HeadlessForm form;
   FormHandlers handlers(state, form);
   handlers.calculate();
-  return *report_model(handlers.record(), form, info);
+  return *report_model(handlers.trace(), form, info);
 }
 
 ReportModel sample_report(const std::string& member, bool complete, int formula_lines) {

@@ -25,7 +25,7 @@ SectionSketch sketch_of(const std::string& typed_width = "") {
     form.type("selected_width", typed_width);
     handlers.selected_width_edited();
   }
-  return section_sketch(handlers.record()).value();
+  return section_sketch(handlers.trace()).value();
 }
 
 // Pixels of `image` inside `area` (or outside it) that are red, or dark.

@@ -104,7 +104,7 @@ struct Engine {
     return shown;
   }
   ReportModel report(const ReportInfo& info = {}) const {
-    std::optional<ReportModel> model = report_model(handlers.record(), form, info);
+    std::optional<ReportModel> model = report_model(handlers.trace(), form, info);
     EXPECT_TRUE(model.has_value());
     return model.value_or(ReportModel{});
   }

@@ -66,7 +66,7 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
   EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "确定");  // Qt's own texts in Chinese too
   // The failure first, then the checks the run reached; the width the command wrote starts no edit
   // handler.
-  EXPECT_EQ(status(), "裂缝验算中断：除数为零；验算：1 项注意，详见计算书");
+  EXPECT_EQ(status(), "裂缝验算中断：除数为零；验算：1 项注意（取整），详见计算书");
   EXPECT_EQ(texts({"bottom_plate", "selected_width", "top_plate"}), "A3号钢:4(厚)X131(宽)|131|");
   QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -81,8 +81,9 @@ TEST_F(WindowTest, CommandFailuresOpenABoxAndWidthEditFailuresShowInTheStatusLin
 
 // After a Calculate of a C45 beam the status line holds the notice and the checks; each
 // handler that sums up the checks writes it anew, the option boxes leave it.
-const QString kChecks = "验算：2 项注意，详见计算书";
-const QString kNotice = "砼强度等级“C45”不在列表中，按C20计算；" + kChecks;
+const QString kChecks = "验算：2 项注意（取整），详见计算书";
+const QString kNotice =
+    "砼强度等级“C45”不在列表中，按C20计算；验算：1 项注意，2 项注意（取整），详见计算书";
 
 struct StatusCase {
   const char* name;
@@ -105,9 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Handlers, StatusLineTest, testing::Values(
     StatusCase{"RedistributionBoxLeavesIt", [](WindowTest& w) { w.click("redistribution_on"); }, kNotice},
     StatusCase{"ShortAnchorageBoxLeavesIt", [](WindowTest& w) { w.click("short_anchorage_on"); }, kNotice},
     StatusCase{"HoopCommand", [](WindowTest& w) { w.click("short_anchorage_on"); w.type_into("actual_anchorage", "150"); w.click("hoop_button"); },
-               "验算：3 项注意，详见计算书"},
+               "验算：2 项注意，2 项注意（取整），详见计算书"},
     StatusCase{"WidthEdit", [](WindowTest& w) { w.type_into("selected_width", "251"); },
-               "验算：1 项不满足（梁底钢板宽 251 mm > 梁宽 250 mm），1 项注意，详见计算书"},
+               "验算：1 项不满足（梁底钢板宽 251 mm > 梁宽 250 mm），1 项注意，1 项注意（取整），详见计算书"},
     StatusCase{"Calculate", [](WindowTest& w) { w.type_into("concrete_grade", "C20"); w.calculate(); }, kChecks}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
