@@ -1,8 +1,10 @@
 // Timings of the engine: one whole Calculate run on the in-memory window
-// with every default, and the two number rules.
+// with every default (the window's handler, tracing as the window does), the
+// design of a beam of every default at each detail, and the two number rules.
 
 #include <benchmark/benchmark.h>
 
+#include "design.h"
 #include "form_handlers.h"
 #include "headless_form.h"
 #include "number_rules.h"
@@ -23,6 +25,18 @@ void CalculateWithDefaults(benchmark::State& bench) {
   }
 }
 BENCHMARK(CalculateWithDefaults);
+
+void DesignOfABeam(benchmark::State& bench, platewise::Detail detail) {
+  const platewise::Beam beam;
+  platewise::Design design;
+  for (auto _ : bench) {
+    platewise::design(beam, detail, design);
+    benchmark::DoNotOptimize(design);
+  }
+}
+BENCHMARK_CAPTURE(DesignOfABeam, Verdicts, platewise::Detail::Verdicts);
+BENCHMARK_CAPTURE(DesignOfABeam, Values, platewise::Detail::Values);
+BENCHMARK_CAPTURE(DesignOfABeam, Formulas, platewise::Detail::Formulas);
 
 void NumberOfText(benchmark::State& bench) {
   const std::string text = " 131.419573643411 ";

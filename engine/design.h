@@ -35,9 +35,10 @@ struct Design : BeamOutcome {
   std::string selected_width, actual_anchorage;
 };
 
-// How much a design keeps: the values and decisions (enough for results and
-// checks), or also every formula for a calculation report.
-enum class Detail { Values, Formulas };
+// How much a design keeps: the values and decisions with the checks'
+// verdicts alone (a CSV of many beams), also the checks' texts, or also
+// every formula for a calculation report.
+enum class Detail { Verdicts, Values, Formulas };
 
 Design design(const Beam& beam, Detail detail = Detail::Values);
 // The same into `out`, reusing its room: for many beams in a row.

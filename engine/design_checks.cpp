@@ -12,7 +12,6 @@ namespace platewise {
 namespace {
 
 using enum Verdict;
-using Checks = std::vector<DesignCheck>;
 
 // One side of a comparison: what it is and its value, written in full (a
 // value as the window shows it) or to 4 significant figures.
@@ -44,11 +43,16 @@ std::string compared(const Side& left, std::string_view sign, const Side& right,
   return text.append(r).append(unit_text);
 }
 
-DesignCheck thickness_check(CheckKey key, std::string_view what, double t) {
+void thickness_check(Checks& out, CheckKey key, std::string_view what, double t) {
   const std::string w(what);
-  if (t < 2) return {key, NotSatisfied, compared({w, t, true}, "<", {"", 2, true}, "mm")};
-  if (t > 6) return {key, NotSatisfied, compared({w, t, true}, ">", {"", 6, true}, "mm")};
-  return {key, Satisfied, w + " " + exact_text(t) + kNbsp + "mm，在 2～6" + kNbsp + "mm 之内"};
+  if (t < 2 || t > 6) {
+    out.add(key, NotSatisfied, [&] {
+      return compared({w, t, true}, t < 2 ? "<" : ">", {"", t < 2 ? 2.0 : 6.0, true}, "mm");
+    });
+    return;
+  }
+  out.add(key, Satisfied,
+          [&] { return w + " " + exact_text(t) + kNbsp + "mm，在 2～6" + kNbsp + "mm 之内"; });
 }
 
 double at_least_100(double percent) { return percent >= 100 ? 1 : 0; }
@@ -56,20 +60,27 @@ double at_least_100(double percent) { return percent >= 100 ? 1 : 0; }
 double plate_area(double width, double t) { return width * t; }
 
 // The plate area provided (width used × t) against the area the calculated width gives.
-DesignCheck area_check(CheckKey key, const std::string& face, double used, double calculated,
-                       double shown_width, double t) {
+void area_check(Checks& out, CheckKey key, std::string_view face, double used, double calculated,
+                double shown_width, double t, RunPart part = RunPart::Calculate) {
   const double provided = plate_area(used, t), required = plate_area(calculated, t);
-  const std::string ratio = approx_text_keeping(provided / required * 100, at_least_100) + "%";
-  const Side left{face + "钢板面积", provided, false}, right{"所需", required, false};
-  if (provided >= required) {
-    return {key, Satisfied, compared(left, "≥", right, "mm²") + "（" + ratio + "）"};
-  }
-  if (used >= shown_width) {
-    return {key, Rounding, compared(left, "<", right, "mm²") + "（" + ratio + "，因宽度向下取整）"};
-  }
-  return {key, NotSatisfied,
-          compared(left, "<", right, "mm²") + "（" + ratio + "，实选宽度 " + exact_text(used) +
-              kNbsp + "mm 小于 " + exact_text(shown_width) + kNbsp + "mm）"};
+  const Verdict verdict = provided >= required  ? Satisfied
+                          : used >= shown_width ? Rounding
+                                                : NotSatisfied;
+  out.add(
+      key, verdict,
+      [&] {
+        const std::string ratio =
+            approx_text_keeping(provided / required * 100, at_least_100) + "%";
+        const Side left{std::string(face) + "钢板面积", provided, false};
+        const Side right{"所需", required, false};
+        if (verdict == Satisfied) return compared(left, "≥", right, "mm²") + "（" + ratio + "）";
+        if (verdict == Rounding) {
+          return compared(left, "<", right, "mm²") + "（" + ratio + "，因宽度向下取整）";
+        }
+        return compared(left, "<", right, "mm²") + "（" + ratio + "，实选宽度 " + exact_text(used) +
+               kNbsp + "mm 小于 " + exact_text(shown_width) + kNbsp + "mm）";
+      },
+      part);
 }
 
 const Trace* calculate_trace(const DesignTrace& d) { return d.trace(RunPart::Calculate); }
@@ -79,8 +90,7 @@ void plate_thickness(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (calc == nullptr || !calc->has(Q::t)) return;
   const bool any_plate = calc->decision(Decision::BottomNeeded).value_or(false) ||
                          calc->decision(Decision::TopNeeded).value_or(false);
-  if (any_plate)
-    out.push_back(thickness_check(CheckKey::PlateThickness, "钢板厚", *calc->value(Q::t)));
+  if (any_plate) thickness_check(out, CheckKey::PlateThickness, "钢板厚", *calc->value(Q::t));
 }
 
 // The selected width in use, and the part whose report shows its checks.
@@ -102,42 +112,41 @@ void bottom_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (!used) return;
   const double b = *calculate_trace(d)->value(Q::b);
   const bool fits = used->width <= b;
-  out.push_back(
-      {CheckKey::BottomPlateWidth, fits ? Satisfied : NotSatisfied,
-       compared({"梁底钢板宽", used->width, true}, fits ? "≤" : ">", {"梁宽", b, true}, "mm"),
-       used->part});
+  out.add(
+      CheckKey::BottomPlateWidth, fits ? Satisfied : NotSatisfied,
+      [&] {
+        return compared({"梁底钢板宽", used->width, true}, fits ? "≤" : ">", {"梁宽", b, true},
+                        "mm");
+      },
+      used->part);
 }
 
 void bottom_plate_area(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const std::optional<WidthInUse> used = bottom_width_in_use(d);
   if (!used) return;
   const Trace& calc = *calculate_trace(d);
-  DesignCheck check = area_check(CheckKey::BottomPlateArea, "梁底", used->width,
-                                 *calc.value(Q::width_b), *calc.value(Q::sel_b), *calc.value(Q::t));
-  check.part = used->part;
-  out.push_back(std::move(check));
+  area_check(out, CheckKey::BottomPlateArea, "梁底", used->width, *calc.value(Q::width_b),
+             *calc.value(Q::sel_b), *calc.value(Q::t), used->part);
 }
 
 void top_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const Trace* calc = calculate_trace(d);
   if (calc == nullptr || !calc->has(Q::sel_t)) return;
   const double width = *calc->value(Q::sel_t), b = *calc->value(Q::b);
-  if (width <= b) {
-    out.push_back({CheckKey::TopPlateWidth, Satisfied,
-                   compared({"梁面钢板宽", width, true}, "≤", {"梁宽", b, true}, "mm")});
-  } else {
-    out.push_back({CheckKey::TopPlateWidth, Attention,
-                   compared({"梁面钢板宽", width, true}, ">", {"梁宽", b, true}, "mm") +
-                       "（仅当楼板延续梁顶面时可行）"});
-  }
+  const bool fits = width <= b;
+  out.add(CheckKey::TopPlateWidth, fits ? Satisfied : Attention, [&] {
+    const std::string text =
+        compared({"梁面钢板宽", width, true}, fits ? "≤" : ">", {"梁宽", b, true}, "mm");
+    return fits ? text : text + "（仅当楼板延续梁顶面时可行）";
+  });
 }
 
 void top_plate_area(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const Trace* calc = calculate_trace(d);
   if (calc == nullptr || !calc->has(Q::sel_t)) return;
   const double width = *calc->value(Q::sel_t);
-  out.push_back(area_check(CheckKey::TopPlateArea, "梁面", width, *calc->value(Q::width_t), width,
-                           *calc->value(Q::t)));
+  area_check(out, CheckKey::TopPlateArea, "梁面", width, *calc->value(Q::width_t), width,
+             *calc->value(Q::t));
 }
 
 void u_plate_height(const DesignTrace& d, const ReportInfo&, Checks& out) {
@@ -145,15 +154,16 @@ void u_plate_height(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (calc == nullptr || !calc->has(Q::lu) || !calc->has(Q::lu_max)) return;
   const double lu = *calc->value(Q::lu), limit = *calc->value(Q::lu_max);
   const bool fits = lu <= limit;
-  out.push_back({CheckKey::UPlateHeight, fits ? Satisfied : NotSatisfied,
-                 compared({"箍板高度", lu, true}, fits ? "≤" : ">", {"限值", limit, false}, "mm") +
-                     "（梁高 − 150" + kNbsp + "mm）"});
+  out.add(CheckKey::UPlateHeight, fits ? Satisfied : NotSatisfied, [&] {
+    return compared({"箍板高度", lu, true}, fits ? "≤" : ">", {"限值", limit, false}, "mm") +
+           "（梁高 − 150" + kNbsp + "mm）";
+  });
 }
 
 void u_plate_thickness(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const Trace* calc = calculate_trace(d);
   if (calc != nullptr && calc->has(Q::tu)) {
-    out.push_back(thickness_check(CheckKey::UPlateThickness, "U型钢板厚", *calc->value(Q::tu)));
+    thickness_check(out, CheckKey::UPlateThickness, "U型钢板厚", *calc->value(Q::tu));
   }
 }
 
@@ -162,9 +172,12 @@ void crack_width(const DesignTrace& d, const ReportInfo& info, Checks& out) {
   if (!part) return;
   const double w = *d.trace(*part)->value(Q::w), limit = crack_limit_of(info).mm;
   const bool fits = w <= limit;
-  out.push_back({CheckKey::CrackWidth, fits ? Satisfied : NotSatisfied,
-                 compared({"裂缝宽度", w, true}, fits ? "≤" : ">", {"限值", limit, true}, "mm"),
-                 *part});
+  out.add(
+      CheckKey::CrackWidth, fits ? Satisfied : NotSatisfied,
+      [&] {
+        return compared({"裂缝宽度", w, true}, fits ? "≤" : ">", {"限值", limit, true}, "mm");
+      },
+      *part);
 }
 
 double whole(double value) { return std::floor(value); }
@@ -173,10 +186,13 @@ void hoop_count(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (!d.hoops) return;
   const Trace& h = d.hoops->trace;
   if (d.hoops->error && d.hoops->error->kind == FaultKind::UndeterminedHoopWidth) {
-    out.push_back({CheckKey::HoopCount, NotSatisfied,
-                   "实际锚固长度不足，钢板拉力 " + approx_text(*h.value(Q::nh)) + kNbsp +
-                       "N 中混凝土承担不了的部分无U型箍板承担（箍板宽度未定）",
-                   RunPart::Hoops});
+    out.add(
+        CheckKey::HoopCount, NotSatisfied,
+        [&] {
+          return "实际锚固长度不足，钢板拉力 " + approx_text(*h.value(Q::nh)) + kNbsp +
+                 "N 中混凝土承担不了的部分无U型箍板承担（箍板宽度未定）";
+        },
+        RunPart::Hoops);
     return;
   }
   if (!h.has(Q::nh_count)) return;  // the quotient, the force and the sizes came before it
@@ -184,26 +200,29 @@ void hoop_count(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const double one = *h.decision(Decision::FirstFormula)
                          ? kFirstFormulaFactor * kHoopStrength * b * bu
                          : kHoopStrength * b * bu;
-  const Side left{"箍板 " + exact_text(count) + " 个可承担", count * one, false};
-  const Side right{"需承担", *h.value(Q::nh), false};
-  const std::string quotient = "计算箍板数 " + approx_text_keeping(*h.value(Q::nh_raw), whole);
-  if (count >= *h.value(Q::nh_raw)) {
-    out.push_back({CheckKey::HoopCount, Satisfied,
-                   compared(left, "≥", right, "N") + "（" + quotient + "）", RunPart::Hoops});
-  } else {
-    out.push_back({CheckKey::HoopCount, Attention,
-                   compared(left, "<", right, "N") + "（" + quotient + "，需 " +
-                       exact_text(count + 1) + " 个）",
-                   RunPart::Hoops});
-  }
+  const bool enough = count >= *h.value(Q::nh_raw);
+  out.add(
+      CheckKey::HoopCount, enough ? Satisfied : Attention,
+      [&] {
+        const Side left{"箍板 " + exact_text(count) + " 个可承担", count * one, false};
+        const Side right{"需承担", *h.value(Q::nh), false};
+        const std::string quotient =
+            "计算箍板数 " + approx_text_keeping(*h.value(Q::nh_raw), whole);
+        if (enough) return compared(left, "≥", right, "N") + "（" + quotient + "）";
+        return compared(left, "<", right, "N") + "（" + quotient + "，需 " + exact_text(count + 1) +
+               " 个）";
+      },
+      RunPart::Hoops);
 }
 
 void list_items(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (!d.calculated) return;
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    std::string notice = unlisted_item_notice(*fields[i], d.calculate.inputs[i]);
-    if (!notice.empty()) out.push_back({CheckKey::ListItem, Attention, std::move(notice)});
+    const InputField& field = *fields[i];
+    const std::string& text = d.calculate.inputs[i];
+    if (field.kind != FieldKind::List || field.item_named(text) >= 0) continue;
+    out.add(CheckKey::ListItem, Attention, [&] { return unlisted_item_notice(field, text); });
   }
 }
 
@@ -255,10 +274,18 @@ CrackLimit crack_limit_of(const ReportInfo& info) {
   return {0.3, CrackLimit::Source::Refused};
 }
 
-std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info) {
+void design_checks(const DesignTrace& design, const ReportInfo& info, CheckTexts texts,
+                   std::vector<DesignCheck>& out) {
+  out.clear();
+  if (!design.calculated) return;
+  Checks checks(out, texts);
+  for (const CheckRule& rule : kRules) rule.work(design, info, checks);
+}
+
+std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info,
+                                       CheckTexts texts) {
   std::vector<DesignCheck> out;
-  if (!design.calculated) return out;
-  for (const CheckRule& rule : kRules) rule.work(design, info, out);
+  design_checks(design, info, texts, out);
   return out;
 }
 

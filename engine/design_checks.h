@@ -47,6 +47,26 @@ struct DesignCheck {
   bool operator==(const DesignCheck&) const = default;
 };
 
+// Whether the checks' texts are written, or left empty where only the
+// verdicts are wanted (a CSV of many beams): texts cost most of a check.
+enum class CheckTexts { Written, Left };
+
+// Where the checks of a design are collected. A text is worked out only
+// when texts are written.
+class Checks {
+ public:
+  Checks(std::vector<DesignCheck>& out, CheckTexts texts) : out_(out), texts_(texts) {}
+
+  template <class Text>
+  void add(CheckKey key, Verdict verdict, const Text& text, RunPart part = RunPart::Calculate) {
+    out_.push_back({key, verdict, texts_ == CheckTexts::Written ? std::string(text()) : "", part});
+  }
+
+ private:
+  std::vector<DesignCheck>& out_;
+  CheckTexts texts_;
+};
+
 struct CheckRule {
   CheckKey key;
   std::string_view file_key;  // "bottom_plate_width"
@@ -54,7 +74,7 @@ struct CheckRule {
   // The report shows the check after the line of this quantity in its part;
   // Q::count_: among the materials.
   Q after;
-  void (*work)(const DesignTrace&, const ReportInfo&, std::vector<DesignCheck>&);
+  void (*work)(const DesignTrace&, const ReportInfo&, Checks&);
 };
 std::span<const CheckRule> check_rules();
 const CheckRule& check_rule(CheckKey key);
@@ -67,7 +87,11 @@ struct CrackLimit {
 };
 CrackLimit crack_limit_of(const ReportInfo& info);
 
-std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info);
+std::vector<DesignCheck> design_checks(const DesignTrace& design, const ReportInfo& info,
+                                       CheckTexts texts = CheckTexts::Written);
+// The same into `out`, reusing its room.
+void design_checks(const DesignTrace& design, const ReportInfo& info, CheckTexts texts,
+                   std::vector<DesignCheck>& out);
 
 // The worst verdict; unset when there is no check.
 std::optional<Verdict> worst_verdict(std::span<const DesignCheck> checks);

@@ -95,9 +95,37 @@ double decimal_number(std::string_view s) {
   return checked(value);
 }
 
+// Digits with at most one point and nothing else ("330", "0.2", ".5"):
+// what most inputs are, read without the general rules' copy.
+bool plain_decimal(std::string_view text) {
+  if (text.empty() || text.size() > 300) return false;  // far from any overflow
+  bool point = false, digit = false;
+  for (char c : text) {
+    if (is_digit(c)) {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// `value` (finite, not 0) in scientific form with 15 significant digits,
+// "-d.dddddddddddddde+XX"; returns the end of the text.
+char* scientific_15(double value, char* buf, char* end) {
+  return std::to_chars(buf, end, value, std::chars_format::scientific, 14).ptr;
+}
+
 }  // namespace
 
 double number_of_text(std::string_view text) {
+  if (plain_decimal(text)) {
+    double value{};
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+  }
   std::string s;
   s.reserve(text.size());
   for (char c : text) {
@@ -121,37 +149,52 @@ std::string number_text(double value) {
       value == static_cast<double>(static_cast<long long>(value))) {
     return std::to_string(static_cast<long long>(value));
   }
-  // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
   char buf[40];
-  const auto result =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-  const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
-
-  const bool negative = sci.front() == '-';
-  const std::size_t e_pos = sci.find('e');
-  std::string digits;
-  for (char c : sci.substr(negative ? 1 : 0, e_pos - (negative ? 1 : 0))) {
-    if (c != '.') digits += c;
+  const char* const last = scientific_15(value, buf, buf + sizeof buf);
+  const char* p = buf;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  char digits[16];
+  int count = 0;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') digits[count++] = *p;
   }
-  const int exponent = std::stoi(std::string(sci.substr(e_pos + 1)));  // "+20", "-05"
-  digits.erase(digits.find_last_not_of('0') + 1);  // a value not 0 has a digit not 0
+  const char* const exponent_text = p + 1;  // sign and at least two digits: "+20", "-05"
+  int exponent = 0;
+  std::from_chars(exponent_text + (*exponent_text == '+' ? 1 : 0), last, exponent);
+  while (count > 1 && digits[count - 1] == '0') --count;  // a value not 0 has a digit not 0
 
-  std::string out = negative ? "-" : "";
+  char text[48];
+  char* out = text;
+  const auto put = [&out](const char* from, int n) {
+    for (int i = 0; i < n; ++i) *out++ = from[i];
+  };
+  if (negative) *out++ = '-';
   if (exponent >= 15 || exponent < -4) {
-    out += digits.front();
-    if (digits.size() > 1) out.append(".").append(digits, 1);
-    out.append("E").append(sci.substr(e_pos + 1));  // sign and at least two digits: "+20", "-05"
+    *out++ = digits[0];
+    if (count > 1) {
+      *out++ = '.';
+      put(digits + 1, count - 1);
+    }
+    *out++ = 'E';
+    put(exponent_text, static_cast<int>(last - exponent_text));
   } else if (exponent >= 0) {
-    const auto int_len = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= int_len) {
-      out.append(digits).append(int_len - digits.size(), '0');
+    const int int_len = exponent + 1;
+    if (count <= int_len) {
+      put(digits, count);
+      for (int i = count; i < int_len; ++i) *out++ = '0';
     } else {
-      out.append(digits, 0, int_len).append(".").append(digits, int_len);
+      put(digits, int_len);
+      *out++ = '.';
+      put(digits + int_len, count - int_len);
     }
   } else {
-    out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+    *out++ = '0';
+    *out++ = '.';
+    for (int i = 0; i < -exponent - 1; ++i) *out++ = '0';
+    put(digits, count);
   }
-  return out;
+  return std::string(text, out);
 }
 
 std::optional<double> strict_number(std::string_view text) {
@@ -167,8 +210,15 @@ std::optional<double> strict_number(std::string_view text) {
 }
 
 double shown_number(double value) {
-  // Only a value that rounds past the largest double fails to read back.
-  return strict_number(number_text(value)).value_or(value);
+  // The shown text is the 15-digit decimal, read back; only a value that
+  // rounds past the largest double fails to read back and stays.
+  if (value == 0.0) return 0.0;
+  if (!std::isfinite(value)) return value;
+  char buf[40];
+  const char* const last = scientific_15(value, buf, buf + sizeof buf);
+  double shown = value;
+  const auto [end, ec] = std::from_chars(buf, last, shown);
+  return ec == std::errc() ? shown : value;
 }
 
 }  // namespace platewise

@@ -1,5 +1,6 @@
 #include "report_numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -34,23 +35,30 @@ std::string spelled(const std::string& text) {
 
 // `value` to `digits` significant figures, halves away from zero (981.25 gives 981.3).
 double rounded(double value, int digits) {
-  if (!std::isfinite(value) || value == 0) return value;
-  char text[40];  // "-d.dddddddddddddddde+XXX": 17 figures name any double
-  std::snprintf(text, sizeof text, "%.16e", value);
+  if (!std::isfinite(value) || value == 0 || digits >= kMostDigits) return value;
+  // "-d.dddddddddddddddde+XXX": 17 figures name any double.
+  char text[40];
+  const char* const text_end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 16).ptr;
   const char* p = text;
   const bool negative = *p == '-';
   if (negative) ++p;
-  std::string figures;
+  char figures[kMostDigits];
+  int count = 0;
   for (; *p != 'e'; ++p) {
-    if (*p != '.') figures += *p;
+    if (*p != '.') figures[count++] = *p;
   }
-  const int exponent = std::atoi(p + 1);
-  if (digits >= static_cast<int>(figures.size())) return value;
-  unsigned long long kept = std::stoull(figures.substr(0, static_cast<std::size_t>(digits)));
-  if (figures[static_cast<std::size_t>(digits)] >= '5') ++kept;
-  std::string decimal(negative ? "-" : "");
-  decimal.append(std::to_string(kept)).append("e").append(std::to_string(exponent - digits + 1));
-  return std::strtod(decimal.c_str(), nullptr);
+  int exponent = 0;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), text_end, exponent);
+  unsigned long long kept = 0;
+  for (int i = 0; i < digits; ++i) kept = kept * 10 + static_cast<unsigned>(figures[i] - '0');
+  if (figures[digits] >= '5') ++kept;
+  char decimal[48];
+  const int length = std::snprintf(decimal, sizeof decimal, "%s%llue%d", negative ? "-" : "", kept,
+                                   exponent - digits + 1);
+  double out = value;
+  std::from_chars(decimal, decimal + length, out);
+  return out;
 }
 
 // 4, or as many as there are digits before the point from 1000 up.

@@ -75,10 +75,12 @@ int run_calc(const QStringList& arguments, const CommandStreams& streams,
     if (between_checks_and_computing) between_checks_and_computing();
 
     const std::unique_ptr<ResultWriter> writer = result_writer(options.format, output.device());
+    // A CSV row holds the worst verdict alone: the checks' texts are left unwritten.
+    const Detail detail = options.format == OutputFormat::Csv ? Detail::Verdicts : Detail::Values;
     Design design;
     bool all_computed = true;
     beams.for_each_beam([&](const Beam& beam) {
-      platewise::design(beam, Detail::Values, design);
+      platewise::design(beam, detail, design);
       all_computed = all_computed && !design.error;
       writer->write(beam.name, design);
     });

@@ -30,6 +30,12 @@ TEST_P(DesignChecks, VerdictAndText) {
   ReportInfo info;
   info.crack_limit = c.crack_limit;
   const std::vector<DesignCheck> checks = design_checks(w.handlers.trace(), info);
+  // Verdicts alone: the same checks, their texts left unwritten.
+  const std::vector<DesignCheck> bare = design_checks(w.handlers.trace(), info, CheckTexts::Left);
+  ASSERT_EQ(bare.size(), checks.size());
+  for (std::size_t i = 0; i < bare.size(); ++i) {
+    EXPECT_EQ(bare[i], (DesignCheck{checks[i].key, checks[i].verdict, "", checks[i].part}));
+  }
   const auto found = std::ranges::find_if(
       checks, [&](const DesignCheck& check) { return check_rule(check.key).file_key == c.key; });
   if (!c.verdict) {
