@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QTextBrowser>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -48,6 +49,35 @@ QString inputs_by_frame() {
   return QStringLiteral("<ul>") + list + QStringLiteral("</ul>");
 }
 
+// What each result field says, by its role; the labels are the field table's.
+struct ResultMeaning {
+  std::string_view role;
+  const char* meaning;
+};
+constexpr ResultMeaning kResultMeanings[] = {
+    {role::bottom_plate, "梁底粘贴钢板的钢材、厚度和计算宽度（向下取整到毫米）"},
+    {role::bottom_width, "实际选用的梁底钢板宽度，可改写；为0表示梁底无需加固"},
+    {role::top_plate, "梁面粘贴钢板的钢材、厚度和宽度，或“梁面无需加固”"},
+    {role::top_width, "梁面钢板的宽度"},
+    {role::anchorage, "钢板在梁端所需的锚固长度；计算书另给取用锚固长度（向上取整到毫米）"},
+    {role::side_u_plates, "箍筋不足时梁侧U型钢板的厚、宽bu、高Lu和间距"},
+    {role::crack_width, "加固后的最大裂缝宽度，与裂缝宽度限值[w]比较"},
+    {role::actual_anchorage, "梁端实际能做到的锚固长度（勾选锚固长度不足后填写）"},
+    {role::hoop_plates, "钢板端部锚固区U型箍板的个数和尺寸，或“无需加箍”"},
+};
+
+// The results, one line each: label and meaning.
+QString results_list() {
+  QString list;
+  for (const ResultField& field : result_fields()) {
+    const auto* meaning = std::ranges::find(kResultMeanings, field.key, &ResultMeaning::role);
+    if (meaning == std::end(kResultMeanings)) continue;
+    list += QStringLiteral("<li><b>%1</b>：%2</li>")
+                .arg(qt_text(field.label), QString::fromUtf8(meaning->meaning));
+  }
+  return QStringLiteral("<ul>") + list + QStringLiteral("</ul>");
+}
+
 QString help_text() {
   return QStringLiteral(
              "<h3>输入</h3><p>按加固前的梁和结构分析的结果填写各组，再点%1：</p>%2"
@@ -57,7 +87,8 @@ QString help_text() {
              "<h3>计算之后</"
              "h3><p>%3可改为实际选用的宽度，裂缝验算随之重算。实际锚固长度不足时勾选%4，"
              "填%5，再点%6。</p>"
-             "<h3>计算书</h3><p>%7一栏列出每一步的公式和数值，双击可预览。%8存为PDF、ODT或HTML，"
+             "<h3>计算书</h3><p>%7一栏列出每一步的公式和数值，双击（或选中后按Enter、"
+             "“文件 ▸ 预览计算书”）打开全页预览。%8存为PDF、Word(.docx)、ODT或HTML，"
              "%9（Ctrl+P）打印；两者先打开“计算书信息”：工程名称、构件编号、裂缝宽度限值[w]、"
              "计算、校对、审核，按Enter确认。</p>")
              .arg(button(role::calculate_button), inputs_by_frame(), label_of(role::selected_width),
@@ -65,6 +96,23 @@ QString help_text() {
                   button(role::hoop_button),
                   caption_of(window_design::find(control_of(role::report_view))->parent),
                   button(role::save_report_button), button(role::print_report_button)) +
+         QStringLiteral("<h3>结果</h3>") + results_list() +
+         QStringLiteral(
+             "<h3>验算结论</h3><p>每次计算后逐项验算（钢板厚度、宽度、面积，U型钢板，裂缝宽度，"
+             "U型箍板），状态栏汇总，计算书逐条列出：</p><ul>"
+             "<li><b>满足</b>：在限值之内；</li>"
+             "<li><b>注意（取整）</b>：只因钢板宽度向下取整到毫米，面积略小于所需；</li>"
+             "<li><b>注意</b>：须由设计人判断，如梁面钢板宽于梁宽、箍板个数取整后略少、"
+             "下拉框中填了列表以外的项；</li>"
+             "<li><b>不满足</b>：超出限值，须修改；</li>"
+             "<li><b>计算未完成</b>：计算中途出错（如除数为零、箍板宽度未定），"
+             "错误框和状态栏说明原因。</li></ul>") +
+         QStringLiteral(
+             "<h3>工程</h3><p>一栋楼的各根梁放在一个工程(.pwproj)里：“文件 ▸ 新建工程 / 打开工程…”"
+             "打开工程表格，一行一根梁；也可直接打开Excel表格(.xlsx)或."
+             "csv表格。表格中改一格即重算该行，"
+             "可从Excel复制粘贴，可只显示不满足、注意或出错的梁；选中一行，窗体即显示这根梁。"
+             "“保存工程计算书…”写出全楼计算书（目录、构件一览表、每根梁一章）。</p>") +
          QStringLiteral(
              "<h3>梁文件</h3><p>Ctrl+S把全部输入、结果和计算书信息存为梁文件(.json)，"
              "Ctrl+Shift+S另存，Ctrl+O打开，也可把梁文件拖到窗口上；“文件 ▸ 最近打开”列出最近的"
@@ -72,7 +120,7 @@ QString help_text() {
              "<h3>命令行</h3><p><code>platewise KL-1.json</code>：打开窗口和梁文件<br>"
              "<code>platewise calc KL-1.json</code>：不开窗口计算梁文件或梁表格(.csv)<br>"
              "<code>platewise report KL-1.json -o "
-             "KL-1.pdf</code>：写出计算书(.pdf、.odt、.html)<br>"
+             "KL-1.pdf</code>：写出计算书(.pdf、.docx、.odt、.html)<br>"
              "各命令加 <code>--help</code> 列出全部选项。</p>")
              .arg(kRecentFileCount);
 }

@@ -127,6 +127,7 @@ void MainWindow::wire_commands() {
   connect(action(EditReportInfo), &QAction::triggered, this, [this] { edit_report_info(); });
   connect(action(SaveReport), &QAction::triggered, report_group_, &ReportGroup::save_report);
   connect(action(PrintReport), &QAction::triggered, report_group_, &ReportGroup::print_report);
+  connect(action(PreviewReport), &QAction::triggered, report_group_, &ReportGroup::preview_report);
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
   connect(action(ShowHelp), &QAction::triggered, this, [this] { show_help(*this); });
   connect(action(ShowAbout), &QAction::triggered, this, [this] { show_about(*this); });

@@ -190,6 +190,14 @@ void ReportGroup::print() {
       [this] { show_failure_box(window_, QStringLiteral("无法打印计算书：打印机未能开始打印")); });
 }
 
+void ReportGroup::preview_report() {
+  if (!handlers_.trace().calculated) {
+    tell(QStringLiteral("请先点击“计算”"));
+    return;
+  }
+  preview();
+}
+
 void ReportGroup::preview() {
   if (!handlers_.trace().calculated) return;
   const ReportModel report = *current_report();

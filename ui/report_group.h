@@ -37,6 +37,8 @@ class ReportGroup : public QObject {
   void refresh();
   void save_report() { request(Use::Save); }
   void print_report() { request(Use::Print); }
+  // The full-page preview the panel opens on a double-click.
+  void preview_report();
 
   // The question asked about changed inputs: its buttons.
   static constexpr const char* kUseEarlier = "用修改前的计算书";

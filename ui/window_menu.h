@@ -20,6 +20,7 @@ enum class WindowCommand {
   EditReportInfo,
   SaveReport,
   PrintReport,
+  PreviewReport,
   Quit,
   ShowHelp,
   ShowAbout,

@@ -145,4 +145,8 @@ TEST_F(ReportGroupTest, DoubleClickOrEnterOnThePanelOpensALargePreview) {
   QTest::keyClick(widget("report_view"), Qt::Key_Return);
   ASSERT_NE(open_dialog<QPrintPreviewDialog>(), nullptr);
   open_dialog<QPrintPreviewDialog>()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  window_->action(platewise::WindowCommand::PreviewReport)->trigger();
+  ASSERT_NE(open_dialog<QPrintPreviewDialog>(), nullptr);
+  open_dialog<QPrintPreviewDialog>()->close();
 }
