@@ -12,6 +12,7 @@
 #include "headless_command.h"
 #include "module_loader.h"
 #include "qt_chinese.h"
+#include "report_command_line.h"
 
 namespace platewise {
 namespace {
@@ -40,6 +41,20 @@ int calc(int argc, char* argv[]) {
 int report(int argc, char* argv[]) {
   guard_standard_streams();
   allow_many_open_files();
+  {
+    // Help and a command line that cannot be used are answered here, before
+    // any part of Qt's GUI library is loaded or started; the module reads
+    // the command line again, in its own application.
+    QCoreApplication app(argc, argv);
+    use_chinese_qt_texts();
+    QFile err;
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    ReportCommandLine line;
+    if (const std::optional<int> done =
+            read_report_command_line(QCoreApplication::arguments(), {STDOUT_FILENO, err}, line)) {
+      return *done;
+    }
+  }
   return run_in_module("platewise_report_command", "platewise_report_main", argc, argv);
 }
 

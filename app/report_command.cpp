@@ -6,57 +6,29 @@
 
 #include <unistd.h>
 
-#include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
+#include <optional>
 
 #include "beam_reports.h"
 #include "beam_sources.h"
-#include "crack_limit.h"
 #include "file_error.h"
 #include "headless_command.h"
 #include "output_target.h"
 #include "qt_chinese.h"
+#include "report_command_line.h"
 #include "report_file.h"
 
 namespace platewise {
 int run_report(const QStringList& arguments, const CommandStreams& streams) {
   QIODevice& err = streams.err;
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("把梁文件(.json)或梁表格(.csv)的计算书写成PDF、ODT、HTML或Word文件，不开窗口；"
-                     "多根梁时先列构件一览表，每根梁一章。"));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption output(
-      {"o", "output"},
-      QStringLiteral("计算书文件，扩展名定格式：.pdf、.odt、.html或.docx（写完才替换）；"
-                     "“-”为标准输出（PDF）。"),
-      QStringLiteral("文件"));
-  const QCommandLineOption project("project", QStringLiteral("工程名称，代替梁文件中的工程名称。"),
-                                   QStringLiteral("名称"));
-  const QCommandLineOption crack_limit(
-      "crack-limit", QStringLiteral("裂缝宽度限值[w]，毫米，正数；代替梁文件中的限值。"),
-      QStringLiteral("毫米"));
-  parser.addOptions({output, project, crack_limit});
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("梁文件(.json)或梁表格(.csv)"),
-                               QStringLiteral("FILE…"));
-  if (const std::optional<int> done =
-          read_command_line(parser, help, arguments, QStringLiteral("report"), streams)) {
+  ReportCommandLine line;
+  if (const std::optional<int> done = read_report_command_line(arguments, streams, line)) {
     return *done;
   }
-  const QStringList files = parser.positionalArguments();
-  if (files.isEmpty() || !parser.isSet(output)) {
-    say(err,
-        QStringLiteral("命令行有误：应为 platewise report 梁文件.json或梁表格.csv -o 计算书.pdf"));
-    return kUnusableInput;
-  }
-  const QString target = parser.value(output);
-  if (parser.isSet(crack_limit) && !crack_limit_mm(parser.value(crack_limit).toStdString())) {
-    say(err, QStringLiteral("命令行有误：--crack-limit 应为正数（毫米），而不是“%1”")
-                 .arg(parser.value(crack_limit)));
-    return kUnusableInput;
-  }
+  const QStringList& files = line.files;
+  const QString& target = line.output;
   try {
     OutputTarget out(target, streams.out);
     std::optional<ReportFormat> format = format_of_name(target);
@@ -74,10 +46,8 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
     ReportBook book;
     bool all_computed = true;
     sources.for_each_beam([&](Beam beam) {
-      if (parser.isSet(project)) beam.report.project = parser.value(project).toStdString();
-      if (parser.isSet(crack_limit)) {
-        beam.report.crack_limit = parser.value(crack_limit).trimmed().toStdString();
-      }
+      if (line.project) beam.report.project = line.project->toStdString();
+      if (line.crack_limit) beam.report.crack_limit = line.crack_limit->toStdString();
       if (book.project.empty()) book.project = beam.report.project;
       // A stopped beam still has its chapter: every step done, marked 计算未完成.
       if (const std::optional<CalcError> error = add_beam_report(book, beam)) {
@@ -106,6 +76,16 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
 extern "C" Q_DECL_EXPORT int platewise_report_main(int* argc, char** argv) {
   // The report is laid out with fonts alone: no screen is wanted, none is asked for.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's GUI part asks for the user's runtime folder. Where there is none
+  // (cron, ssh, a container) Qt would warn in English and make, or fail to
+  // make, /tmp/runtime-<user>; the report keeps nothing there, so it gets a
+  // private folder (mode 0700, as Qt wants) for this run, removed at its end,
+  // after the application.
+  std::optional<QTemporaryDir> runtime;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    runtime.emplace();
+    if (runtime->isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+  }
   QGuiApplication app(*argc, argv);
   platewise::use_chinese_qt_texts();
   QFile err;

@@ -1,7 +1,9 @@
 #include "crack_limit.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "calc_error.h"
+#include "number_rules.h"
 
 namespace platewise {
 namespace {
@@ -13,18 +15,43 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Skips the digits from `at`; how many there were.
+std::size_t skip_digits(std::string_view s, std::size_t& at) {
+  const std::size_t from = at;
+  while (at < s.size() && is_digit(s[at])) ++at;
+  return at - from;
+}
+
+// Whether `s` is, whole, a decimal number of the form number_of_text reads:
+// a sign, digits with one point, an exponent after E, e, D or d.
+bool is_whole_decimal(std::string_view s) {
+  std::size_t at = 0;
+  if (at < s.size() && (s[at] == '+' || s[at] == '-')) ++at;
+  std::size_t digits = skip_digits(s, at);
+  if (at < s.size() && s[at] == '.') digits += skip_digits(s, ++at);
+  if (digits == 0) return false;
+  if (at < s.size() && (s[at] == 'E' || s[at] == 'e' || s[at] == 'D' || s[at] == 'd')) {
+    if (++at < s.size() && (s[at] == '+' || s[at] == '-')) ++at;
+    if (skip_digits(s, at) == 0) return false;
+  }
+  return at == s.size();
+}
+
 }  // namespace
 
 std::optional<double> crack_limit_mm(std::string_view text) {
   const std::string_view number = trimmed(text);
-  double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                            std::chars_format::fixed);
-  if (number.empty() || error != std::errc{} || end != number.data() + number.size() ||
-      !std::isfinite(value) || value <= 0) {
-    return std::nullopt;
+  if (!is_whole_decimal(number)) return std::nullopt;
+  try {
+    // The inputs' own reader, so that "2E-1" is the same number in both.
+    const double value = number_of_text(number);
+    if (std::isfinite(value) && value > 0) return value;
+  } catch (const ArithmeticFault&) {
+    // too large for a double: no limit
   }
-  return value;
+  return std::nullopt;
 }
 
 bool is_crack_limit_text(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc_error.h"
+#include "crack_limit.h"
 #include "hoop_constants.h"
 #include "number_rules.h"
 #include "report_numbers.h"
@@ -265,13 +266,10 @@ const CheckRule& check_rule(CheckKey key) {
 
 CrackLimit crack_limit_of(const ReportInfo& info) {
   if (info.crack_limit.find_first_not_of(" \t\r\n") == std::string::npos) return {};
-  try {
-    const double limit = number_of_text(info.crack_limit);
-    if (limit > 0) return {limit, CrackLimit::Source::Given};
-  } catch (const ArithmeticFault&) {
-    // too large to read: not a limit either
+  if (const std::optional<double> limit = crack_limit_mm(info.crack_limit)) {
+    return {*limit, CrackLimit::Source::Given};
   }
-  return {0.3, CrackLimit::Source::Refused};
+  return {kDefaultCrackLimitMm, CrackLimit::Source::Refused};
 }
 
 void design_checks(const DesignTrace& design, const ReportInfo& info, CheckTexts texts,

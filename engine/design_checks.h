@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "crack_limit.h"
 #include "design_trace.h"
 #include "report_info.h"
 #include "verdict.h"
@@ -82,7 +83,7 @@ const CheckRule& check_rule(CheckKey key);
 // The crack-width limit [w] the checks use, from ReportInfo::crack_limit.
 struct CrackLimit {
   enum class Source { Default, Given, Refused };  // Refused: not a positive number
-  double mm = 0.3;
+  double mm = kDefaultCrackLimitMm;
   Source source = Source::Default;
 };
 CrackLimit crack_limit_of(const ReportInfo& info);

@@ -7,6 +7,7 @@
 
 #include "crack_limit.h"
 #include "file_error.h"
+#include "json_duplicates.h"
 #include "number_rules.h"
 #include "qt_utf8.h"
 #include "report_info_fields.h"
@@ -34,6 +35,10 @@ class Reader {
     if (error.error != QJsonParseError::NoError) {
       throw FileError(FileFault::BrokenJson, file_, line_at(bytes, error.offset), {},
                       QStringLiteral("不是有效的JSON"));
+    }
+    if (const std::optional<JsonKeyAt> twice = first_duplicate_key(bytes)) {
+      throw FileError(FileFault::DuplicateKey, file_, twice->line, twice->key,
+                      QStringLiteral("键重复出现，同一对象中每个键只能有一次"));
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value("format") != QLatin1String(kBeamFileFormat)) {

@@ -104,16 +104,19 @@ std::string csv_record(const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line += ',';
     const std::string& cell = cells[i];
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) {
-      line += cell;
-      continue;
-    }
-    line += '"';
+    const bool quoted = cell.find_first_of(",\"\r\n") != std::string::npos;
+    if (quoted) line += '"';
     for (char c : cell) {
       if (c == '"') line += '"';
-      line += c;
+      // A NUL, which many programs take for the end of the text, never
+      // stands raw in a cell: it is written as text output shows it.
+      if (c == '\0') {
+        line += "\\x00";
+      } else {
+        line += c;
+      }
     }
-    line += '"';
+    if (quoted) line += '"';
   }
   line += "\r\n";
   return line;

@@ -55,7 +55,7 @@ class CsvReader {
 };
 
 // One record as a line of UTF-8: cells quoted where they must be, joined by
-// commas, ended by CRLF.
+// commas, ended by CRLF; a NUL in a cell written as "\x00".
 std::string csv_record(const std::vector<std::string>& cells);
 // A cell a spreadsheet would take for a formula (it begins with =, +, -, @,
 // a tab or a carriage return) with an apostrophe before it, which the

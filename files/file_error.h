@@ -22,6 +22,7 @@ enum class FileFault {
   NotBeamFile,      // JSON, but not a beam file
   NewerVersion,     // a beam file of a later version than this program reads
   UnknownKey,       // a key or column that names no field
+  DuplicateKey,     // a JSON object names one key twice
   WrongType,        // a value of the wrong type for its key
   DuplicateColumn,  // a table names one field twice
   CellCount,        // a row with more or fewer cells than the header

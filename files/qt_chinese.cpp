@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace platewise {
 
 void use_chinese_qt_texts() {
-  static QTranslator* installed = nullptr;  // once for the application
+  // Once for each application: the translator goes with the application
+  // that owns it, and an application made after it needs one of its own.
+  static QPointer<QTranslator> installed;
   if (installed != nullptr) return;
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (translator->load(QStringLiteral("qtbase_zh_CN"),

@@ -41,8 +41,9 @@ QString text_of(const QString& path) {
 
 class ReportCommandTest : public ::testing::TestWithParam<ReportCase> {
  protected:
-  void SetUp() override { QDir::setCurrent(dir_.path()); }
-  void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
+  void SetUp() override { ASSERT_TRUE(QDir::setCurrent(dir_.path())); }
+  void TearDown() override { EXPECT_TRUE(QDir::setCurrent(previous_)); }
+  const QString previous_ = QDir::currentPath();  // given back after each row
   QTemporaryDir dir_;
 };
 
@@ -94,7 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
                "--crack-limit", "0.2"}, 0, "", {{"构件一览表", 0}, {"输入数据", 1}, {"[w] = 0.2", 1}}},
     // Which texts stand as a limit is crack_limit_test.cpp's.
     ReportCase{"CrackLimitNegative", {{"b.csv", kTwoBeams}}, {"b.csv", "-o", "x.html", "--crack-limit=-0.2"}, 2,
-               "命令行有误：--crack-limit 应为正数（毫米），而不是“-0.2”\n", {}},
+               "命令行有误：--crack-limit 应为正数（毫米），如0.2或2E-1，而不是“-0.2”\n", {}},
+    ReportCase{"CrackLimitInExponentForm", {{"KL-3.json", kBeamFile}}, {"KL-3.json", "-o", "x.html",
+               "--crack-limit", "1e-1"}, 0, "", {{"[w] = 0.1", 1}}},
     ReportCase{"UnknownColumnWritesNothing", {{"b.csv", "name,beam_widht\nA,1\n"}}, {"b.csv", "-o", "x.html"}, 2,
                "“b.csv”第1行“beam_widht”：不是梁的输入项\n", {}},
     ReportCase{"TableWithoutBeams", {{"b.csv", "name,cover\r\n,\r\n"}}, {"b.csv", "-o", "x.html"}, 2,

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, DesignChecks, ::testing::Values(
     CheckCase{"UPlateThicknessWhenLuIsTooLarge", {type("u_plate_spacing", "301"), kCalculate}, "u_plate_thickness", std::nullopt},
     CheckCase{"CrackWidthUnderTheDefaultLimit", {kCalculate}, "crack_width", Satisfied, "裂缝宽度 0.038␣mm ≤ 限值 0.3␣mm"},
     CheckCase{"CrackWidthAtTheLimitGiven", {kCalculate}, "crack_width", Satisfied, "裂缝宽度 0.038␣mm ≤ 限值 0.038␣mm", "0.038"},
-    CheckCase{"CrackWidthOverTheLimitGiven", {kCalculate}, "crack_width", NotSatisfied, "裂缝宽度 0.038␣mm > 限值 0.037␣mm", " 0.037mm"},
+    CheckCase{"CrackWidthOverTheLimitGiven", {kCalculate}, "crack_width", NotSatisfied, "裂缝宽度 0.038␣mm > 限值 0.037␣mm", " 0.037 "},
     CheckCase{"CrackWidthOverTheDefaultForALimitThatIsNoNumber", {type("moment", "300"), kCalculate}, "crack_width", NotSatisfied,
               "裂缝宽度 0.569␣mm > 限值 0.3␣mm", "abc"},
     CheckCase{"CrackWidthOfTheLastEdit", {kCalculate, width("")}, "crack_width", Satisfied, "裂缝宽度 0.058␣mm ≤ 限值 0.3␣mm"},

@@ -38,6 +38,9 @@ TEST(BeamFile, VersionOneFileWithoutReportIsWrittenBackByteForByte) {
   EXPECT_EQ(beam_file_bytes(file.beam, results).toStdString(), bytes.toStdString());
 }
 
+#define BEAM2_REPORT(report) \
+  R"({"format": "platewise-beam", "version": 2, "inputs": {}, "report": )" report "}"
+
 TEST(BeamFile, ReportInfoIsWrittenAsVersionTwoAndReadBack) {
   Beam beam{"KL-3", {{input_by_key("beam_width"), "300"}}, {}};
   beam.report = {"某办公楼加固", "KL-3", "", "李四", "", " 0.2 "};  // texts as typed
@@ -62,6 +65,10 @@ TEST(BeamFile, ReportInfoIsWrittenAsVersionTwoAndReadBack) {
 )");
   const BeamFile file = parse_beam_file(bytes, "other.json");
   EXPECT_EQ(file.beam.report, beam.report);
+  // The limit reads as the dialog and --crack-limit read it, exponents too.
+  EXPECT_EQ(parse_beam_file(BEAM2_REPORT(R"({"crack_limit": "2E-1"})"), "KL-3.json")
+                .beam.report.crack_limit,
+            "2E-1");
   EXPECT_EQ(file.beam.inputs, beam.inputs);
   EXPECT_EQ(beam_file_bytes(file.beam, {}), bytes);
 }
@@ -105,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "“KL-3.json”“input”：不是梁文件的键"},
         BadFile{"NoInputs", BEAM(R"("name": "A")"), FileFault::WrongType,
                 "“KL-3.json”“inputs”：应为JSON对象"},
+        BadFile{"InputTwice",
+                BEAM("\"inputs\": {\"beam_height\": \"650\",\n\"beam_height\": \"0\"}"),
+                FileFault::DuplicateKey,
+                "“KL-3.json”第2行“beam_height”：键重复出现，同一对象中每个键只能有一次"},
         BadFile{"UnknownInput", BEAM(R"("inputs": {"beam_widht": "250"})"), FileFault::UnknownKey,
                 "“KL-3.json”“beam_widht”：不是梁的输入项"},
         BadFile{"OptionAsText", BEAM(R"("inputs": {"short_anchorage_on": "true"})"),
@@ -127,9 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
                 FileFault::UnknownKey, "“KL-3.json”：不是计算书信息的键"},
         BadFile{"ReportTextAsNumber", BEAM2(R"("inputs": {}, "report": {"crack_limit": 0.2})"),
                 FileFault::WrongType, "“KL-3.json”“crack_limit”：应为文字"},
-        BadFile{"CrackLimitWithUnit", BEAM2(R"("inputs": {}, "report": {"crack_limit": "0.2mm"})"),
-                FileFault::WrongType,
-                "“KL-3.json”“crack_limit”：裂缝宽度限值[w]应为正数(mm)，或留空取默认值"}),
+        BadFile{
+            "CrackLimitWithUnit", BEAM2(R"("inputs": {}, "report": {"crack_limit": "0.2mm"})"),
+            FileFault::WrongType,
+            "“KL-3.json”“crack_limit”：裂缝宽度限值[w]应为正数(mm)，如0.2或2E-1，或留空取默认值"}),
     [](const auto& info) { return std::string(info.param.title); });
 
 }  // namespace

@@ -48,11 +48,13 @@ void PrintTo(const CalcCase& c, std::ostream* out) { *out << c.title; }
 // Standard output is the file "stdout.csv", which a case may also give as an input.
 class CalcRun {
  public:
-  CalcRun() {
-    QDir::setCurrent(dir_.path());
+  CalcRun() : previous_(QDir::currentPath()) {
+    EXPECT_TRUE(QDir::setCurrent(dir_.path())) << dir_.path().toStdString();
     err_.open(QIODevice::WriteOnly);
   }
-  ~CalcRun() { QDir::setCurrent(QDir::tempPath()); }
+  ~CalcRun() { EXPECT_TRUE(QDir::setCurrent(previous_)) << previous_.toStdString(); }
+  CalcRun(const CalcRun&) = delete;
+  CalcRun& operator=(const CalcRun&) = delete;
 
   static void write(const File& file) {
     QDir().mkpath(QFileInfo(file.name).path());
@@ -72,6 +74,7 @@ class CalcRun {
   std::string err() const { return err_.data().toStdString(); }
 
  private:
+  QString previous_;  // the working directory before, given back after the run
   QTemporaryDir dir_;
   QBuffer err_;
 };
@@ -194,6 +197,17 @@ INSTANTIATE_TEST_SUITE_P(
                  {"KL-3.json"}, 0, "梁：\\x1b[2J\\x07KL\\x0d\\u009b\n" + kDefaultText, ""},
         CalcCase{"ControlCharactersEscapedInMessages", {{"b\x1b.csv", "name,\x1b]0;x\x07\n"}}, {"b\x1b.csv"}, 2, "",
                  "“b\\x1b.csv”第1行“\\x1b]0;x\\x07”：不是梁的输入项\n"},
+        CalcCase{"NulAndBidirectionalControlsEscapedInText",
+                 {{"KL-3.json", R"({"format": "platewise-beam", "version": 1, "name": "KL\u0000-1\u202e\u2066\u200f\u061c", "inputs": {}})"}},
+                 {"KL-3.json"}, 0, "梁：KL\\x00-1\\u202e\\u2066\\u200f\\u061c\n" + kDefaultText, ""},
+        CalcCase{"NulInACsvCellEscaped",
+                 {{"KL-3.json", R"({"format": "platewise-beam", "version": 1, "name": "KL\u0000-1", "inputs": {}})"}},
+                 {"KL-3.json", "-f", "csv"}, 0, kHeader + "KL\\x00-1," + kDefaults + ",\r\n", ""},
+        CalcCase{"BidirectionalControlEscapedInMessages", {{"b.csv", "name,\u202ebeam_width\n"}}, {"b.csv"}, 2, "",
+                 "“b.csv”第1行“\\u202ebeam_width”：不是梁的输入项\n"},
+        CalcCase{"KeyTwiceInABeamFile",
+                 {{"KL-3.json", "{\"format\": \"platewise-beam\", \"version\": 1,\n\"inputs\": {\"beam_height\": \"650\",\n\"beam_height\": \"0\"}}"}},
+                 {"KL-3.json"}, 2, "", "“KL-3.json”第3行“beam_height”：键重复出现，同一对象中每个键只能有一次\n"},
         CalcCase{"NoFile", {}, {}, 2, "", "命令行有误：没有给出要计算的文件\n"},
         CalcCase{"UnknownFormat", {}, {"-f", "xml", "a.csv"}, 2, "",
                  "命令行有误：没有输出格式“xml”，应为text、json、jsonl或csv\n"}),

@@ -1,6 +1,7 @@
 // libFuzzer target for the readers of outside data: the same bytes as a beam
-// file and as a table of beams, its encoding found first. Reading may refuse the bytes with a
-// FileError; it must never crash, hang or read out of bounds.
+// file and as a table of beams, its encoding found first; the search for
+// repeated JSON keys and the escaping of control characters on them too. Reading may refuse the
+// bytes with a FileError; it must never crash, hang or read out of bounds.
 
 #include <QBuffer>
 #include <cstddef>
@@ -9,10 +10,15 @@
 #include "beam_file.h"
 #include "beam_table.h"
 #include "file_error.h"
+#include "json_duplicates.h"
 #include "text_encoding.h"
+#include "text_escape.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  // Both take any bytes, not only the JSON and the text they are meant for.
+  platewise::first_duplicate_key(bytes);
+  platewise::escape_controls(std::string_view(bytes.constData(), size));
   try {
     platewise::parse_beam_file(bytes, "fuzz.json");
   } catch (const platewise::FileError&) {

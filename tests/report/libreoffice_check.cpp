@@ -32,6 +32,7 @@ class Rendered {
   }
   QString pdf(const QString& format) const { return dir_.filePath("book-" + format + ".pdf"); }
   QString conversion_log;
+  bool converted = false;  // soffice ended by itself, with exit status 0
 
  private:
   Rendered() {
@@ -56,9 +57,17 @@ class Rendered {
     soffice.setProcessChannelMode(QProcess::MergedChannels);
     soffice.start("soffice", arguments);
     // A LibreOffice that hangs is ended, so that the test fails instead of waiting.
-    if (!soffice.waitForFinished(5 * 60 * 1000)) soffice.kill();
+    const bool finished = soffice.waitForFinished(5 * 60 * 1000);
+    if (!finished) soffice.kill();
     soffice.waitForFinished(-1);
     conversion_log = QString::fromUtf8(soffice.readAll());
+    converted = finished && soffice.exitStatus() == QProcess::NormalExit && soffice.exitCode() == 0;
+    if (!finished) {
+      conversion_log += "\n(soffice still running after 5 minutes: ended)";
+    } else if (!converted) {
+      conversion_log +=
+          QStringLiteral("\n(soffice failed, exit status %1)").arg(soffice.exitCode());
+    }
   }
 
   QTemporaryDir dir_;
@@ -71,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Each, LibreOfficeTest, ::testing::Values("docx", "odt")
 
 TEST_P(LibreOfficeTest, RendersAsTheReport) {
   const QString pdf = Rendered::get().pdf(GetParam());
-  ASSERT_TRUE(QFile::exists(pdf)) << Rendered::get().conversion_log.toStdString();
+  ASSERT_TRUE(Rendered::get().converted && QFile::exists(pdf))
+      << Rendered::get().conversion_log.toStdString();
   const std::vector<std::string> expected = {
       "Page size: 595.304 x 841.89 pts (A4)",
       "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",  // Song, not WenQuanYi's sans

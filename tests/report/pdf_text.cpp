@@ -16,9 +16,24 @@ void save_report(const ReportBook& book, const QString& path, ReportFormat forma
 }
 
 QString output_of(const QString& program, const QStringList& arguments) {
+  const std::string command = (program + ' ' + arguments.join(' ')).toStdString();
   QProcess process;
   process.start(program, arguments);
-  process.waitForFinished();
+  if (!process.waitForStarted(-1)) {
+    ADD_FAILURE() << "cannot run " << command << ": " << process.errorString().toStdString();
+    return {};
+  }
+  // Far longer than these tools take on any file of the tests, however loaded the machine.
+  if (!process.waitForFinished(120'000)) {
+    process.kill();
+    process.waitForFinished(-1);
+    ADD_FAILURE() << command << " still running after 2 minutes; ended";
+    return {};
+  }
+  if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    ADD_FAILURE() << command << " failed (exit status " << process.exitCode()
+                  << "): " << process.readAllStandardError().toStdString();
+  }
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 

@@ -12,7 +12,8 @@ namespace platewise::testing {
 // Writes the report's bytes in `format` to `path`; a test fails when it cannot.
 void save_report(const ReportBook& book, const QString& path, ReportFormat format);
 
-// Standard output of a program; empty when it cannot run.
+// Standard output of a program; a test fails when it cannot run, does not
+// end within minutes or exits with a status other than 0.
 QString output_of(const QString& program, const QStringList& arguments);
 
 // The text of every page, in order (pdftotext, reading order).

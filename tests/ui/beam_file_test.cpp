@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <QAbstractButton>
+#include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -29,18 +30,25 @@ using platewise::Beam;
 using platewise::InputValue;
 using Inputs = std::vector<std::pair<std::string_view, InputValue>>;
 
-// Runs `answer` on the next modal box or dialog, once it is open; true once answered.
+// Runs `answer` on the next modal box or dialog, once it is open; true once answered. A dialog
+// that has not opened after a minute, however loaded the machine, is a failure, and the poll ends
+// there rather than answer some later test's dialog.
 std::shared_ptr<bool> answer_next_dialog(std::function<void(QWidget*)> answer) {
   auto answered = std::make_shared<bool>(false);
   auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, answer, answered] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      poll->deleteLater();
-      poll->stop();
-      answer(modal);
-      *answered = true;
-    }
-  });
+  QObject::connect(poll, &QTimer::timeout,
+                   [poll, answer, answered, limit = QDeadlineTimer(std::chrono::minutes(1))] {
+                     QWidget* modal = QApplication::activeModalWidget();
+                     if (modal == nullptr && !limit.hasExpired()) return;
+                     poll->stop();
+                     poll->deleteLater();
+                     if (modal == nullptr) {
+                       ADD_FAILURE() << "no dialog opened within a minute to answer";
+                       return;
+                     }
+                     answer(modal);
+                     *answered = true;
+                   });
   poll->start(5);
   return answered;
 }

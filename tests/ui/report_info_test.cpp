@@ -122,8 +122,15 @@ TEST_F(ReportInfoTest, CrackLimitThatIsNoPositiveNumberKeepsTheDialogOpenAndSays
   ASSERT_NE(dialog(), nullptr);
   auto* problem = dialog()->findChild<QLabel*>("problem");
   EXPECT_TRUE(problem->isVisible());
-  EXPECT_EQ(problem->text(), "裂缝宽度限值[w]应为正数(mm)，或留空取默认值");
+  EXPECT_EQ(problem->text(), "裂缝宽度限值[w]应为正数(mm)，如0.2或2E-1，或留空取默认值");
   EXPECT_EQ(window_->report_info(), ReportInfo{});
+}
+
+TEST_F(ReportInfoTest, CrackLimitInExponentFormIsAccepted) {
+  edit({"", "", "2E-1"});
+  press(Qt::Key_Return);
+  EXPECT_EQ(dialog(), nullptr);
+  EXPECT_EQ(window_->report_info().crack_limit, "2E-1");
 }
 
 // report_group_test.cpp accepts the dialog before saving and printing.

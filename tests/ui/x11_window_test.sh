@@ -28,11 +28,15 @@ trap 'exit 1' TERM INT  # stopped by CTest's timeout: still end Xvfb and the pro
 
 # Xvfb picks a free display and writes its number to descriptor 3 once it
 # takes connections. Reading it through a pipe waits as long as Xvfb takes,
-# however busy the machine; the pipe ends empty if Xvfb cannot start.
+# up to two minutes however busy the machine; the pipe ends empty if Xvfb
+# cannot start.
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-read -r number <"$work/display" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
+read -r -t 120 number <"$work/display"
+read_status=$?
+[ "$read_status" -gt 128 ] && fail "Xvfb gave no display after 2 minutes: $(tail -n 3 "$work/xvfb.log")"
+[ "$read_status" -eq 0 ] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 display=":$number"
 
 # A home of its own: the program's settings and documents stay apart from
@@ -41,14 +45,30 @@ HOME="$work" XDG_CONFIG_HOME="$work/.config" QT_QPA_PLATFORM=xcb DISPLAY=$displa
   "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
-# However long the start takes on a busy machine: CTest's timeout bounds the wait.
-until xwininfo -display "$display" -root -tree 2>/dev/null | grep -qF "\"$caption\""; do
-  kill -0 "$program_pid" 2>/dev/null ||
-    fail "the program ended before its window appeared: $(cat "$work/program.log")"
-  sleep 0.1
-done
+# Waits until `$@` succeeds, asking again every tenth of a second; fails
+# naming `what` when two minutes pass, far more than a start takes on a
+# loaded machine, or when the program ends first.
+wait_until() {
+  local what=$1
+  shift
+  local deadline=$((SECONDS + 120))
+  until "$@"; do
+    kill -0 "$program_pid" 2>/dev/null ||
+      fail "the program ended before $what: $(cat "$work/program.log")"
+    [ "$SECONDS" -lt "$deadline" ] || fail "no $what after 2 minutes: $(cat "$work/program.log")"
+    sleep 0.1
+  done
+}
+window_listed() {
+  xwininfo -display "$display" -root -tree 2>/dev/null | grep -qF "\"$caption\""
+}
+# Viewable: the program mapped its window from its event loop, so it runs there.
+window_viewable() {
+  xwininfo -display "$display" -name "$caption" 2>/dev/null | grep -qF 'Map State: IsViewable'
+}
 
-sleep 1
+wait_until "its window appeared" window_listed
+wait_until "its window was shown" window_viewable
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on its own: $(cat "$work/program.log")"
 
 kill -TERM "$program_pid"
