@@ -10,6 +10,7 @@
 #include "qt_text.h"
 #include "report_book.h"
 #include "report_parts.h"
+#include "table_header.h"
 #include "tsv.h"
 
 namespace platewise {
@@ -17,8 +18,6 @@ namespace {
 
 using enum ProjectModel::ColumnKind;
 
-constexpr std::string_view kNameHeading = "构件编号";
-constexpr std::string_view kNameKey = "name";
 constexpr std::string_view kVerdictHeading = "验算";
 constexpr std::string_view kErrorHeading = "计算出错";
 constexpr std::string_view kTicked = "是";
@@ -84,7 +83,7 @@ QString ProjectModel::heading(int column) {
   const Column& c = columns()[static_cast<std::size_t>(column)];
   switch (c.kind) {
     case Name:
-      return qt_text(kNameHeading);
+      return qt_text(kNameLabel);
     case Input:
       return qt_text(c.input->label);
     case Result:
@@ -98,15 +97,25 @@ QString ProjectModel::heading(int column) {
 }
 
 std::optional<int> ProjectModel::column_of_heading(std::string_view heading_text) {
+  const auto column_where = [](auto&& is) -> std::optional<int> {
+    const auto found = std::ranges::find_if(columns(), is);
+    if (found == columns().end()) return std::nullopt;
+    return static_cast<int>(found - columns().begin());
+  };
+  if (is_name_header(heading_text)) return 0;
+  if (const InputField* input = input_of_header(heading_text)) {
+    return column_where([input](const Column& c) { return c.input == input; });
+  }
+  if (const ResultField* result = result_of_header(heading_text)) {
+    // A result that is also an input is the input's column.
+    if (const InputField* input = input_by_key(result->key)) {
+      return column_where([input](const Column& c) { return c.input == input; });
+    }
+    return column_where([result](const Column& c) { return c.result == result; });
+  }
   const QString wanted = qt_text(heading_text).trimmed();
-  if (wanted.isEmpty()) return std::nullopt;
   for (int i = 0; i < static_cast<int>(columns().size()); ++i) {
-    const Column& c = columns()[static_cast<std::size_t>(i)];
-    const std::string_view key = c.kind == Name     ? kNameKey
-                                 : c.kind == Input  ? c.input->key
-                                 : c.kind == Result ? c.result->key
-                                                    : std::string_view();
-    if (wanted == heading(i) || (!key.empty() && wanted == qt_text(key))) return i;
+    if (!wanted.isEmpty() && wanted == heading(i)) return i;
   }
   return std::nullopt;
 }

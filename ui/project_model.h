@@ -72,6 +72,7 @@ class ProjectModel : public QAbstractTableModel {
   const ReportInfo& report_info() const { return info_; }
 
   QUndoStack& undo_stack() { return undo_; }
+  const QUndoStack& undo_stack() const { return undo_; }
 
   // The edits; each is one undo step.
   void set_report_info(const ReportInfo& info);  // every row designed again
