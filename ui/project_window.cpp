@@ -28,6 +28,7 @@
 #include "project_report.h"
 #include "qt_text.h"
 #include "report_info_dialog.h"
+#include "results_workbook.h"
 
 namespace platewise {
 namespace {
@@ -53,6 +54,7 @@ constexpr ActionEntry kProjectMenu[] = {
      true},
     {SaveReport, "save_project_report", "保存工程计算书(&E)…", QKeySequence::UnknownKey, true},
     {PrintReport, "print_project_report", "打印工程计算书(&P)…", QKeySequence::Print},
+    {ExportResults, "export_results", "导出结果(&X)…", QKeySequence::UnknownKey, true},
     {Close, "close_project_window", "关闭(&C)", QKeySequence::Close, false, true},
 };
 
@@ -142,6 +144,7 @@ void ProjectWindow::connect_actions() {
   on(EditReportInfo, [this] { edit_report_info(); });
   on(SaveReport, [this] { report_.save(); });
   on(PrintReport, [this] { report_.print(); });
+  on(ExportResults, [this] { export_results(); });
   on(Close, [this] { close(); });
   on(Undo, [&undo] { undo.undo(); });
   on(Redo, [&undo] { undo.redo(); });
@@ -310,6 +313,30 @@ bool ProjectWindow::save_as() {
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pwproj");
   return save_to(path);
+}
+
+void ProjectWindow::export_results() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出结果"),
+                                              name_ + QStringLiteral("-结果.xlsx"),
+                                              QStringLiteral("Excel 工作簿 (*.xlsx)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".xlsx");
+  export_results_to(path);
+}
+
+bool ProjectWindow::export_results_to(const QString& path) {
+  std::vector<ResultRow> rows;
+  for (int row = 0; row < model_.rowCount(); ++row) {
+    rows.push_back({model_.row(row).name, model_.outcome(row)});
+  }
+  try {
+    write_results_workbook(path, rows, model_.report_info());
+  } catch (const FileError& error) {
+    show_failure_box(*this, error.message());
+    return false;
+  }
+  statusBar()->showMessage(QStringLiteral("已导出 %1 个构件的结果").arg(rows.size()));
+  return true;
 }
 
 void ProjectWindow::pick_and_open() {

@@ -3,7 +3,8 @@
 // grid, with its own menu bar and tool bar: the project file (新建, 打开,
 // 保存, 另存为), the grid's edits (撤销/重做, 复制/粘贴, rows added,
 // duplicated, deleted, moved), the filter of the beams that need a look,
-// the project's report information and its calculation report. The caption
+// the project's report information, its calculation report and its
+// results as an Excel workbook (导出结果). The caption
 // names the project, with "*" while it has unsaved changes; closing then
 // asks 保存 / 不保存 / 取消. A failed save keeps the grid and the old file.
 // Choosing a row shows its beam in the form; what the engineer then does
@@ -34,6 +35,7 @@ enum class ProjectCommand {
   EditReportInfo,
   SaveReport,
   PrintReport,
+  ExportResults,
   Close,
   Undo,
   Redo,
@@ -66,6 +68,9 @@ class ProjectWindow : public QMainWindow {
   // Writes the project file at `path`; false, with a box saying why, when that fails.
   bool save_to(const QString& path);
   void pick_and_open();
+  // Writes every beam's results into an Excel workbook; false, with a box saying why, when that
+  // fails.
+  bool export_results_to(const QString& path);
 
   QAction* action(ProjectCommand command) const { return actions_.at(command); }
   ProjectModel& model() { return model_; }
@@ -92,6 +97,7 @@ class ProjectWindow : public QMainWindow {
   void delete_selected();
   void move_current(int by);
   void edit_report_info();
+  void export_results();
   void show_row_in_form();
   void take_row_from_form();
   bool may_discard_changes();

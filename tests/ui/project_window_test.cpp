@@ -1,6 +1,7 @@
 // The project window: a table opened, edited, saved as a project and opened
 // again; a failed save that keeps the grid and the old file; the form
-// showing the chosen row and editing it; the building's report written.
+// showing the chosen row and editing it; the building's report and the
+// results workbook written.
 
 #include "project_window.h"
 
@@ -119,6 +120,9 @@ TEST_F(ProjectWindowTest, BuildingsReportIsWrittenWithEveryBeam) {
   EXPECT_EQ(book->chapters.size(), 2u);
   EXPECT_EQ(project().report().save_to(path("book.pdf"), *book), "");
   EXPECT_TRUE(platewise::read_whole_file(path("book.pdf"), 1 << 28).startsWith("%PDF"));
+  // The results as a workbook, read back as a table of the same beams' names.
+  ASSERT_TRUE(project().export_results_to(path("results.xlsx")));
+  EXPECT_TRUE(platewise::read_whole_file(path("results.xlsx"), 1 << 28).startsWith("PK"));
 }
 
 }  // namespace
