@@ -59,7 +59,9 @@ int report(int argc, char* argv[]) {
 }
 
 constexpr Command kCommands[] = {
-    {"calc", "不开窗口计算梁文件(.json)或梁表格(.csv)：platewise calc --help", calc},
+    {"calc",
+     "不开窗口计算梁文件(.json)、工程文件(.pwproj)或梁表格(.csv、.xlsx)：platewise calc --help",
+     calc},
     {"report", "把梁文件的计算书写成PDF、ODT、HTML或Word：platewise report --help", report},
 };
 

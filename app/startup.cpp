@@ -7,6 +7,7 @@
 #include "app_icon.h"
 #include "beam_file_actions.h"
 #include "cjk_fonts.h"
+#include "project_actions.h"
 #include "qt_chinese.h"
 
 namespace platewise {
@@ -21,8 +22,9 @@ std::unique_ptr<MainWindow> start_platewise(const QString& file) {
   window->setGeometry(
       QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen));
   auto* files = new BeamFileActions(*window);
+  new ProjectActions(*window, *files);
   window->show();
-  if (!file.isEmpty()) files->open(file);
+  if (!file.isEmpty()) files->open_any(file);
   return window;
 }
 

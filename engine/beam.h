@@ -30,6 +30,8 @@ struct Beam {
 
   // The value given for the field with `key`, or nullptr.
   const InputValue* given(std::string_view key) const;
+
+  bool operator==(const Beam&) const = default;
 };
 
 }  // namespace platewise

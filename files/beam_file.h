@@ -33,6 +33,9 @@ struct BeamFile {
   std::map<std::string, std::string> results;  // as saved, by result key
 };
 
+// Named as a beam file: ".json" in any letter case.
+bool is_beam_file(const QString& path);
+
 // Reads a beam file's bytes (UTF-8); `file` names it in messages. Throws FileError.
 BeamFile parse_beam_file(const QByteArray& bytes, const QString& file);
 // A beam file of every input given and the results, one for each of

@@ -1,9 +1,10 @@
 #pragma once
 // The beams of the files a command line names: beam files (.json), one beam
-// each, and tables of beams (.csv), one beam a row. Each file is opened once
-// and checked whole before any beam is handed out: a beam file is read and
-// closed, a table stays open until its beams have been handed out, and one
-// that changes meanwhile is refused (InputFile).
+// each, project files (.pwproj), one beam an entry, and tables of beams
+// (.csv, .xlsx), one beam a row. Each file is opened once and checked whole
+// before any beam is handed out: a beam file, a project file and a workbook
+// are read and closed, a CSV table stays open until its beams have been
+// handed out, and one that changes meanwhile is refused (InputFile).
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "beam.h"
+#include "beam_file.h"
 #include "input_file.h"
 #include "text_encoding.h"
 
@@ -19,14 +21,11 @@ namespace platewise {
 
 class OutputTarget;
 
-// Named as a beam file: ".json" in any letter case.
-bool is_beam_file(const QString& path);
-
 class BeamSources {
  public:
   // Opens and checks every file of `files`, in order; `output`, if given,
   // may be none of them. Throws FileError, also for a file that is neither
-  // a beam file nor a table.
+  // a beam file, a project file nor a table.
   explicit BeamSources(const QStringList& files, const OutputTarget* output = nullptr);
   ~BeamSources();
 
@@ -38,8 +37,8 @@ class BeamSources {
 
  private:
   struct Source {
-    Beam beam;                         // of a beam file
-    std::unique_ptr<InputFile> table;  // a table
+    std::vector<Beam> beams;           // of a beam file, a project file or a workbook
+    std::unique_ptr<InputFile> table;  // a CSV table
     TextEncoding encoding{};           // the table's
   };
   std::vector<Source> sources_;

@@ -4,16 +4,12 @@
 #include <algorithm>
 
 #include "file_error.h"
+#include "option_words.h"
 #include "qt_utf8.h"
+#include "table_header.h"
 
 namespace platewise {
 namespace {
-
-// What an option cell may say, letter case and blanks around it ignored.
-const std::pair<QString, bool> kOptionWords[] = {
-    {"true", true}, {"1", true},   {"是", true}, {"false", false},
-    {"0", false},   {"否", false}, {"", false},
-};
 
 bool all_empty(const std::vector<std::string>& cells) {
   return std::ranges::all_of(cells, [](const std::string& cell) { return cell.empty(); });
@@ -22,29 +18,39 @@ bool all_empty(const std::vector<std::string>& cells) {
 }  // namespace
 
 BeamTable::BeamTable(QIODevice& in, const QString& file, TextEncoding encoding)
-    : file_(file), unnamed_(utf8(QFileInfo(file).fileName()) + ':'), csv_(in, encoding, file) {
+    : file_(file),
+      unnamed_(utf8(QFileInfo(file).fileName()) + ':'),
+      csv_(std::make_unique<CsvReader>(in, encoding, file)),
+      rows_(*csv_) {
   read_header();
 }
 
+BeamTable::BeamTable(TableRows& rows, const QString& file)
+    : file_(file), unnamed_(utf8(QFileInfo(file).fileName()) + ':'), rows_(rows) {
+  read_header();
+}
+
+BeamTable::~BeamTable() = default;
+
 void BeamTable::read_header() {
   do {
-    if (!csv_.next(cells_)) {
+    if (!rows_.next(cells_)) {
       throw FileError(FileFault::NoHeader, file_, 0, {}, QStringLiteral("没有表头行"));
     }
   } while (all_empty(cells_));
   for (const std::string& cell : cells_) {
     const QString key = qstring(cell).trimmed();
     if (key.isEmpty()) {
-      throw FileError(FileFault::UnknownKey, file_, csv_.line(), {},
+      throw FileError(FileFault::UnknownKey, file_, rows_.line(), {},
                       QStringLiteral("第%1列没有列名").arg(columns_.size() + 1));
     }
-    const InputField* field = input_by_key(utf8(key));
-    if (field == nullptr && key != QLatin1String("name")) {
-      throw FileError(FileFault::UnknownKey, file_, csv_.line(), key,
+    const InputField* field = input_of_header(cell);
+    if (field == nullptr && !is_name_header(cell)) {
+      throw FileError(FileFault::UnknownKey, file_, rows_.line(), key,
                       QStringLiteral("不是梁的输入项"));
     }
     if (std::ranges::find(columns_, field) != columns_.end()) {
-      throw FileError(FileFault::DuplicateColumn, file_, csv_.line(), key,
+      throw FileError(FileFault::DuplicateColumn, file_, rows_.line(), key,
                       QStringLiteral("列名重复"));
     }
     columns_.push_back(field);
@@ -53,14 +59,14 @@ void BeamTable::read_header() {
 
 bool BeamTable::next(Beam& beam) {
   do {
-    if (!csv_.next(cells_)) return false;
+    if (!rows_.next(cells_)) return false;
   } while (all_empty(cells_));
   if (cells_.size() != columns_.size()) {
     throw FileError(
-        FileFault::CellCount, file_, csv_.line(), {},
+        FileFault::CellCount, file_, rows_.line(), {},
         QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
-  beam.name = unnamed_ + std::to_string(csv_.line());
+  beam.name = unnamed_ + std::to_string(rows_.line());
   beam.inputs.resize(columns_.size() -
                      static_cast<std::size_t>(std::ranges::count(columns_, nullptr)));
   auto input = beam.inputs.begin();
@@ -75,13 +81,12 @@ bool BeamTable::next(Beam& beam) {
     if (field->kind != FieldKind::Check) {
       (input++)->value = std::move(cell);
     } else {
-      const QString option = qstring(cell).trimmed().toLower();
-      const auto word = std::ranges::find(kOptionWords, option, &std::pair<QString, bool>::first);
-      if (word == std::end(kOptionWords)) {
-        throw FileError(FileFault::WrongType, file_, csv_.line(), qstring(field->key),
+      const std::optional<bool> ticked = option_word(cell);
+      if (!ticked) {
+        throw FileError(FileFault::WrongType, file_, rows_.line(), qstring(field->key),
                         QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cell)));
       }
-      (input++)->value = word->second;
+      (input++)->value = *ticked;
     }
   }
   return true;

@@ -1,6 +1,7 @@
 #pragma once
-// A table of beams in a CSV file: a header row of input keys (any subset, in
-// any order) and an optional "name" column, then one beam a row. A column
+// A table of beams, in a CSV file or a worksheet: a header row naming inputs
+// (by role key or by the form's label, any subset, in any order) and an
+// optional name column ("name" or 构件编号; table_header.h), then one beam a row. A column
 // left out keeps its field's start text; an empty cell is an empty text.
 // The two options read true/false, 1/0 or 是/否 (letter case ignored, empty
 // is false). Rows whose cells are all empty are skipped; a row without a
@@ -8,6 +9,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ class BeamTable {
   // Reads the header of the table `in` holds in `encoding` (detect_encoding()
   // finds it). Throws FileError.
   BeamTable(QIODevice& in, const QString& file, TextEncoding encoding);
+  // Reads the header of the table `rows` hand out. Throws FileError.
+  BeamTable(TableRows& rows, const QString& file);
+  ~BeamTable();
 
   // Reads the next beam; false after the last. Throws FileError naming the
   // line and the column.
@@ -30,8 +35,9 @@ class BeamTable {
   void read_header();
 
   QString file_;
-  std::string unnamed_;  // "FILE:" for rows without a name
-  CsvReader csv_;
+  std::string unnamed_;             // "FILE:" for rows without a name
+  std::unique_ptr<CsvReader> csv_;  // the rows, when read from a CSV file
+  TableRows& rows_;
   std::vector<const InputField*> columns_;  // in header order; nullptr for "name"
   std::vector<std::string> cells_;
 };

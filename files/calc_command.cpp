@@ -8,6 +8,7 @@
 #include "file_error.h"
 #include "output_target.h"
 #include "result_writers.h"
+#include "table_file.h"
 
 namespace platewise {
 namespace {
@@ -21,21 +22,23 @@ struct Options {
 // The options, or the exit status when there is nothing to compute.
 std::variant<Options, int> parse(const QStringList& arguments, const CommandStreams& streams) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("不开窗口计算梁：梁文件(.json)或每行一根梁的表格(.csv)。"));
+  parser.setApplicationDescription(QStringLiteral(
+      "不开窗口计算梁：梁文件(.json)、工程文件(.pwproj)或每行一根梁的表格(.csv、.xlsx)。"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption format(
       {"f", "format"},
-      QStringLiteral("输出格式：text、json、jsonl或csv（一根梁默认text，表格默认csv）。"),
+      QStringLiteral("输出格式：text、json、jsonl、csv或xlsx（一根梁默认text，其余默认csv；"
+                     "-o 以.xlsx结尾时默认xlsx）。"),
       QStringLiteral("格式"));
   const QCommandLineOption output(
       {"o", "output"}, QStringLiteral("写入文件（写完才替换）而不是标准输出；“-”为标准输出。"),
       QStringLiteral("文件"));
   parser.addOption(format);
   parser.addOption(output);
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("梁文件(.json)或梁表格(.csv)"),
-                               QStringLiteral("FILE…"));
+  parser.addPositionalArgument(
+      QStringLiteral("FILE"),
+      QStringLiteral("梁文件(.json)、工程文件(.pwproj)或梁表格(.csv、.xlsx)"),
+      QStringLiteral("FILE…"));
   if (const std::optional<int> done =
           read_command_line(parser, help, arguments, QStringLiteral("calc"), streams)) {
     return *done;
@@ -52,13 +55,15 @@ std::variant<Options, int> parse(const QStringList& arguments, const CommandStre
   if (parser.isSet(format)) {
     const auto named = output_format_named(parser.value(format));
     if (!named) {
-      say(streams.err, QStringLiteral("命令行有误：没有输出格式“%1”，应为text、json、jsonl或csv")
-                           .arg(parser.value(format)));
+      say(streams.err,
+          QStringLiteral("命令行有误：没有输出格式“%1”，应为text、json、jsonl、csv或xlsx")
+              .arg(parser.value(format)));
       return kUnusableInput;
     }
     options.format = *named;
   }
   if (parser.isSet(output)) options.output = parser.value(output);
+  if (!parser.isSet(format) && is_workbook(options.output)) options.format = OutputFormat::Workbook;
   return options;
 }
 
@@ -74,15 +79,18 @@ int run_calc(const QStringList& arguments, const CommandStreams& streams,
     BeamSources beams(options.files, &output);
     if (between_checks_and_computing) between_checks_and_computing();
 
-    const std::unique_ptr<ResultWriter> writer = result_writer(options.format, output.device());
-    // A CSV row holds the worst verdict alone: the checks' texts are left unwritten.
-    const Detail detail = options.format == OutputFormat::Csv ? Detail::Verdicts : Detail::Values;
+    const std::unique_ptr<ResultWriter> writer =
+        result_writer(options.format, output.device(), output.name());
+    // A CSV or workbook row holds the worst verdict alone: the checks' texts are left unwritten.
+    const bool verdicts_only =
+        options.format == OutputFormat::Csv || options.format == OutputFormat::Workbook;
+    const Detail detail = verdicts_only ? Detail::Verdicts : Detail::Values;
     Design design;
     bool all_computed = true;
     beams.for_each_beam([&](const Beam& beam) {
       platewise::design(beam, detail, design);
       all_computed = all_computed && !design.error;
-      writer->write(beam.name, design);
+      writer->write(beam, design);
     });
     writer->finish();
     output.commit();

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "table_rows.h"
 #include "text_encoding.h"
 
 namespace platewise {
@@ -22,7 +23,7 @@ namespace platewise {
 // Far beyond a row of beam inputs.
 inline constexpr qsizetype kCsvRecordLimit = 1 << 20;
 
-class CsvReader {
+class CsvReader final : public TableRows {
  public:
   // `file` names the input in messages.
   CsvReader(QIODevice& in, TextEncoding encoding, const QString& file);
@@ -30,9 +31,9 @@ class CsvReader {
   // Reads the next record into `cells`; false at the end of the input. An
   // empty line is a record of one empty cell. Throws FileError(UnclosedQuote)
   // or FileError(TooLarge).
-  bool next(std::vector<std::string>& cells);
+  bool next(std::vector<std::string>& cells) override;
   // The line on which the last record read starts, from 1.
-  int line() const { return record_line_; }
+  int line() const override { return record_line_; }
 
  private:
   static constexpr int kEnd = -1;

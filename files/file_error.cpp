@@ -5,9 +5,10 @@
 namespace platewise {
 namespace {
 
-QString place(const QString& file, int line, const QString& key) {
+QString place(const QString& file, int line, int beam, const QString& key) {
   QString text = QStringLiteral("“%1”").arg(file);
   if (line > 0) text += QStringLiteral("第%1行").arg(line);
+  if (beam > 0) text += QStringLiteral("第%1根梁").arg(beam);
   if (!key.isEmpty()) text += QStringLiteral("“%1”").arg(key);
   return text;
 }
@@ -17,10 +18,21 @@ QString place(const QString& file, int line, const QString& key) {
 FileError::FileError(FileFault fault, const QString& file, int line, const QString& key,
                      const QString& reason)
     : std::runtime_error(
-          escape_controls(place(file, line, key) + QStringLiteral("：") + reason).toStdString()),
+          escape_controls(place(file, line, 0, key) + QStringLiteral("：") + reason).toStdString()),
       fault(fault),
       file(file),
       line(line),
       key(key) {}
+
+FileError::FileError(FileFault fault, const QString& file, BeamNumber beam, const QString& key,
+                     const QString& reason)
+    : std::runtime_error(
+          escape_controls(place(file, 0, beam.number, key) + QStringLiteral("：") + reason)
+              .toStdString()),
+      fault(fault),
+      file(file),
+      line(0),
+      key(key),
+      beam(beam.number) {}
 
 }  // namespace platewise

@@ -11,6 +11,9 @@ namespace platewise {
 
 // No beam file comes near this; a larger one is refused before it is read.
 inline constexpr qint64 kBeamFileLimit = 16 << 20;
+// A project file or a workbook of a few thousand beams fits in this, the
+// workbook unpacked too.
+inline constexpr qint64 kProjectFileLimit = 64 << 20;
 
 // The bytes of `file`, read whole. Throws FileError(TooLarge) for more than
 // `limit` bytes, FileError(Unreadable) or (Changed) when reading fails.

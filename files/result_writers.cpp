@@ -6,6 +6,7 @@
 
 #include "csv.h"
 #include "qt_utf8.h"
+#include "results_workbook.h"
 #include "text_escape.h"
 
 namespace platewise {
@@ -34,7 +35,8 @@ QJsonObject json_of(const std::string& name, const BeamOutcome& outcome) {
 class TextWriter final : public ResultWriter {
  public:
   explicit TextWriter(QIODevice& out) : out_(out) {}
-  void write(const std::string& name, const BeamOutcome& outcome) override {
+  void write(const Beam& beam, const BeamOutcome& outcome) override {
+    const std::string& name = beam.name;
     std::string text = first_ ? "" : "\n";
     first_ = false;
     text.append("梁：").append(name).append("\n");
@@ -58,9 +60,9 @@ class TextWriter final : public ResultWriter {
 class JsonWriter final : public ResultWriter {
  public:
   JsonWriter(QIODevice& out, bool one_a_line) : out_(out), one_a_line_(one_a_line) {}
-  void write(const std::string& name, const BeamOutcome& outcome) override {
+  void write(const Beam& beam, const BeamOutcome& outcome) override {
     if (!one_a_line_) out_.write(count_++ == 0 ? "[\n" : ",\n");
-    out_.write(QJsonDocument(json_of(name, outcome)).toJson(QJsonDocument::Compact));
+    out_.write(QJsonDocument(json_of(beam.name, outcome)).toJson(QJsonDocument::Compact));
     if (one_a_line_) out_.write("\n");
   }
   void finish() override {
@@ -82,9 +84,9 @@ class CsvWriter final : public ResultWriter {
     header.emplace_back("error");
     put("\xEF\xBB\xBF" + csv_record(header));
   }
-  void write(const std::string& name, const BeamOutcome& outcome) override {
+  void write(const Beam& beam, const BeamOutcome& outcome) override {
     row_.clear();
-    row_.push_back(formula_guarded(name));
+    row_.push_back(formula_guarded(beam.name));
     for (const std::string& result : outcome.results) row_.push_back(formula_guarded(result));
     const std::optional<Verdict> worst = worst_verdict(outcome.checks);
     row_.emplace_back(worst ? verdict_word(*worst) : std::string_view());
@@ -99,6 +101,24 @@ class CsvWriter final : public ResultWriter {
   std::vector<std::string> row_;
 };
 
+class WorkbookWriter final : public ResultWriter {
+ public:
+  WorkbookWriter(QIODevice& out, const QString& file) : out_(out), file_(file) {}
+  void write(const Beam& beam, const BeamOutcome& outcome) override {
+    if (rows_.empty() || (info_.project.empty() && !beam.report.project.empty())) {
+      info_ = beam.report;
+    }
+    rows_.push_back({beam.name, outcome});
+  }
+  void finish() override { out_.write(results_workbook_bytes(rows_, info_, file_)); }
+
+ private:
+  QIODevice& out_;
+  QString file_;
+  std::vector<ResultRow> rows_;
+  ReportInfo info_;
+};
+
 }  // namespace
 
 std::optional<OutputFormat> output_format_named(const QString& name) {
@@ -106,10 +126,12 @@ std::optional<OutputFormat> output_format_named(const QString& name) {
   if (name == QLatin1String("json")) return OutputFormat::Json;
   if (name == QLatin1String("jsonl")) return OutputFormat::JsonLines;
   if (name == QLatin1String("csv")) return OutputFormat::Csv;
+  if (name == QLatin1String("xlsx")) return OutputFormat::Workbook;
   return std::nullopt;
 }
 
-std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out) {
+std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out,
+                                            const QString& file) {
   switch (format) {
     case OutputFormat::Text:
       return std::make_unique<TextWriter>(out);
@@ -119,6 +141,8 @@ std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out)
       return std::make_unique<JsonWriter>(out, true);
     case OutputFormat::Csv:
       return std::make_unique<CsvWriter>(out);
+    case OutputFormat::Workbook:
+      return std::make_unique<WorkbookWriter>(out, file);
   }
   return nullptr;
 }

@@ -11,7 +11,10 @@
 //   csv    UTF-8 with a byte-order mark (so that Excel shows the Chinese),
 //          columns name, every result key, verdict (the worst: 满足, 注意 or
 //          不满足; empty without checks), error (the message); a cell that
-//          a spreadsheet would take for a formula begins with an apostrophe.
+//          a spreadsheet would take for a formula begins with an apostrophe;
+//   xlsx   an Excel workbook of the CSV's columns (results_workbook.h),
+//          written once the last beam is in, with the report information
+//          of the first beam that names a project (else of the first beam).
 
 #include <QIODevice>
 #include <QString>
@@ -19,23 +22,26 @@
 #include <optional>
 #include <string>
 
+#include "beam.h"
 #include "design.h"
 
 namespace platewise {
 
-enum class OutputFormat { Text, Json, JsonLines, Csv };
+enum class OutputFormat { Text, Json, JsonLines, Csv, Workbook };
 
-// The format named "text", "json", "jsonl" or "csv".
+// The format named "text", "json", "jsonl", "csv" or "xlsx".
 std::optional<OutputFormat> output_format_named(const QString& name);
 
 class ResultWriter {
  public:
   virtual ~ResultWriter() = default;
-  virtual void write(const std::string& name, const BeamOutcome& outcome) = 0;
+  virtual void write(const Beam& beam, const BeamOutcome& outcome) = 0;
   // After the last beam.
   virtual void finish() {}
 };
 
-std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out);
+// `file` names the output in messages.
+std::unique_ptr<ResultWriter> result_writer(OutputFormat format, QIODevice& out,
+                                            const QString& file = {});
 
 }  // namespace platewise

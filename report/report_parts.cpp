@@ -83,18 +83,7 @@ QString document_title(const ReportBook& book) {
   return book.project.empty() ? QStringLiteral("计算书") : qt(book.project) + " 计算书";
 }
 
-QColor verdict_colour(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Satisfied:
-      return QColor(0x1b, 0x5e, 0x20);
-    case Verdict::Rounding:
-    case Verdict::Attention:
-      return QColor(0xa8, 0x5a, 0x00);
-    case Verdict::NotSatisfied:
-      break;
-  }
-  return QColor(kAlertColour);
-}
+QColor verdict_colour(Verdict verdict) { return QColor(QRgb(verdict_rgb(verdict))); }
 
 std::size_t ending_word(std::string_view text, std::string_view word) {
   const std::size_t at = text.rfind(word);

@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
-  libzip-dev
+  libzip-dev libxlsxwriter-dev
   libgtest-dev libbenchmark-dev
   librsvg2-bin
   xvfb xauth x11-utils

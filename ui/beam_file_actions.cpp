@@ -138,6 +138,14 @@ bool BeamFileActions::open(const QString& path) {
     show_failure_box(window_, error.message());
     return false;
   }
+  show(file);
+  set_file(path);
+  set_modified(false);
+  remember_recent_file(path);
+  return true;
+}
+
+void BeamFileActions::show(const BeamFile& file) {
   show_report_info(file.beam.report);
   const BeamOutcome outcome = compute_beam(window_, file.beam);
   window_.refresh_report();
@@ -145,10 +153,19 @@ bool BeamFileActions::open(const QString& path) {
   width_edited_ = width != nullptr && !width->empty();
   window_.show_status(status_after_open(outcome, file, window_).toStdString());
   name_ = file.named ? file.beam.name : std::string();
-  set_file(path);
+}
+
+bool BeamFileActions::show_beam(const Beam& beam) {
+  if (!may_discard_changes()) return false;
+  show(BeamFile{beam, true, {}});
+  set_file({});
   set_modified(false);
-  remember_recent_file(path);
   return true;
+}
+
+bool BeamFileActions::open_any(const QString& path) {
+  if (other_files_ && other_files_(path)) return true;
+  return open(path);
 }
 
 Beam BeamFileActions::shown_beam(const QString& path) const {
@@ -240,7 +257,7 @@ bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
       const QString path = dragged_file(drop->mimeData());
       if (path.isEmpty()) break;
       drop->acceptProposedAction();
-      open(path);
+      open_any(path);
       return true;
     }
     case QEvent::Close:

@@ -11,10 +11,13 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "beam.h"
 
 namespace platewise {
+
+struct BeamFile;
 
 class MainWindow;
 
@@ -27,6 +30,20 @@ class BeamFileActions : public QObject {
   // Opens a beam file. False when it cannot be read (a box says why) or the
   // engineer keeps unsaved changes; the window is then as it was.
   bool open(const QString& path);
+  // Shows `beam` in the window, computed as after opening a beam file, tied
+  // to no file. False when the engineer keeps unsaved changes.
+  bool show_beam(const Beam& beam);
+  // Every input and the report's information as the window shows them, under
+  // the beam's own name, or else the base name of `path`.
+  Beam shown_beam(const QString& path = {}) const;
+  // Who opens a file dropped on the window or named at start that is no
+  // beam file: it says whether the path is of its kind, and then opens it.
+  void set_other_files(std::function<bool(const QString&)> opener) {
+    other_files_ = std::move(opener);
+  }
+  // A beam file, or a file of the other kind. False when a beam file was not opened.
+  bool open_any(const QString& path);
+
   // Saves into `path` through a temporary file. False, with a box saying
   // why, when that fails; the old file and the inputs are then kept.
   bool save_to(const QString& path);
@@ -48,9 +65,8 @@ class BeamFileActions : public QObject {
   void list_recent_files();
   // Before unsaved inputs go: true when the engineer saved or lets them go.
   bool may_discard_changes();
-  // Every input and the report's information as the window shows them, under
-  // the beam's own name, or else the base name of `path`.
-  Beam shown_beam(const QString& path) const;
+  // Shows the beam of `file` computed; the status line says how it came out.
+  void show(const BeamFile& file);
   // Shows `info` as the window's, its member as the beam's name as it stands.
   void show_report_info(const ReportInfo& info);
   void set_file(const QString& path);
@@ -65,6 +81,7 @@ class BeamFileActions : public QObject {
   bool modified_ = false;
   // The selected width typed since the last Calculate: only then is it given.
   bool width_edited_ = false;
+  std::function<bool(const QString&)> other_files_;
 };
 
 }  // namespace platewise

@@ -17,23 +17,13 @@
 #include "qt_text.h"
 #include "report_document.h"
 #include "report_file.h"
+#include "report_file_filters.h"
 #include "report_pages.h"
 #include "report_printer.h"
 #include "report_view.h"
 
 namespace platewise {
 namespace {
-
-struct Filter {
-  ReportFormat format;
-  const char* text;
-};
-constexpr Filter kFilters[] = {
-    {ReportFormat::Pdf, "PDF 文件 (*.pdf)"},
-    {ReportFormat::Odt, "ODT 文档 (*.odt)"},
-    {ReportFormat::Html, "HTML 网页 (*.html *.htm)"},
-    {ReportFormat::Docx, "Word 文档 (*.docx)"},
-};
 
 QString window_caption() { return qt_text(window_design::window().caption); }
 
@@ -152,13 +142,14 @@ void ReportGroup::save() {
   auto* dialog = new QFileDialog(&window_, QStringLiteral("保存计算书"), folder_);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   QStringList filters;
-  for (const Filter& filter : kFilters) filters << QString::fromUtf8(filter.text);
+  for (const ReportFileFilter& filter : kReportFileFilters)
+    filters << QString::fromUtf8(filter.text);
   dialog->setNameFilters(filters);
   dialog->selectFile(report_name(handlers_.trace()) + ".pdf");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& file) {
     ReportFormat chosen = ReportFormat::Pdf;
-    for (const Filter& filter : kFilters) {
+    for (const ReportFileFilter& filter : kReportFileFilters) {
       if (dialog->selectedNameFilter() == QString::fromUtf8(filter.text)) chosen = filter.format;
     }
     const QString path = name_for(file, chosen);

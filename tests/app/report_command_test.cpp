@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
     ReportCase{"TableWithoutBeams", {{"b.csv", "name,cover\r\n,\r\n"}}, {"b.csv", "-o", "x.html"}, 2,
                "没有要写计算书的梁：“b.csv”中没有一根梁\n", {}},
     ReportCase{"NoOutputNamed", {{"b.csv", kTwoBeams}}, {"b.csv"}, 2,
-               "命令行有误：应为 platewise report 梁文件.json或梁表格.csv -o 计算书.pdf\n", {}}),
+               "命令行有误：应为 platewise report 梁文件.json、工程文件.pwproj或梁表格.csv -o 计算书.pdf\n", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

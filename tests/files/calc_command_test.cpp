@@ -136,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
                  {{"b.csv", "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False ,0\n,,"}},
                  {"b.csv"}, 0, kHeader + "b.csv:4," + kDefaults + ",\r\n", ""},
+        CalcCase{"HeaderByTheFormsLabels", {{"b.csv", "构件编号, 梁宽（MM） ,梁面筋调幅\r\nKL-1,250,否\r\n"}},
+                 {"b.csv"}, 0, kHeader + "KL-1," + kDefaults + ",\r\n", ""},
         CalcCase{"CellLongerThanAReadChunk", {{"b.csv", "name\n\"" + QByteArray(70000, 'x') + "\"\"\"\n"}},
                  {"b.csv"}, 0, kHeader + "\"" + std::string(70000, 'x') + "\"\"\"," + kDefaults + ",\r\n", ""},
         CalcCase{"GbkAsChineseExcelSavesIt", {{"b.csv", gbk("name,concrete_grade,short_anchorage_on\r\n二层KL-1,C20,")}},
@@ -167,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"DuplicateColumn", {{"b.csv", "cover,name,cover\n"}}, {"b.csv"}, 2, "", "“b.csv”第1行“cover”：列名重复\n"},
         CalcCase{"UnnamedColumn", {{"b.csv", "cover,\n"}}, {"b.csv"}, 2, "", "“b.csv”第1行：第2列没有列名\n"},
         CalcCase{"EmptyTable", {{"b.csv", "\n"}}, {"b.csv"}, 2, "", "“b.csv”：没有表头行\n"},
-        CalcCase{"NeitherBeamFileNorTable", {{"b.txt", ""}}, {"b.txt"}, 2, "", "“b.txt”：应为梁文件(.json)或梁表格(.csv)\n"},
+        CalcCase{"NeitherBeamFileNorTable", {{"b.txt", ""}}, {"b.txt"}, 2, "", "“b.txt”：应为梁文件(.json)、工程文件(.pwproj)或梁表格(.csv、.xlsx)\n"},
         CalcCase{"MissingFile", {}, {"a.csv"}, 2, "", "“a.csv”：无法读取：文件不存在\n"},
         CalcCase{"UnwritableTargetKeepsTheOldFile", {{"b.csv", "beam_width\n250\n"}, {kUnwritable, "old"}},
                  {"b.csv", "-o", kUnwritable}, 2, "old",
@@ -210,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"KL-3.json"}, 2, "", "“KL-3.json”第3行“beam_height”：键重复出现，同一对象中每个键只能有一次\n"},
         CalcCase{"NoFile", {}, {}, 2, "", "命令行有误：没有给出要计算的文件\n"},
         CalcCase{"UnknownFormat", {}, {"-f", "xml", "a.csv"}, 2, "",
-                 "命令行有误：没有输出格式“xml”，应为text、json、jsonl或csv\n"}),
+                 "命令行有误：没有输出格式“xml”，应为text、json、jsonl、csv或xlsx\n"}),
     [](const auto& info) { return std::string(info.param.title); });
 // clang-format on
 

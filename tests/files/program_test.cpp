@@ -109,6 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "“x.json”：是一个管道(FIFO)，不是普通文件，不读取\n", "ls", "x.json\n"},
         ProgramCase{"BeamFileLinkedToDevZero", "ln -s /dev/zero z.json", "$P calc z.json", 2, "",
                     "“z.json”：是一个设备，不是普通文件，不读取\n", "ls", "z.json\n"},
+        ProgramCase{"WorkbookOf200Mb", "truncate -s 200M big.xlsx", "$P calc big.xlsx", 2, "",
+                    "“big.xlsx”：超过64 MB，不像梁文件，不读取\n", "ls", "big.xlsx\n"},
+        ProgramCase{"WorkbookSavedAsCsv", "cp $E/beams-gbk.csv b.xlsx", "$P report b.xlsx -o r.pdf", 2, "",
+                    "“b.xlsx”：不是.xlsx工作簿（不是zip文件）\n", "ls", "b.xlsx\n"},
         ProgramCase{"BeamFileOf200Mb", "truncate -s 200M big.json", "$P calc big.json", 2, "",
                     "“big.json”：超过16 MB，不像梁文件，不读取\n", "ls", "big.json\n"},
         // Failures reported as failures.
@@ -146,6 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "ls; ls -A \"$TMPDIR\"", "r.pdf\n"},
         ProgramCase{"ReportHelpWithoutRuntimeFolder", "", "$P report --help | grep -c '^用法：.*platewise report'", 0,
                     "1\n", "", "ls -A \"$TMPDIR\"", ""},
+        ProgramCase{"ReportOfAProjectUnderAnotherName",
+                    "echo '{\"format\": \"platewise-project\", \"version\": 1, \"report\": {\"project\": \"旧楼\"}, "
+                    "\"beams\": [{\"name\": \"KL-1\", \"inputs\": {}}, {\"name\": \"KL-2\", \"inputs\": {}}]}' > p.pwproj",
+                    "$P report p.pwproj -o r.pdf --project 新楼 && pdftotext r.pdf t && ! grep 旧楼 t && grep -m1 -c '新楼 KL-2 计算书' t", 0,
+                    "1\n", "", "ls", "p.pwproj\nr.pdf\nt\n"},
         ProgramCase{"ReportToStandardOutput", "", "$P report $E/KL-1.json -o - > r.pdf && head -c 5 r.pdf", 0,
                     "%PDF-", "", "ls", "r.pdf\n"}),
     [](const auto& info) { return std::string(info.param.title); });
