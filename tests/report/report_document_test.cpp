@@ -98,7 +98,7 @@ TEST(ReportDocument, PanelTablesHaveQtsGridPaperTablesNone) {
 
 // The members' table, one row per beam as text, the verdict's colour after it.
 TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
-  const MembersTable members = members_table(sample_book(2, 1));
+  const MembersTable members = members_table(gathered(sample_book(2, 1)), {0, 0, 0, {5, 9}});
   // The title's piece ends with the heading row, each member's row a piece of its own.
   std::vector<std::string> rows;
   for (const std::unique_ptr<QTextDocument>& piece : members.pieces) {
@@ -111,13 +111,17 @@ TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
     rows.push_back(text);
   }
   const std::vector<std::string> expected = {
-      "序号|构件编号|梁底钢板|梁面钢板|锚固长度|梁侧U型钢板|裂缝宽度(mm)|端部U型箍板|验算结论",
-      "1|KL-1|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||注意#a85a00",
-      "2|KL-2|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||计算未完成#c00000",
+      "序号|构件编号|梁底钢板|梁面钢板|锚固长度(mm)|取用(mm)|梁侧U型钢板|裂缝宽度(mm)|"
+      "端部U型箍板|验算结论|页码",
+      "1|KL-1|−4×131 A3|无需加固|171.5|172|无需加固|0.038||注意#a85a00|5",
+      "2|KL-2|−4×131 A3|无需加固|171.5|172|无需加固|0.038||计算未完成#c00000|9",
   };
   EXPECT_EQ(rows, expected);
   EXPECT_EQ(members.pieces.front()->toPlainText().left(5), "构件一览表");
   EXPECT_EQ(members.heading->toPlainText(), members.pieces.front()->toPlainText().mid(6));
+  EXPECT_EQ(members.conclusion->toPlainText().toStdString(),
+            "总结论\n共 2 个构件：满足 0 个，注意 1 个，不满足 0 个，计算未完成 1 个。\n"
+            "计算未完成的构件：KL-2。");
 }
 
 // Which face each character is set in: Latin and Greek in the serif, Chinese in Song.

@@ -56,8 +56,8 @@ ReportBook sample_book(int beams, int stopped, int formula_lines) {
     const std::string name = "KL-" + std::to_string(i + 1);
     const bool complete = i != stopped;
     book.chapters.push_back(sample_report(name, complete, formula_lines));
-    book.members.push_back({name, "A3号钢:4(厚)X131(宽)", "梁面无需加固", "172mm", "梁箍筋无需加固",
-                            "0.038", "",
+    book.members.push_back({name, "A3号钢:4(厚)X131(宽)", "梁面无需加固", "171.5mm", "172mm",
+                            "梁箍筋无需加固", "0.038", "",
                             complete ? std::optional(Verdict::Attention) : std::nullopt, complete});
   }
   return book;
