@@ -92,7 +92,7 @@ std::vector<ReportLine> book_conclusion(const std::vector<MemberRow>& members) {
     lines.push_back({names_of(stopped) + "：计算未完成", {}, true});
   }
   if (failing.empty() && stopped.empty()) {
-    lines.push_back({"全部构件：满足", Verdict::Satisfied});
+    lines.push_back({"全部构件加固设计满足要求。"});
   }
   return lines;
 }

@@ -27,16 +27,22 @@ QString qt(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QTextCharFormat size_format(double points, bool bold = false) {
+// The weight of what stands out (headings, table heads, alerts). The Song
+// face has no bold, and a PDF carries no synthetic bold: a bold heading would
+// be bold in its Latin letters alone ("一层KL-1" with "KL-1" heavier). So
+// every text is set in one weight, and headings stand out by their size.
+constexpr QFont::Weight kStrongWeight = QFont::Normal;
+
+QTextCharFormat size_format(double points, bool strong = false) {
   QTextCharFormat format;
   format.setFontPointSize(points);
-  if (bold) format.setFontWeight(QFont::Bold);
+  if (strong) format.setFontWeight(kStrongWeight);
   return format;
 }
 
-QTextCharFormat coloured(QTextCharFormat format, const QColor& colour, bool bold) {
+QTextCharFormat coloured(QTextCharFormat format, const QColor& colour, bool strong) {
   format.setForeground(colour);
-  if (bold) format.setFontWeight(QFont::Bold);
+  if (strong) format.setFontWeight(kStrongWeight);
   return format;
 }
 
@@ -315,7 +321,7 @@ void append_chapter(Writer& out, const ReportModel& report, ReportLook look, Cha
   append_front_matter(out, report, look, place);
   for (std::size_t i = 0; i < report.sections.size(); ++i) {
     append_section(out, report.sections[i], look);
-    if (i == 0) append_sketch(out, report);
+    if (i == sketch_after(report)) append_sketch(out, report);
   }
 }
 
@@ -446,7 +452,7 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
     pieces.push_back(new_document(ReportLook::Paper));
     Writer out(*pieces.back(), ReportLook::Paper);
     append_section(out, report.sections[i], ReportLook::Paper);
-    if (i == 0 && report.sketch) {  // a piece of its own, kept whole
+    if (i == sketch_after(report)) {  // a piece of its own, kept whole
       pieces.push_back(new_document(ReportLook::Paper));
       Writer sketch(*pieces.back(), ReportLook::Paper);
       append_sketch(sketch, report);

@@ -206,7 +206,7 @@ QString chapter_html(const ReportModel& report, std::size_t index, bool in_book)
     for (const ReportLine& line : section.lines) html += line_html(line);
     html += "</section>\n";
     // The sketch follows the inputs it is drawn from.
-    if (i == 0 && report.sketch) {
+    if (i == sketch_after(report)) {
       html += "<figure class=\"sketch\">" + QString::fromUtf8(sketch_svg(*report.sketch)) +
               "<figcaption>" + QString::fromUtf8(kSketchCaption) + "</figcaption></figure>\n";
     }

@@ -190,7 +190,7 @@ Part chapter_part(const ReportModel& chapter, bool in_book, const std::string& b
     }
     for (const ReportLine& line : section.lines) blocks.emplace_back(line_paragraph(line));
     // The sketch follows the inputs it is drawn from.
-    if (i == 0 && sketch) {
+    if (i == sketch_after(chapter) && sketch) {
       blocks.emplace_back(Picture{*sketch, kSketchCaption});
       blocks.emplace_back(paragraph(Role::Caption, kSketchCaption));
     }

@@ -358,7 +358,7 @@ void paint_header(QPainter& painter, const Part& part, const QRectF& band) {
   double flag_width = 0;
   if (part.incomplete) {
     flag = QString::fromUtf8(kIncomplete);
-    QFont bold = report_font(kBandFontPoints, true);
+    QFont bold = report_font(kBandFontPoints);  // one weight, as the pages' text
     flag_width = QFontMetricsF(bold, painter.device()).horizontalAdvance(flag) + metrics.height();
     painter.setFont(bold);
     painter.setPen(QColor(kAlertColour));

@@ -59,8 +59,8 @@ class MemberMeasure {
     device_.setDotsPerMeterX(dots_per_metre);
     device_.setDotsPerMeterY(dots_per_metre);
   }
-  double mm(const QString& text, bool bold = false) const {
-    const QFontMetricsF metrics(report_font(kMembersPoints, bold), &device_);
+  double mm(const QString& text) const {
+    const QFontMetricsF metrics(report_font(kMembersPoints), &device_);
     return metrics.horizontalAdvance(text) * 25.4 / 96;
   }
 
@@ -68,11 +68,16 @@ class MemberMeasure {
   QImage device_;
 };
 
-// The pieces a heading may break into: its characters, but "(mm)" whole.
-double widest_heading_piece(const MemberMeasure& measure, const QString& heading) {
-  double widest = measure.mm(QStringLiteral("(mm)"), true);
-  for (const QChar c : heading) widest = std::max(widest, measure.mm(QString(c), true));
-  return widest;
+// The least width a heading takes on two lines: split where it is best,
+// between characters but never inside "(mm)".
+double heading_on_two_lines(const MemberMeasure& measure, const QString& heading) {
+  double least = measure.mm(heading);
+  const qsizetype unit = heading.indexOf(QStringLiteral("(mm)"));
+  for (qsizetype at = 1; at < heading.size(); ++at) {
+    if (unit >= 0 && at > unit && at < unit + 4) continue;
+    least = std::min(least, std::max(measure.mm(heading.left(at)), measure.mm(heading.mid(at))));
+  }
+  return least;
 }
 
 }  // namespace
@@ -105,10 +110,9 @@ std::vector<double> member_widths(const ReportBook& book) {
   for (std::size_t c = 0; c < n; ++c) {
     const MemberColumn& column = kMemberColumns[c];
     const QString heading = QString::fromUtf8(column.heading);
-    full[c] = measure.mm(heading, true) + kCellRoomMm;
+    full[c] = measure.mm(heading) + kCellRoomMm;
     // A heading may take two lines.
-    least[c] = std::max(measure.mm(heading, true) / 2, widest_heading_piece(measure, heading)) +
-               kCellRoomMm;
+    least[c] = heading_on_two_lines(measure, heading) + kCellRoomMm;
     for (std::size_t r = 0; r < book.members.size(); ++r) {
       const MemberRow& member = book.members[r];
       const QString text =
@@ -165,6 +169,14 @@ std::optional<Verdict> member_verdict_colour(const MemberRow& member) {
   return member.complete ? member.worst : std::optional(Verdict::NotSatisfied);
 }
 
+std::size_t sketch_after(const ReportModel& report) {
+  if (!report.sketch) return std::string::npos;
+  for (std::size_t i = 0; i < report.sections.size(); ++i) {
+    if (report.sections[i].kind == SectionKind::Inputs) return i;
+  }
+  return report.sections.empty() ? std::string::npos : 0;
+}
+
 std::string chapter_bookmark(std::size_t index) { return "chapter-" + std::to_string(index + 1); }
 
 std::vector<ContentsEntry> contents_entries(const ReportBook& book) {
@@ -180,7 +192,7 @@ std::vector<ContentsEntry> contents_entries(const ReportBook& book) {
   }
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
     const ReportModel& chapter = book.chapters[i];
-    std::string text = std::to_string(i + 1) + "　" + chapter.info.member;
+    std::string text = std::to_string(i + 1) + " " + chapter.info.member;
     text += (chapter.info.member.empty() ? "" : " ") + chapter.title;
     if (!chapter.complete) text += std::string("（") + kIncomplete + "）";
     entries.push_back({text, ContentsTarget::Chapter, i, chapter_bookmark(i)});

@@ -58,7 +58,7 @@ inline constexpr const char* kContentsTitle = "目录";
 // the bookmark (a link's target in HTML) where that starts.
 enum class ContentsTarget { Members, Conclusion, Front, Chapter };
 struct ContentsEntry {
-  std::string text;  // "3　一层KL-3 计算书"
+  std::string text;  // "3 一层KL-3 计算书"
   ContentsTarget target;
   std::size_t chapter = 0;  // for ContentsTarget::Chapter, from 0
   std::string bookmark;     // "chapter-3"
@@ -69,6 +69,9 @@ std::vector<ContentsEntry> contents_entries(const ReportBook& book);
 std::string chapter_bookmark(std::size_t index);
 inline constexpr const char* kIncomplete = "计算未完成";
 inline constexpr const char* kSketchCaption = "截面简图";
+// Where every format puts the section sketch: after the section at this
+// index (the inputs it is drawn from); npos when the report has no sketch.
+std::size_t sketch_after(const ReportModel& report);
 
 // The worst verdict's word, or 计算未完成 for a beam that stopped.
 QString member_verdict_text(const MemberRow& member);

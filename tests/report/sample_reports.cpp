@@ -20,7 +20,7 @@ ReportModel sample_report(const std::string& member, bool complete, int formula_
   report.title = "计算书";
   report.basis = "编制依据：混凝土结构加固技术规范 CECS 25:90";
   report.program = "计算程序：Platewise 1.0.0";
-  report.calculated_at = "计算时间：2026-12-07 10:15:08";
+  report.calculated_at = "计算时间：2026-12-07 10:15";
   report.complete = complete;
   report.sketch = default_beam_report().sketch;
   ReportSection& inputs = report.sections.emplace_back();

@@ -60,13 +60,13 @@ class TableRulesTest : public ::testing::TestWithParam<RulesRow> {};
 INSTANTIATE_TEST_SUITE_P(
     Each, TableRulesTest,
     ::testing::Values(
-        // Nine columns, one row: its top, its bottom, ten column edges.
-        RulesRow{
-            "MembersHeading",
-            [] { return std::move(members_table(sample_book(1)).heading); },
-            1000,
-            {"─ 0 0–640", "─ 36 0–640", "│ 0 0–36", "│ 32 0–36", "│ 90 0–36", "│ 186 0–36",
-             "│ 282 0–36", "│ 333 0–36", "│ 423 0–36", "│ 474 0–36", "│ 564 0–36", "│ 640 0–36"}},
+        // Eleven columns, one row: its top, its bottom, twelve column edges.
+        RulesRow{"MembersHeading",
+                 [] { return std::move(members_table(sample_book(1)).heading); },
+                 1000,
+                 {"─ 0 0–639", "─ 19 0–639", "│ 0 0–19", "│ 30 0–19", "│ 98 0–19", "│ 156 0–19",
+                  "│ 209 0–19", "│ 285 0–19", "│ 340 0–19", "│ 410 0–19", "│ 487 0–19",
+                  "│ 557 0–19", "│ 610 0–19", "│ 639 0–19"}},
         // Eight rows under the section's heading, four columns; the last row's
         // empty cells are set in the body's size, a little higher.
         RulesRow{"InputsOnOnePage",
