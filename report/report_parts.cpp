@@ -134,12 +134,13 @@ std::vector<double> member_widths(const ReportBook& book) {
   std::vector<double> widths(n);
   double sum = 0;
   for (std::size_t c = 0; c < n; ++c) sum += widths[c] = least[c] + share * (full[c] - least[c]);
-  // Any rest goes to the names; a table too wide for the page is narrowed all through.
+  // Any rest widens every column alike, room for a word processor that
+  // breaks lines a little sooner; a table too wide for the page is narrowed
+  // all through.
+  for (double& width : widths) width /= std::max(sum, kTableWidthMm);
   if (sum < kTableWidthMm) {
-    widths[1] += kTableWidthMm - sum;
-    sum = kTableWidthMm;
+    for (double& width : widths) width += (1 - sum / kTableWidthMm) / static_cast<double>(n);
   }
-  for (double& width : widths) width /= sum;
   return widths;
 }
 

@@ -45,7 +45,7 @@ struct MemberColumn {
   std::string (*text)(const MemberRow&) = nullptr;  // for MemberCell::Text
 };
 std::span<const MemberColumn> member_columns();
-inline constexpr double kMembersPoints = 8;
+inline constexpr double kMembersPoints = 7.5;
 // The columns' shares of the text's width (summing to 1), for the members of `book`.
 std::vector<double> member_widths(const ReportBook& book);
 // A cell's text, but for the page of MemberCell::Page; `index` counts from 0.
