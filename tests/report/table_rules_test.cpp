@@ -64,9 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
         RulesRow{"MembersHeading",
                  [] { return std::move(members_table(sample_book(1)).heading); },
                  1000,
-                 {"─ 0 0–639", "─ 19 0–639", "│ 0 0–19", "│ 30 0–19", "│ 98 0–19", "│ 156 0–19",
-                  "│ 209 0–19", "│ 285 0–19", "│ 340 0–19", "│ 410 0–19", "│ 487 0–19",
-                  "│ 557 0–19", "│ 610 0–19", "│ 639 0–19"}},
+                 {"─ 0 0–640", "─ 18 0–640", "│ 0 0–18", "│ 34 0–18", "│ 88 0–18", "│ 148 0–18",
+                  "│ 202 0–18", "│ 278 0–18", "│ 334 0–18", "│ 405 0–18", "│ 481 0–18",
+                  "│ 552 0–18", "│ 606 0–18", "│ 640 0–18"}},
         // Eight rows under the section's heading, four columns; the last row's
         // empty cells are set in the body's size, a little higher.
         RulesRow{"InputsOnOnePage",
