@@ -47,8 +47,9 @@ constexpr MemberColumn kMemberColumns[] = {
 };
 
 // Room a cell's text leaves to its rules, mm: the widest padding of the
-// formats (1 mm a side in .docx and .odt) and a little to spare.
-constexpr double kCellRoomMm = 2.2;
+// formats (1 mm a side in .docx and .odt) and a millimetre to spare for
+// word processors, which measure the faces a little wider.
+constexpr double kCellRoomMm = 3.2;
 constexpr double kTableWidthMm = 170;  // the text's width on A4 with the binding margin
 
 // Widths in mm, measured in the members' size on a device of 96 dpi.
