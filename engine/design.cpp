@@ -73,6 +73,8 @@ void run_sequence(const Beam& beam, bool formulas, Design& out) {
   DesignTrace& trace = out.trace;
   trace.restart();
   trace.calculate.start(formulas);
+  // The report says when it was computed; a run without one needs no clock.
+  if (formulas) trace.calculate.started = std::chrono::system_clock::now();
   fill_inputs(beam, trace.calculate);
   calculate(out.state, trace.calculate);
   if (!shown(out, trace.calculate)) return;

@@ -13,6 +13,7 @@
 #include "report_info_fields.h"
 #include "report_lines.h"
 #include "report_numbers.h"
+#include "report_text.h"
 #include "section_sketch.h"
 
 namespace platewise {
@@ -28,7 +29,7 @@ std::string local_time_text(std::chrono::system_clock::time_point when) {
   localtime_r(&t, &local);
 #endif
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return text;
 }
 
@@ -43,7 +44,7 @@ void input_section(report::Writer& writer, const CalculateRun& calc) {
   const std::span<const InputField* const> fields = calculate_inputs();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const bool check = fields[i]->kind == FieldKind::Check;
-    section.rows.push_back({std::string(fields[i]->label),
+    section.rows.push_back({report_label(fields[i]->label),
                             check ? (calc.inputs[i] == "1" ? "是" : "否") : calc.inputs[i], ""});
   }
 }
@@ -108,12 +109,16 @@ const std::string* written_text(const DesignTrace& design, std::string_view key)
   return design.written.find(key);
 }
 
-// "计算锚固长度(mm)" above "172mm" loses its "(mm)": no unit twice.
-std::string summary_label(std::string_view label, std::string_view text) {
+// 结果汇总 shows each field's text as the window does and states every unit
+// once: in the text where the field carries it ("172mm", the label losing its
+// "(mm)"), else in the label (the widths, bare numbers: "梁底钢板实选宽度(mm)").
+std::string summary_label(const ResultField& field, std::string_view text) {
+  std::string label(field.label);
+  if (field.key == role::bottom_width || field.key == role::top_width) label += "(mm)";
   const std::size_t open = label.rfind('(');
-  if (open == std::string_view::npos || !label.ends_with(')')) return std::string(label);
-  const std::string_view unit = label.substr(open + 1, label.size() - open - 2);
-  return text.ends_with(unit) ? std::string(label.substr(0, open)) : std::string(label);
+  if (open == std::string::npos || !label.ends_with(')')) return label;
+  const std::string_view unit = std::string_view(label).substr(open + 1, label.size() - open - 2);
+  return text.ends_with(unit) ? label.substr(0, open) : label;
 }
 
 void summary_section(ReportModel& report, const DesignTrace& design,
@@ -127,11 +132,11 @@ void summary_section(ReportModel& report, const DesignTrace& design,
     const bool hoop_field = field.key == role::actual_anchorage || field.key == role::hoop_plates;
     if (hoop_field && !design.hoops) continue;  // no hoop plates since the last Calculate
     const std::string& text = shown[i];
-    ReportRow row{summary_label(field.label, text), text, ""};
+    ReportRow row{summary_label(field, text), text, ""};
     const std::string* written = written_text(design, field.key);
     if (written == nullptr) {
-      row.note = row.text.empty() ? "本次计算未写入此栏" : "本次计算未写入此栏，为此前的内容";
-    } else if (*written != row.text) {
+      row.note = text.empty() ? "本次计算未写入此栏" : "本次计算未写入此栏，为此前的内容";
+    } else if (*written != text) {
       row.note = "计算结果为“" + *written + "”，此栏在计算后被修改";
     }
     section.rows.push_back(std::move(row));

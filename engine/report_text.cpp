@@ -1,5 +1,7 @@
 #include "report_text.h"
 
+#include <utility>
+
 namespace platewise {
 
 std::vector<TextRun> text_runs(std::string_view marked) {
@@ -29,6 +31,19 @@ std::vector<TextRun> text_runs(std::string_view marked) {
 std::string unmarked(std::string_view marked) {
   std::string text;
   for (const TextRun& run : text_runs(marked)) text += run.text;
+  return text;
+}
+
+std::string report_label(std::string_view label) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"cm2)", "cm^{2})"}, {"mm2)", "mm^{2})"}, {"kN.m)", "kN·m)"}};
+  std::string text(label);
+  for (const auto& [typed, typeset] : kUnits) {
+    for (std::size_t at = text.find(typed); at != std::string::npos;
+         at = text.find(typed, at + typeset.size())) {
+      text.replace(at, typed.size(), typeset);
+    }
+  }
   return text;
 }
 

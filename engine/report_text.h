@@ -24,5 +24,8 @@ struct TextRun {
 std::vector<TextRun> text_runs(std::string_view marked);
 // The text without its marks: "A_{s,b}" gives "As,b".
 std::string unmarked(std::string_view marked);
+// A field's label as the report sets it: its units as the formulas write
+// them, "加固所需梁底筋(cm2)" as "加固所需梁底筋(cm^{2})", "(kN.m)" as "(kN·m)".
+std::string report_label(std::string_view label);
 
 }  // namespace platewise

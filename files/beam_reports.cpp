@@ -18,6 +18,7 @@ std::optional<CalcError> add_beam_report(ReportBook& book, const Beam& beam) {
                 result_text(design, role::bottom_plate),
                 result_text(design, role::top_plate),
                 result_text(design, role::anchorage),
+                chapter.anchorage_used,
                 result_text(design, role::side_u_plates),
                 result_text(design, role::crack_width),
                 result_text(design, role::hoop_plates),

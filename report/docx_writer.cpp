@@ -55,14 +55,10 @@ void write_run(XmlPart& part, const Span& span, bool small) {
     part.empty("w:b");
     part.empty("w:bCs");
   }
-  if (span.tone == Tone::Alert || span.tone == Tone::NotSatisfied) {
-    part.empty("w:color", {{"w:val", kRed}});
-  } else if (span.tone == Tone::Attention) {
-    part.empty("w:color", {{"w:val", kAmber}});
-  }
+  if (const char* rgb = tone_rgb(span.tone)) part.empty("w:color", {{"w:val", rgb}});
   if (small) {
-    part.empty("w:sz", {{"w:val", number(half_points(kSmallPoints))}});
-    part.empty("w:szCs", {{"w:val", number(half_points(kSmallPoints))}});
+    part.empty("w:sz", {{"w:val", number(half_points(kMembersPoints))}});
+    part.empty("w:szCs", {{"w:val", number(half_points(kMembersPoints))}});
   }
   if (span.script != Script::Normal) {
     part.empty("w:vertAlign",
@@ -73,12 +69,31 @@ void write_run(XmlPart& part, const Span& span, bool small) {
   part.end();
 }
 
+// A span that is the page of a bookmark: a PAGEREF field, its last result the span's text.
+void write_page_field(XmlPart& part, const Span& span, bool small) {
+  part.start("w:fldSimple", {{"w:instr", " PAGEREF " + text_of(span.page_of) + " \\h "}});
+  write_run(part, span, small);
+  part.end();
+}
+
 void write_paragraph(XmlPart& part, const Paragraph& paragraph, bool small = false) {
   part.start("w:p");
   part.start("w:pPr");
   part.empty("w:pStyle", {{"w:val", look_of(paragraph.role).word_id}});
   part.end();
-  for (const Span& span : paragraph.spans) write_run(part, span, small);
+  // A bookmark's id, made from its name (the names are unique in a book).
+  const QString id = QString::number(qHash(text_of(paragraph.bookmark), 0) & 0x7fffffff);
+  if (!paragraph.bookmark.empty()) {
+    part.empty("w:bookmarkStart", {{"w:id", id}, {"w:name", text_of(paragraph.bookmark)}});
+  }
+  for (const Span& span : paragraph.spans) {
+    if (span.page_of.empty()) {
+      write_run(part, span, small);
+    } else {
+      write_page_field(part, span, small);
+    }
+  }
+  if (!paragraph.bookmark.empty()) part.empty("w:bookmarkEnd", {{"w:id", id}});
   part.end();
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "report_outline.h"
+#include "report_parts.h"
 
 namespace platewise::editable {
 
@@ -25,11 +26,23 @@ inline constexpr double kTitlePoints = 22;
 inline constexpr double kHeading1Points = 16;
 inline constexpr double kHeading2Points = 14;
 inline constexpr double kBodyPoints = 10.5;
-inline constexpr double kSmallPoints = 9;  // running header, footer, the members' table
+inline constexpr double kSmallPoints = 9;  // running header, footer, captions
 
-// Colours (RRGGBB) of the verdicts that need the reader's eye, and of alerts.
-inline constexpr const char* kRed = "C00000";    // 不满足, where a run stopped
-inline constexpr const char* kAmber = "B86E00";  // 注意
+// The colour (RRGGBB) of a tone: the verdicts' palette (report_parts.h); none for Plain.
+constexpr const char* tone_rgb(outline::Tone tone) {
+  switch (tone) {
+    case outline::Tone::Plain:
+      return nullptr;
+    case outline::Tone::Satisfied:
+      return kSatisfiedColour + 1;
+    case outline::Tone::Attention:
+      return kAttentionColour + 1;
+    case outline::Tone::NotSatisfied:
+    case outline::Tone::Alert:
+      break;
+  }
+  return kAlertColour + 1;
+}
 
 // A4 portrait; 25 mm on the left for binding, 15 mm elsewhere. The running
 // header and the page footer stand 8 mm from the paper's edge.

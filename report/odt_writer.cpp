@@ -96,10 +96,7 @@ class SpanStyles {
         xml.writeAttribute("style:text-position",
                            look.script == Script::Sub ? "sub 58%" : "super 58%");
       }
-      if (look.tone != Tone::Plain) {
-        xml.writeAttribute("fo:color",
-                           QString("#") + (look.tone == Tone::Attention ? kAmber : kRed));
-      }
+      if (const char* rgb = tone_rgb(look.tone)) xml.writeAttribute("fo:color", QString("#") + rgb);
       if (look.tone == Tone::Alert) {
         for (const char* weight :
              {"fo:font-weight", "style:font-weight-asian", "style:font-weight-complex"}) {
@@ -171,7 +168,14 @@ void write_spans(XmlPart& part, const std::vector<Span>& spans, const SpanStyles
                           : look.face == Face::Latin ? QString("Latin")
                                                      : QString();
     if (!style.isEmpty()) part.start("text:span", {{"text:style-name", style}});
-    out.write(text_of(span.text));
+    if (span.page_of.empty()) {
+      out.write(text_of(span.text));
+    } else {  // the page where the bookmark stands, filled in by the word processor
+      part.start("text:bookmark-ref",
+                 {{"text:reference-format", "page"}, {"text:ref-name", text_of(span.page_of)}});
+      part.xml().writeCharacters(text_of(span.text));
+      part.end();
+    }
     if (!style.isEmpty()) part.end();
   }
 }
@@ -229,9 +233,9 @@ class ContentWriter {
       part_.start("style:style", {{"style:name", name},
                                   {"style:family", "paragraph"},
                                   {"style:parent-style-name", parent}});
-      part_.empty("style:text-properties", {{"fo:font-size", pt(kSmallPoints)},
-                                            {"style:font-size-asian", pt(kSmallPoints)},
-                                            {"style:font-size-complex", pt(kSmallPoints)}});
+      part_.empty("style:text-properties", {{"fo:font-size", pt(kMembersPoints)},
+                                            {"style:font-size-asian", pt(kMembersPoints)},
+                                            {"style:font-size-complex", pt(kMembersPoints)}});
       part_.end();
     }
     write_table_styles();
@@ -302,6 +306,9 @@ class ContentWriter {
       part_.start("text:h", {{"text:style-name", style}, {"text:outline-level", count(level)}});
     } else {
       part_.start("text:p", {{"text:style-name", style}});
+    }
+    if (!paragraph.bookmark.empty()) {
+      part_.empty("text:bookmark", {{"text:name", text_of(paragraph.bookmark)}});
     }
     write_spans(part_, paragraph.spans, &spans_);
     part_.end();

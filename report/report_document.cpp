@@ -27,16 +27,22 @@ QString qt(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QTextCharFormat size_format(double points, bool bold = false) {
+// The weight of what stands out (headings, table heads, alerts). The Song
+// face has no bold, and a PDF carries no synthetic bold: a bold heading would
+// be bold in its Latin letters alone ("一层KL-1" with "KL-1" heavier). So
+// every text is set in one weight, and headings stand out by their size.
+constexpr QFont::Weight kStrongWeight = QFont::Normal;
+
+QTextCharFormat size_format(double points, bool strong = false) {
   QTextCharFormat format;
   format.setFontPointSize(points);
-  if (bold) format.setFontWeight(QFont::Bold);
+  if (strong) format.setFontWeight(kStrongWeight);
   return format;
 }
 
-QTextCharFormat coloured(QTextCharFormat format, const QColor& colour, bool bold) {
+QTextCharFormat coloured(QTextCharFormat format, const QColor& colour, bool strong) {
   format.setForeground(colour);
-  if (bold) format.setFontWeight(QFont::Bold);
+  if (strong) format.setFontWeight(kStrongWeight);
   return format;
 }
 
@@ -215,12 +221,15 @@ class Writer {
   bool fresh_ = true;  // the document's first block is still empty
 };
 
-// Label and text in pairs, two pairs to a row when `paired`.
-void rows_table(Writer& out, const std::vector<ReportRow>& rows, bool paired, ReportLook look) {
+// Label and text in pairs, two pairs to a row when `paired`; symbols, short,
+// leave their meanings the room.
+void rows_table(Writer& out, const std::vector<ReportRow>& rows, bool paired, ReportLook look,
+                bool symbols) {
   const int per_row = paired ? 2 : 1;
   const int count = static_cast<int>(rows.size());
   QTextTable* table = out.table((count + per_row - 1) / per_row,
-                                paired                      ? std::vector<double>{30, 20, 30, 20}
+                                paired && symbols           ? std::vector<double>{14, 36, 14, 36}
+                                : paired                    ? std::vector<double>{30, 20, 30, 20}
                                 : look == ReportLook::Panel ? std::vector<double>{50, 50}
                                                             : std::vector<double>{45, 55});
   for (int i = 0; i < count; ++i) {
@@ -302,7 +311,9 @@ void append_sketch(Writer& out, const ReportModel& report) {
 void append_section(Writer& out, const ReportSection& section, ReportLook look) {
   out.heading(section.title);
   const bool paired = look == ReportLook::Paper && section.rows.size() > 12;
-  if (!section.rows.empty()) rows_table(out, section.rows, paired, look);
+  if (!section.rows.empty()) {
+    rows_table(out, section.rows, paired, look, section.kind == SectionKind::Symbols);
+  }
   for (const ReportLine& line : section.lines) out.line(line);
 }
 
@@ -310,7 +321,7 @@ void append_chapter(Writer& out, const ReportModel& report, ReportLook look, Cha
   append_front_matter(out, report, look, place);
   for (std::size_t i = 0; i < report.sections.size(); ++i) {
     append_section(out, report.sections[i], look);
-    if (i == 0) append_sketch(out, report);
+    if (i == sketch_after(report)) append_sketch(out, report);
   }
 }
 
@@ -345,39 +356,79 @@ void append_title_page(Writer& out, const ReportBook& book) {
   signature_table(out, first->info);
 }
 
-// The members' table's columns: 序号, then the members' columns.
-const std::vector<double> kMemberWidths = {5, 9, 15, 15, 8, 14, 8, 14, 12};
+std::vector<double> per_cent(std::vector<double> shares) {
+  for (double& share : shares) share *= 100;
+  return shares;
+}
+
+// A cell of the members' table in its size; a verdict in its colour, centred.
+void member_cell(QTextTable* table, int column, const QString& text, bool bold, bool centre,
+                 std::optional<Verdict> colour = {}) {
+  QTextCursor in = table->cellAt(0, column).firstCursorPosition();
+  if (centre) {
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    in.setBlockFormat(format);
+  }
+  QTextCharFormat chars = size_format(kMembersPoints, bold);
+  if (colour) chars = verdict_format(chars, *colour);
+  insert_marked(in, text.toStdString(), chars);
+}
 
 // The heading row, as a table of its own under `top_margin`.
-void append_members_heading(Writer& out, double top_margin) {
+void append_members_heading(Writer& out, const std::vector<double>& widths, double top_margin) {
   const std::span<const MemberColumn> columns = member_columns();
-  QTextTable* table = out.table(1, kMemberWidths, 0, top_margin, 0);
-  out.cell(table, 0, 0, QStringLiteral("序号"), true, true);
+  QTextTable* table = out.table(1, widths, 0, top_margin, 0);
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    out.cell(table, 0, static_cast<int>(c) + 1, QString(columns[c].heading), true, true);
+    member_cell(table, static_cast<int>(c), QString(columns[c].heading), true, true);
   }
 }
 
-// The row of the `index`th member (from 0), as a table of its own.
-void append_member(Writer& out, const MemberRow& member, std::size_t index) {
+// The row of the `index`th member (from 0), as a table of its own; `page`
+// where its chapter starts, 0: not known.
+void append_member(Writer& out, const std::vector<double>& widths, const MemberRow& member,
+                   std::size_t index, int page) {
   const std::span<const MemberColumn> columns = member_columns();
-  QTextTable* table = out.table(1, kMemberWidths, 0, 0, 0);
-  out.cell(table, 0, 0, std::to_string(index + 1), {}, false, true);
+  QTextTable* table = out.table(1, widths, 0, 0, 0);
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    const int column = static_cast<int>(c) + 1;
-    if (columns[c].text != nullptr) {
-      out.cell(table, 0, column, member.*columns[c].text);
-      continue;
+    const MemberColumn& column = columns[c];
+    const int at = static_cast<int>(c);
+    switch (column.kind) {
+      case MemberCell::Page:
+        member_cell(table, at, page > 0 ? QString::number(page) : QString(), false, true);
+        break;
+      case MemberCell::Verdict:
+        member_cell(table, at, member_verdict_text(member), false, true,
+                    member_verdict_colour(member));
+        break;
+      case MemberCell::Index:
+        member_cell(table, at, qt(member_cell_text(column, member, index)), false, true);
+        break;
+      case MemberCell::Text:
+        member_cell(table, at, qt(member_cell_text(column, member, index)), false, false);
+        break;
     }
-    QTextCursor in = table->cellAt(0, column).firstCursorPosition();
-    QTextBlockFormat centre;
-    centre.setAlignment(Qt::AlignHCenter);
-    in.setBlockFormat(centre);
-    const std::optional<Verdict> colour = member_verdict_colour(member);
-    QTextCharFormat chars = size_format(out.sizes().table);
-    if (colour) chars = verdict_format(chars, *colour);
-    in.insertText(member_verdict_text(member), chars);
   }
+}
+
+// Where `entry` starts; 0 while not known.
+int page_of(const ContentsEntry& entry, const BookPages& pages) {
+  switch (entry.target) {
+    case ContentsTarget::Members:
+      return pages.members;
+    case ContentsTarget::Conclusion:
+      return pages.conclusion;
+    case ContentsTarget::Front:
+      return pages.front;
+    case ContentsTarget::Chapter:
+      break;
+  }
+  return entry.chapter < pages.chapters.size() ? pages.chapters[entry.chapter] : 0;
+}
+
+// An unnumbered section of the book's front: its heading, rows and lines.
+void append_front_section(Writer& out, const ReportSection& section) {
+  append_section(out, section, ReportLook::Paper);
 }
 
 }  // namespace
@@ -401,7 +452,7 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
     pieces.push_back(new_document(ReportLook::Paper));
     Writer out(*pieces.back(), ReportLook::Paper);
     append_section(out, report.sections[i], ReportLook::Paper);
-    if (i == 0 && report.sketch) {  // a piece of its own, kept whole
+    if (i == sketch_after(report)) {  // a piece of its own, kept whole
       pieces.push_back(new_document(ReportLook::Paper));
       Writer sketch(*pieces.back(), ReportLook::Paper);
       append_sketch(sketch, report);
@@ -417,21 +468,54 @@ std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book) {
   return document;
 }
 
-MembersTable members_table(const ReportBook& book) {
+MembersTable members_table(const ReportBook& book, const BookPages& pages) {
   MembersTable table;
+  const std::vector<double> widths = per_cent(member_widths(book));
   table.pieces.push_back(new_document(ReportLook::Paper));
   Writer title(*table.pieces.back(), ReportLook::Paper);
   title.centred(QString::fromUtf8(kMembersTitle), size_format(title.sizes().title, true), 8);
-  append_members_heading(title, 4);
+  append_members_heading(title, widths, 4);
   for (std::size_t r = 0; r < book.members.size(); ++r) {
     table.pieces.push_back(new_document(ReportLook::Paper));
     Writer row(*table.pieces.back(), ReportLook::Paper);
-    append_member(row, book.members[r], r);
+    append_member(row, widths, book.members[r], r,
+                  r < pages.chapters.size() ? pages.chapters[r] : 0);
   }
   table.heading = new_document(ReportLook::Paper);
   Writer heading(*table.heading, ReportLook::Paper);
-  append_members_heading(heading, 0);
+  append_members_heading(heading, widths, 0);
+  if (book.front) {
+    table.conclusion = new_document(ReportLook::Paper);
+    Writer conclusion(*table.conclusion, ReportLook::Paper);
+    conclusion.heading(kBookConclusionTitle);
+    for (const ReportLine& line : book.front->conclusion) conclusion.line(line);
+  }
   return table;
+}
+
+std::unique_ptr<QTextDocument> front_document(const ReportBook& book) {
+  if (!book.front || (!book.front->symbols && !book.front->materials)) return nullptr;
+  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
+  Writer out(*document, ReportLook::Paper);
+  if (book.front->symbols) append_front_section(out, *book.front->symbols);
+  if (book.front->materials) append_front_section(out, *book.front->materials);
+  return document;
+}
+
+std::unique_ptr<QTextDocument> contents_document(const ReportBook& book, const BookPages& pages) {
+  std::unique_ptr<QTextDocument> document = new_document(ReportLook::Paper);
+  Writer out(*document, ReportLook::Paper);
+  out.centred(QString::fromUtf8(kContentsTitle), size_format(out.sizes().title, true), 8);
+  const std::vector<ContentsEntry> entries = contents_entries(book);
+  QTextTable* table = out.table(static_cast<int>(entries.size()), {85, 15});
+  for (std::size_t r = 0; r < entries.size(); ++r) {
+    const ContentsEntry& entry = entries[r];
+    const int row = static_cast<int>(r);
+    out.cell(table, row, 0, entry.text);
+    const int page = page_of(entry, pages);
+    out.cell(table, row, 1, page > 0 ? QString::number(page) : QString(), false, true);
+  }
+  return document;
 }
 
 }  // namespace platewise

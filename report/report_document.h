@@ -35,14 +35,29 @@ std::vector<std::unique_ptr<QTextDocument>> chapter_pieces(const ReportModel& re
 // A book's title page: the project, the title, the number of members, the
 // basis, program and date of its first chapter, the signature table.
 std::unique_ptr<QTextDocument> title_page_document(const ReportBook& book);
+// Where the parts of a book start on paper, pages counted from 1; 0 while
+// not known (the page cells stay empty then).
+struct BookPages {
+  int members = 0;     // 构件一览表
+  int conclusion = 0;  // 总结论
+  int front = 0;       // the book's 符号说明 and 材料
+  std::vector<int> chapters;
+};
+// A book's 目录: the members' table, the 总结论, the book's 符号说明 and 材料,
+// and each chapter, each with its page.
+std::unique_ptr<QTextDocument> contents_document(const ReportBook& book, const BookPages& pages);
+// A book's 符号说明 and 材料 (a gathered book's front), when it has them; else null.
+std::unique_ptr<QTextDocument> front_document(const ReportBook& book);
 // A book's 构件一览表 in pieces, for the pages to stack row by row and so
 // never to break a row: `pieces` its title with the heading row, then each
 // member's row, each a table of its own with the same columns; `heading`
-// the heading row alone, which opens every further page of the table.
+// the heading row alone, which opens every further page of the table;
+// `conclusion` the 总结论 that follows the table (null for a book not gathered).
 struct MembersTable {
   std::vector<std::unique_ptr<QTextDocument>> pieces;
   std::unique_ptr<QTextDocument> heading;
+  std::unique_ptr<QTextDocument> conclusion;
 };
-MembersTable members_table(const ReportBook& book);
+MembersTable members_table(const ReportBook& book, const BookPages& pages = {});
 
 }  // namespace platewise

@@ -43,7 +43,9 @@ QString name_for(const QString& path, ReportFormat chosen) {
 }
 
 // The file's bytes, made in memory: the writers may close the device they write to.
-QByteArray report_bytes(const ReportBook& book, ReportFormat format) {
+QByteArray report_bytes(const ReportBook& given, ReportFormat format) {
+  std::optional<ReportBook> made;
+  const ReportBook& book = shown_book(given, made);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   switch (format) {

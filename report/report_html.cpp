@@ -111,9 +111,16 @@ QString style(const ReportBook& book) {
              "@page cover { @bottom-center { content: none; } }\n"
              ".title-page { page: cover; }\n"
              "@page members { @top-left { content: %5; font-size: 9pt; } }\n"
-             ".members { page: members; }\n"
+             ".members, .contents, .front { page: members; }\n"
              "@media print { header.running { display: none; } }\n"
-             ".title-page + .members, .members + .chapter, .chapter + .chapter {"
+             "table.members { font-size: %6pt; }\n"
+             "table.members td { white-space: nowrap; }\n"
+             "nav.contents table td { border: none; }\n"
+             "td.page { text-align: center; }\n"
+             "@media print { a.page { font-size: 0; }"
+             " a.page::after { content: target-counter(attr(href url), page); font-size: 9pt; } }\n"
+             ".title-page + .contents, .contents + .members, .members + .front,"
+             " .members + .chapter, .front + .chapter, .chapter + .chapter {"
              " break-before: page; page-break-before: always; }\n"
              ".banner { text-align: center; font-size: 16pt; }\n"
              ".alert, .not-satisfied, .incomplete { color: %2; font-weight: bold; }\n"
@@ -122,7 +129,8 @@ QString style(const ReportBook& book) {
              ".note { color: %2; }\n"
              "figure.sketch { text-align: center; margin: 6pt 0; }\n")
       .arg(css_font_families(), kAlertColour, verdict_colour(Verdict::Attention).name(),
-           verdict_colour(Verdict::Satisfied).name(), css_string(document_title(book)));
+           verdict_colour(Verdict::Satisfied).name(), css_string(document_title(book)))
+      .arg(kMembersPoints);
 }
 
 QString labelled_rows(const std::vector<LabelledText>& rows) {
@@ -161,6 +169,12 @@ QString rows_html(const std::vector<ReportRow>& rows) {
   return html + "</table>\n";
 }
 
+// A cell that leads to a bookmark: in a paged-media processor the page
+// number (target-counter), in a browser a link.
+QString page_link(const std::string& bookmark) {
+  return "<td class=\"page\"><a class=\"page\" href=\"#" + escaped(bookmark) + "\">查看</a></td>";
+}
+
 QString line_html(const ReportLine& line) {
   return QStringLiteral("<p class=\"line%1\">").arg(line.alert ? " alert" : "") +
          with_verdict(typeset_line(line.text), line.verdict) + "</p>\n";
@@ -168,7 +182,8 @@ QString line_html(const ReportLine& line) {
 
 QString chapter_html(const ReportModel& report, std::size_t index, bool in_book) {
   QString html =
-      QStringLiteral("<article class=\"chapter\" style=\"page: chapter-%1\">\n").arg(index) +
+      QStringLiteral("<article class=\"chapter\" id=\"chapter-%1\" style=\"page: chapter-%1\">\n")
+          .arg(index) +
       "<header class=\"running\"><span>" + running_header(report).toHtmlEscaped() + "</span>";
   if (!report.complete)
     html += QStringLiteral("<span class=\"incomplete\">%1</span>").arg(kIncomplete);
@@ -191,7 +206,7 @@ QString chapter_html(const ReportModel& report, std::size_t index, bool in_book)
     for (const ReportLine& line : section.lines) html += line_html(line);
     html += "</section>\n";
     // The sketch follows the inputs it is drawn from.
-    if (i == 0 && report.sketch) {
+    if (i == sketch_after(report)) {
       html += "<figure class=\"sketch\">" + QString::fromUtf8(sketch_svg(*report.sketch)) +
               "<figcaption>" + QString::fromUtf8(kSketchCaption) + "</figcaption></figure>\n";
     }
@@ -216,33 +231,76 @@ QString title_page_html(const ReportBook& book) {
 }
 
 QString members_html(const ReportBook& book) {
-  QString html = QStringLiteral("<section class=\"members\">\n<h1>%1</h1>\n").arg(kMembersTitle);
-  html += "<table class=\"members\"><thead><tr><th>序号</th>";
+  QString html = QStringLiteral("<section class=\"members\" id=\"members\">\n<h1>%1</h1>\n")
+                     .arg(kMembersTitle);
+  html += "<table class=\"members\"><colgroup>";
+  for (const double width : member_widths(book)) {
+    html += QStringLiteral("<col style=\"width:%1%\">").arg(100 * width, 0, 'f', 1);
+  }
+  html += "</colgroup><thead><tr>";
   for (const MemberColumn& column : member_columns()) {
     html += QStringLiteral("<th>%1</th>").arg(column.heading);
   }
   html += "</tr></thead><tbody>\n";
   for (std::size_t r = 0; r < book.members.size(); ++r) {
     const MemberRow& member = book.members[r];
-    html += QStringLiteral("<tr><td>%1</td>").arg(r + 1);
+    html += "<tr>";
     for (const MemberColumn& column : member_columns()) {
-      if (column.text != nullptr) {
-        html += "<td>" + marked_html(member.*column.text) + "</td>";
-        continue;
+      switch (column.kind) {
+        case MemberCell::Verdict: {
+          const std::optional<Verdict> colour = member_verdict_colour(member);
+          html += QStringLiteral("<td class=\"verdict %1\">")
+                      .arg(colour ? verdict_class(*colour) : "") +
+                  member_verdict_text(member).toHtmlEscaped() + "</td>";
+          break;
+        }
+        case MemberCell::Page:
+          html += page_link(chapter_bookmark(r));
+          break;
+        case MemberCell::Index:
+        case MemberCell::Text:
+          html += "<td>" + marked_html(member_cell_text(column, member, r)) + "</td>";
+          break;
       }
-      const std::optional<Verdict> colour = member_verdict_colour(member);
-      html +=
-          QStringLiteral("<td class=\"verdict %1\">").arg(colour ? verdict_class(*colour) : "") +
-          member_verdict_text(member).toHtmlEscaped() + "</td>";
     }
     html += "</tr>\n";
   }
-  return html + "</tbody></table>\n</section>\n";
+  html += "</tbody></table>\n";
+  if (book.front) {
+    html += QStringLiteral("<h2 id=\"conclusion\">%1</h2>\n").arg(kBookConclusionTitle);
+    for (const ReportLine& line : book.front->conclusion) html += line_html(line);
+  }
+  return html + "</section>\n";
+}
+
+QString contents_html(const ReportBook& book) {
+  QString html =
+      QStringLiteral("<nav class=\"contents\">\n<h1>%1</h1>\n<table>").arg(kContentsTitle);
+  for (const ContentsEntry& entry : contents_entries(book)) {
+    html += "<tr><td><a href=\"#" + escaped(entry.bookmark) + "\">" + escaped(entry.text) +
+            "</a></td>" + page_link(entry.bookmark) + "</tr>\n";
+  }
+  return html + "</table>\n</nav>\n";
+}
+
+QString front_html(const ReportBook& book) {
+  if (!book.front || (!book.front->symbols && !book.front->materials)) return {};
+  QString html = "<section class=\"front\" id=\"front\">\n";
+  for (const std::optional<ReportSection>* section :
+       {&book.front->symbols, &book.front->materials}) {
+    if (!*section) continue;
+    html += "<h2>" + marked_html((*section)->title) + "</h2>\n";
+    if (!(*section)->rows.empty()) html += rows_html((*section)->rows);
+    for (const ReportLine& line : (*section)->lines) html += line_html(line);
+  }
+  return html + "</section>\n";
 }
 
 }  // namespace
 
-QString report_html(const ReportBook& book) {
+QString report_html(const ReportBook& given) {
+  std::optional<ReportBook> made;
+  const ReportBook& book = shown_book(given, made);
   QString html =
       "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
       document_title(book).toHtmlEscaped() + "</title>\n<style>\n" + style(book);
@@ -251,7 +309,8 @@ QString report_html(const ReportBook& book) {
   }
   html += "</style>\n</head>\n<body>\n";
   const bool titled = has_title_page(book);
-  if (titled) html += title_page_html(book) + members_html(book);
+  if (titled)
+    html += title_page_html(book) + contents_html(book) + members_html(book) + front_html(book);
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
     html += chapter_html(book.chapters[i], i + 1, titled);
   }

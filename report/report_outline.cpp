@@ -78,7 +78,7 @@ Tone tone_of(Verdict verdict) {
     case Verdict::Satisfied:
       break;
   }
-  return Tone::Plain;
+  return Tone::Satisfied;
 }
 
 Cell verdict_cell(std::optional<Verdict> verdict) {
@@ -99,14 +99,15 @@ Paragraph line_paragraph(const ReportLine& line) {
 }
 
 // Label and text, two pairs to a line when there are many and none is a check.
-Table rows_table(const std::vector<ReportRow>& rows) {
+Table rows_table(const std::vector<ReportRow>& rows, bool symbols = false) {
   const bool checks =
       std::ranges::any_of(rows, [](const ReportRow& r) { return r.verdict.has_value(); });
   const std::size_t per_line = !checks && rows.size() > kPairedRowsOver ? 2 : 1;
   Table table;
-  table.widths = checks          ? std::vector{0.35, 0.5, 0.15}
-                 : per_line == 2 ? std::vector{0.22, 0.28, 0.22, 0.28}
-                                 : std::vector{0.4, 0.6};
+  table.widths = checks                     ? std::vector{0.35, 0.5, 0.15}
+                 : per_line == 2 && symbols ? std::vector{0.12, 0.38, 0.12, 0.38}
+                 : per_line == 2            ? std::vector{0.22, 0.28, 0.22, 0.28}
+                                            : std::vector{0.4, 0.6};
   for (std::size_t i = 0; i < rows.size(); i += per_line) {
     auto& line = table.rows.emplace_back();
     for (std::size_t j = i; j < i + per_line; ++j) {
@@ -162,13 +163,15 @@ std::string chapter_header(const ReportModel& chapter) {
 
 std::string book_header(const ReportBook& book) { return document_title(book).toStdString(); }
 
-Part chapter_part(const ReportModel& chapter, bool in_book,
+Part chapter_part(const ReportModel& chapter, bool in_book, const std::string& bookmark,
                   const std::optional<ReportPicture>& sketch) {
   Part part{chapter_header(chapter), {}};
   std::vector<Block>& blocks = part.blocks;
   const std::string& member = chapter.info.member;
-  blocks.emplace_back(paragraph(
-      Role::Heading1, in_book && !member.empty() ? member + " " + chapter.title : chapter.title));
+  Paragraph heading = paragraph(
+      Role::Heading1, in_book && !member.empty() ? member + " " + chapter.title : chapter.title);
+  heading.bookmark = bookmark;
+  blocks.emplace_back(std::move(heading));
   if (!chapter.stale_notice.empty()) {
     blocks.emplace_back(paragraph(Role::Body, chapter.stale_notice, Tone::Alert));
   }
@@ -182,10 +185,12 @@ Part chapter_part(const ReportModel& chapter, bool in_book,
   for (std::size_t i = 0; i < chapter.sections.size(); ++i) {
     const ReportSection& section = chapter.sections[i];
     blocks.emplace_back(paragraph(Role::Heading2, section.title));
-    if (!section.rows.empty()) blocks.emplace_back(rows_table(section.rows));
+    if (!section.rows.empty()) {
+      blocks.emplace_back(rows_table(section.rows, section.kind == SectionKind::Symbols));
+    }
     for (const ReportLine& line : section.lines) blocks.emplace_back(line_paragraph(line));
     // The sketch follows the inputs it is drawn from.
-    if (i == 0 && sketch) {
+    if (i == sketch_after(chapter) && sketch) {
       blocks.emplace_back(Picture{*sketch, kSketchCaption});
       blocks.emplace_back(paragraph(Role::Caption, kSketchCaption));
     }
@@ -207,26 +212,85 @@ Part title_part(const ReportBook& book) {
   return part;
 }
 
+// A paragraph that holds the page number of `bookmark`.
+Paragraph page_paragraph(const std::string& bookmark) {
+  Paragraph page{Role::Cell, {{"?", Script::Normal, Face::Latin, Tone::Plain, bookmark}}};
+  return page;
+}
+
+Paragraph bookmarked(Paragraph shown, std::string bookmark) {
+  shown.bookmark = std::move(bookmark);
+  return shown;
+}
+
 Part members_part(const ReportBook& book) {
   Table table;
-  table.widths = {0.09, 0.17, 0.17, 0.08, 0.19, 0.08, 0.14, 0.08};
+  table.widths = member_widths(book);
   table.header_row = true;
   table.small = true;
   auto& head = table.rows.emplace_back();
   for (const MemberColumn& column : member_columns()) {
     head.push_back({paragraph(Role::CellHead, column.heading)});
   }
-  for (const MemberRow& m : book.members) {
+  for (std::size_t r = 0; r < book.members.size(); ++r) {
+    const MemberRow& m = book.members[r];
     auto& row = table.rows.emplace_back();
     for (const MemberColumn& column : member_columns()) {
-      if (column.text != nullptr) {
-        row.push_back(cell(m.*column.text));
-      } else {
-        row.push_back(m.complete ? verdict_cell(m.worst) : cell(kIncomplete, Tone::Alert));
+      switch (column.kind) {
+        case MemberCell::Verdict:
+          row.push_back(m.complete ? verdict_cell(m.worst) : cell(kIncomplete, Tone::Alert));
+          break;
+        case MemberCell::Page:
+          row.push_back({page_paragraph(chapter_bookmark(r))});
+          break;
+        case MemberCell::Index:
+        case MemberCell::Text:
+          row.push_back(cell(member_cell_text(column, m, r)));
+          break;
       }
     }
   }
-  return {book_header(book), {paragraph(Role::Heading1, kMembersTitle), std::move(table)}};
+  Part part{book_header(book), {}};
+  part.blocks.emplace_back(bookmarked(paragraph(Role::Heading1, kMembersTitle), "members"));
+  part.blocks.emplace_back(std::move(table));
+  if (book.front) {
+    part.blocks.emplace_back(
+        bookmarked(paragraph(Role::Heading2, kBookConclusionTitle), "conclusion"));
+    for (const ReportLine& line : book.front->conclusion) {
+      part.blocks.emplace_back(line_paragraph(line));
+    }
+  }
+  return part;
+}
+
+Part contents_part(const ReportBook& book) {
+  Table table;
+  table.widths = {0.85, 0.15};
+  for (const ContentsEntry& entry : contents_entries(book)) {
+    table.rows.push_back({cell(entry.text), {page_paragraph(entry.bookmark)}});
+  }
+  return {book_header(book), {paragraph(Role::Heading1, kContentsTitle), std::move(table)}};
+}
+
+// The book's 符号说明 and 材料; unset when the chapters keep theirs.
+std::optional<Part> front_part(const ReportBook& book) {
+  if (!book.front || (!book.front->symbols && !book.front->materials)) return std::nullopt;
+  Part part{book_header(book), {}};
+  for (const std::optional<ReportSection>* section :
+       {&book.front->symbols, &book.front->materials}) {
+    if (!*section) continue;
+    Paragraph heading = paragraph(Role::Heading2, (*section)->title);
+    if (part.blocks.empty()) heading.bookmark = "front";
+    part.blocks.emplace_back(std::move(heading));
+    if (!(*section)->rows.empty()) {
+      part.blocks.emplace_back(
+          rows_table((*section)->rows, (*section)->kind == SectionKind::Symbols));
+    }
+    for (const ReportLine& line : (*section)->lines) {
+      part.blocks.emplace_back(line_paragraph(line));
+    }
+  }
+  return part;
 }
 
 }  // namespace
@@ -237,18 +301,24 @@ std::vector<Span> outline::spans_of(std::string_view marked, Tone tone) {
   return spans;
 }
 
-Outline outline_of(const ReportBook& book, std::span<const std::optional<ReportPicture>> sketches) {
+Outline outline_of(const ReportBook& given,
+                   std::span<const std::optional<ReportPicture>> sketches) {
+  std::optional<ReportBook> made;
+  const ReportBook& book = shown_book(given, made);
   Outline shown;
   const bool in_book = !book.members.empty();
   shown.title = book_header(book);
   if (in_book) {
     shown.parts.push_back(title_part(book));
+    shown.parts.push_back(contents_part(book));
     shown.parts.push_back(members_part(book));
+    if (std::optional<Part> front = front_part(book)) shown.parts.push_back(std::move(*front));
   }
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
     const std::optional<ReportPicture> none;
-    shown.parts.push_back(
-        chapter_part(book.chapters[i], in_book, i < sketches.size() ? sketches[i] : none));
+    shown.parts.push_back(chapter_part(book.chapters[i], in_book,
+                                       in_book ? chapter_bookmark(i) : std::string(),
+                                       i < sketches.size() ? sketches[i] : none));
   }
   return shown;
 }

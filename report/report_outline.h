@@ -30,14 +30,17 @@ namespace outline {
 
 // Chinese in the Song face; Latin: letters, digits, Greek and symbols in the serif.
 enum class Face { Song, Latin };
-// Plain; the colour of 注意 or of 不满足; Alert: red and bold.
-enum class Tone { Plain, Attention, NotSatisfied, Alert };
+// Plain; the colour of 满足, 注意 or 不满足; Alert: red and bold.
+enum class Tone { Plain, Satisfied, Attention, NotSatisfied, Alert };
 
 struct Span {
   std::string text;  // UTF-8, without marks
   Script script = Script::Normal;
   Face face = Face::Song;
   Tone tone = Tone::Plain;
+  // Set: the span is the number of the page where this bookmark stands, a
+  // field the word processor fills in; `text` is shown until it does.
+  std::string page_of = {};
 
   bool operator==(const Span&) const = default;
 };
@@ -59,6 +62,7 @@ enum class Role {
 struct Paragraph {
   Role role = Role::Body;
   std::vector<Span> spans;
+  std::string bookmark = {};  // a name page fields and links refer to; empty: none
 };
 
 struct Table {
@@ -66,7 +70,7 @@ struct Table {
   std::vector<std::vector<std::vector<Paragraph>>>  // rows of cells of paragraphs
       rows;
   bool header_row = false;  // the first row heads the columns and repeats on each page
-  bool small = false;       // set in the small size
+  bool small = false;       // set in the members' table's size (kMembersPoints)
   double min_row_mm = 0;    // rows at least this high (0: as their text)
 };
 

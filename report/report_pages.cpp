@@ -42,9 +42,11 @@ struct Part {
   bool incomplete = false;  // 计算未完成 beside the header
   bool numbered = true;     // "第 n 页 共 m 页" at the foot
   std::unique_ptr<QTextDocument> heading = {};
+  std::size_t rows_end = 0;  // with a heading: the pieces before this one are the table's
   // The rules of the tables of each piece and of the heading, once laid out.
   std::vector<std::vector<QLineF>> rules = {};
   std::vector<QLineF> heading_rules = {};
+  std::vector<int> piece_pages = {};  // the page of the part each piece starts on, from 0
 };
 
 std::vector<std::unique_ptr<QTextDocument>> one_piece(std::unique_ptr<QTextDocument> document) {
@@ -53,21 +55,55 @@ std::vector<std::unique_ptr<QTextDocument>> one_piece(std::unique_ptr<QTextDocum
   return pieces;
 }
 
-// The book's parts: the title page and the members' table when it has them,
-// then its chapters.
-std::size_t part_count(const ReportBook& book) {
-  return (has_title_page(book) ? 2 : 0) + book.chapters.size();
+// The parts of a book, in order: a book of beams opens with its title page,
+// 目录, 构件一览表 (with the 总结论) and, when it has them, the book's 符号说明
+// and 材料; then come the chapters.
+enum class PartKind { Title, Contents, Members, Front, Chapter };
+struct PartSpec {
+  PartKind kind;
+  std::size_t chapter = 0;
+};
+
+std::vector<PartSpec> part_specs(const ReportBook& book) {
+  std::vector<PartSpec> specs;
+  if (has_title_page(book)) {
+    specs.push_back({PartKind::Title});
+    specs.push_back({PartKind::Contents});
+    specs.push_back({PartKind::Members});
+    if (book.front && (book.front->symbols || book.front->materials)) {
+      specs.push_back({PartKind::Front});
+    }
+  }
+  for (std::size_t i = 0; i < book.chapters.size(); ++i) specs.push_back({PartKind::Chapter, i});
+  return specs;
 }
 
-Part make_part(const ReportBook& book, std::size_t index) {
+// Whether a part shows page numbers of others, and so is laid out once those are known.
+bool refers_to_pages(const PartSpec& spec) {
+  return spec.kind == PartKind::Contents || spec.kind == PartKind::Members;
+}
+
+Part make_part(const ReportBook& book, const PartSpec& spec, const BookPages& pages) {
   const bool titled = has_title_page(book);
-  if (titled && index == 0) return {one_piece(title_page_document(book)), {}, false, false};
-  if (titled && index == 1) {
-    MembersTable members = members_table(book);
-    return {std::move(members.pieces), document_title(book), false, true,
-            std::move(members.heading)};
+  switch (spec.kind) {
+    case PartKind::Title:
+      return {one_piece(title_page_document(book)), {}, false, false};
+    case PartKind::Contents:
+      return {one_piece(contents_document(book, pages)), document_title(book)};
+    case PartKind::Members: {
+      MembersTable members = members_table(book, pages);
+      Part part{std::move(members.pieces), document_title(book), false, true,
+                std::move(members.heading)};
+      part.rows_end = part.pieces.size();
+      if (members.conclusion) part.pieces.push_back(std::move(members.conclusion));
+      return part;
+    }
+    case PartKind::Front:
+      return {one_piece(front_document(book)), document_title(book)};
+    case PartKind::Chapter:
+      break;
   }
-  const ReportModel& chapter = book.chapters[index - (titled ? 2 : 0)];
+  const ReportModel& chapter = book.chapters[spec.chapter];
   return {chapter_pieces(chapter, titled ? ChapterPlace::InBook : ChapterPlace::Alone),
           running_header(chapter), !chapter.complete};
 }
@@ -135,7 +171,7 @@ std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice&
     std::vector<QLineF>& rules = part.rules.emplace_back(table_rules(*piece));
     const int count = piece->pageCount();
     const double bottom = content_bottom(*piece, rules);
-    const bool row = part.heading && i > 0;
+    const bool row = part.heading && i > 0 && i < part.rows_end;
     if (y > 0 && !row) y += kPieceGap;
     const bool fits_here = count == 1 && y + bottom <= body.height();
     if (y > 0 && !fits_here) {
@@ -148,6 +184,7 @@ std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice&
       }
     }
     if (row && y > 0 && !rules.empty()) rules.erase(rules.begin());
+    part.piece_pages.push_back(static_cast<int>(pages.size()) - 1);
     for (int n = 0; n < count; ++n) {
       if (n > 0) pages.emplace_back();
       const QRectF slice(0, n * body.height(), body.width(), body.height());
@@ -184,11 +221,15 @@ class LaidOutBook {
   LaidOutBook(const ReportBook& book, const QSizeF& body)
       : book_(book),
         body_(body),
-        parts_(part_count(book)),
+        specs_(part_specs(book)),
+        parts_(specs_.size()),
         threads_(std::clamp<std::size_t>(QThread::idealThreadCount(), 1,
                                          std::clamp<std::size_t>(parts_.size(), 1, 4))),
         devices_(threads_, layout_image()),
         laid_out_(static_cast<std::ptrdiff_t>(threads_)) {
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+      if (!refers_to_pages(specs_[i])) independent_.push_back(i);
+    }
     for (std::size_t t = 1; t < threads_; ++t) {
       helpers_.emplace_back(QThread::create([this, t] {
         const std::vector<std::size_t> made = lay_out_with(devices_[t]);
@@ -200,6 +241,7 @@ class LaidOutBook {
     }
     made_here_ = lay_out_with(devices_[0]);
     laid_out_.arrive_and_wait();
+    lay_out_referring_parts();
   }
   ~LaidOutBook() {
     painted_.count_down();
@@ -210,17 +252,68 @@ class LaidOutBook {
   LaidOutBook& operator=(const LaidOutBook&) = delete;
 
   const std::vector<LaidOutPart>& parts() const { return parts_; }
+  const BookPages& pages() const { return pages_; }
 
  private:
-  // Takes the next part not yet taken until none is left; gives the parts taken.
+  // Takes the next independent part not yet taken until none is left; gives the parts taken.
   std::vector<std::size_t> lay_out_with(QImage& device) {
     std::vector<std::size_t> taken;
-    for (std::size_t i; (i = next_++) < parts_.size();) {
-      parts_[i].part = make_part(book_, i);
+    for (std::size_t n; (n = next_++) < independent_.size();) {
+      const std::size_t i = independent_[n];
+      parts_[i].part = make_part(book_, specs_[i], pages_);
       parts_[i].pages = paginate(parts_[i].part, body_, device);
       taken.push_back(i);
     }
     return taken;
+  }
+
+  // Where the parts start, as they are laid out now.
+  BookPages starts() const {
+    BookPages pages;
+    int page = 1;
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+      switch (specs_[i].kind) {
+        case PartKind::Members: {
+          pages.members = page;
+          const Part& members = parts_[i].part;
+          if (members.pieces.size() > members.rows_end) {
+            pages.conclusion = page + members.piece_pages.back();
+          }
+          break;
+        }
+        case PartKind::Front:
+          pages.front = page;
+          break;
+        case PartKind::Chapter:
+          pages.chapters.push_back(page);
+          break;
+        case PartKind::Title:
+        case PartKind::Contents:
+          break;
+      }
+      page += static_cast<int>(parts_[i].pages.size());
+    }
+    return pages;
+  }
+
+  // The 目录 and the members' table name the pages where the others start:
+  // laid out without them first, then with them until those stay put (the
+  // numbers take no more room than the empty cells, so a second round settles it).
+  void lay_out_referring_parts() {
+    const bool any = std::ranges::any_of(specs_, refers_to_pages);
+    for (int round = 0; any && round < 4; ++round) {
+      for (std::size_t i = 0; i < specs_.size(); ++i) {
+        if (!refers_to_pages(specs_[i])) continue;
+        parts_[i].part = make_part(book_, specs_[i], pages_);
+        parts_[i].pages = paginate(parts_[i].part, body_, devices_[0]);
+        if (round == 0) made_here_.push_back(i);
+      }
+      BookPages now = starts();
+      const bool settled = now.members == pages_.members && now.conclusion == pages_.conclusion &&
+                           now.front == pages_.front && now.chapters == pages_.chapters;
+      pages_ = std::move(now);
+      if (settled) return;
+    }
   }
 
   void discard(const std::vector<std::size_t>& made) {
@@ -229,6 +322,8 @@ class LaidOutBook {
 
   const ReportBook& book_;
   const QSizeF body_;
+  const std::vector<PartSpec> specs_;
+  std::vector<std::size_t> independent_;  // the parts laid out first, by a few threads
   std::vector<LaidOutPart> parts_;
   const std::size_t threads_;
   std::vector<QImage> devices_;  // a document keeps the device it was laid out on
@@ -237,6 +332,7 @@ class LaidOutBook {
   std::latch painted_{1};
   std::vector<std::size_t> made_here_;
   std::vector<std::unique_ptr<QThread>> helpers_;
+  BookPages pages_;
 };
 
 // The rules of a piece's tables that lie on `slice`.
@@ -262,7 +358,7 @@ void paint_header(QPainter& painter, const Part& part, const QRectF& band) {
   double flag_width = 0;
   if (part.incomplete) {
     flag = QString::fromUtf8(kIncomplete);
-    QFont bold = report_font(kBandFontPoints, true);
+    QFont bold = report_font(kBandFontPoints);  // one weight, as the pages' text
     flag_width = QFontMetricsF(bold, painter.device()).horizontalAdvance(flag) + metrics.height();
     painter.setFont(bold);
     painter.setPen(QColor(kAlertColour));
@@ -286,7 +382,9 @@ QPageLayout report_page_layout() {
                      QPageLayout::Millimeter);
 }
 
-int paint_report(const ReportBook& book, QPagedPaintDevice& device) {
+int paint_report(const ReportBook& given, QPagedPaintDevice& device) {
+  std::optional<ReportBook> made;
+  const ReportBook& book = shown_book(given, made);
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   // The painter starts at the top-left corner inside the margins.

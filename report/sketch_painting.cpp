@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report_parts.h"
+
 namespace platewise {
 namespace {
 
@@ -25,7 +27,7 @@ constexpr double kOvershoot = 1.0;  // of an extension line beyond the dimension
 constexpr double kTextGap = 0.6;    // between a dimension line and its text
 
 const QColor kInk(Qt::black);
-const QColor kNotSatisfied(0xb0, 0x00, 0x00);  // the report's colour of 不满足
+const QColor kNotSatisfied(kAlertColour);  // the report's colour of 不满足
 const QColor kPlateFill(0x50, 0x50, 0x50);
 const QColor kUPlateFill(0xa8, 0xa8, 0xa8);
 

@@ -84,10 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Tables, ReportCommandTest, ::testing::Values(
     ReportCase{"TwentyBeamsOfTheExampleTable", {}, {kExamples + "/beams-gbk.csv", "-o", "x.html"}, 1,
                "三层KL-2：箍板宽度未定：梁箍筋无需加固，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数\n"
                "四层KL-3：箍板宽度未定：梁箍筋无需加固，未算出梁侧U型钢板的宽度bu，无法确定U型箍板的个数\n",
-               {{"构件一览表", 1}, {"输入数据", 20}, {"一层KL-1", kSome}, {"四层KL-5", kSome}}},
+               {{"构件一览表", 2}, {"总结论", 2}, {"输入数据", 20}, {"一层KL-1", kSome},
+                {"四层KL-5", kSome}, {"本章符号见卷首", 20}}},
     ReportCase{"StoppedBeamKeepsItsChapterMarked", {{"b.csv", kTwoBeams}}, {"b.csv", "-o", "x.html"}, 1,
                "A-1：箍筋面积中断：除数为零\n",
-               {{"构件一览表", 1}, {"输入数据", 2}, {"计算未完成", kSome}}},
+               {{"构件一览表", 2}, {"输入数据", 2}, {"计算未完成", kSome}}},
     ReportCase{"ProjectNamedOnTheCommandLine", {{"b.csv", kTwoBeams}},
                {"b.csv", "-o", "x.html", "--project", "滨江综合楼"}, 1, "A-1：箍筋面积中断：除数为零\n",
                {{"滨江综合楼", kSome}}},

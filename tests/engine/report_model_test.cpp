@@ -18,7 +18,7 @@ namespace {
 
 // The date, the time and the version change; the rest must not.
 std::string masked(const std::string& text) {
-  static const std::regex kTime("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+  static const std::regex kTime("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");  // no seconds
   static const std::regex kVersion("Platewise [0-9.]+");
   return std::regex_replace(std::regex_replace(text, kTime, "<时间>"), kVersion,
                             "Platewise <版本>");

@@ -43,13 +43,15 @@ TEST(BeamReportsTest, RowAndChapterOfEachBeamTheStoppedOnesMarked) {
   std::string chapters;
   for (const ReportModel& c : book.chapters) {
     chapters += c.running_header + "|" + (c.complete ? "" : "计算未完成") + "|" +
-                (c.sketch ? "截面简图" : "") + "\n";
+                (c.sketch ? "截面简图" : "") + "|" + c.anchorage_used + "\n";
+    // Written now, not at the clock's epoch.
+    EXPECT_FALSE(c.date.starts_with("1970")) << c.calculated_at;
   }
   EXPECT_EQ(chapters,
-            "综合楼 KL-1 计算书||截面简图\n"
-            "综合楼 KL-2 计算书|计算未完成|\n"
-            "综合楼 KL-3 计算书|计算未完成|截面简图\n"
-            "综合楼 KL-4 计算书||截面简图\n");
+            "综合楼 KL-1 计算书||截面简图|172mm\n"
+            "综合楼 KL-2 计算书|计算未完成||\n"
+            "综合楼 KL-3 计算书|计算未完成|截面简图|\n"
+            "综合楼 KL-4 计算书||截面简图|172mm\n");
 }
 
 }  // namespace

@@ -42,8 +42,12 @@ std::string marked(const std::vector<Run>& runs) {
 
 std::string tone_of(const QString& colour, bool bold) {
   const QString hex = colour.startsWith('#') ? colour.mid(1) : colour;
-  if (hex.compare(editable::kRed, Qt::CaseInsensitive) == 0) return bold ? "alert" : "red";
-  if (hex.compare(editable::kAmber, Qt::CaseInsensitive) == 0) return "amber";
+  const auto is = [&hex](outline::Tone tone) {
+    return hex.compare(editable::tone_rgb(tone), Qt::CaseInsensitive) == 0;
+  };
+  if (is(outline::Tone::NotSatisfied)) return bold ? "alert" : "red";
+  if (is(outline::Tone::Attention)) return "amber";
+  if (is(outline::Tone::Satisfied)) return "green";
   return "";
 }
 
@@ -302,7 +306,13 @@ class Reader {
       if (tag == "text:span") add_runs(e, style(e.attribute("text:style-name")).look, runs);
       if (tag == "w:br" || tag == "text:line-break") add("\n", look);
       if (tag == "text:s") add(std::string(e.attribute("text:c", "1").toUInt(), ' '), look);
-      if (tag == "w:fldSimple") add("{" + e.attribute("w:instr").trimmed().toStdString() + "}", {});
+      // A page reference reads the same in both: "{PAGEREF chapter-1}".
+      if (tag == "w:fldSimple") {
+        add("{" + e.attribute("w:instr").remove(" \\h").trimmed().toStdString() + "}", {});
+      }
+      if (tag == "text:bookmark-ref" && e.attribute("text:reference-format") == "page") {
+        add("{PAGEREF " + e.attribute("text:ref-name").toStdString() + "}", {});
+      }
       if (tag == "text:page-number") add("{PAGE}", {});
       if (tag == "text:page-count") add("{NUMPAGES}", {});
     }

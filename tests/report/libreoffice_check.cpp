@@ -87,14 +87,15 @@ TEST_P(LibreOfficeTest, RendersAsTheReport) {
       "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",  // Song, not WenQuanYi's sans
       "Pictures: 3",
       "Text of page 3 from 25 mm, inside the right margin",  // 25 mm on the left for binding
-      "滨江花园 计算书 | 滨江花园 | 第 1 页 共 8 页",
-      "滨江花园 计算书 | 构件一览表 | 第 2 页 共 8 页",
-      "滨江花园 KL-1 计算书 | KL-1 计算书 | 第 3 页 共 8 页",
-      "滨江花园 KL-1 计算书 | 3 裂缝验算 | 第 4 页 共 8 页",
-      "滨江花园 KL-2 计算书 | KL-2 计算书 | 第 5 页 共 8 页",
-      "滨江花园 KL-2 计算书 | 3 裂缝验算 | 第 6 页 共 8 页",
-      "滨江花园 KL-3 计算书 计算未完成 | KL-3 计算书 | 第 7 页 共 8 页",
-      "滨江花园 KL-3 计算书 计算未完成 | 3 裂缝验算 | 第 8 页 共 8 页",
+      "滨江花园 计算书 | 滨江花园 | 第 1 页 共 9 页",
+      "滨江花园 计算书 | 目录 | 第 2 页 共 9 页",
+      "滨江花园 计算书 | 构件一览表 | 第 3 页 共 9 页",
+      "滨江花园 KL-1 计算书 | KL-1 计算书 | 第 4 页 共 9 页",
+      "滨江花园 KL-1 计算书 | 3 裂缝验算 | 第 5 页 共 9 页",
+      "滨江花园 KL-2 计算书 | KL-2 计算书 | 第 6 页 共 9 页",
+      "滨江花园 KL-2 计算书 | 3 裂缝验算 | 第 7 页 共 9 页",
+      "滨江花园 KL-3 计算书 计算未完成 | KL-3 计算书 | 第 8 页 共 9 页",
+      "滨江花园 KL-3 计算书 计算未完成 | 3 裂缝验算 | 第 9 页 共 9 页",
   };
   std::vector<std::string> shown;
   for (const QString& line : output_of("pdfinfo", {pdf}).split('\n')) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QGlyphRun>
+#include <QImage>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -98,7 +100,7 @@ TEST(ReportDocument, PanelTablesHaveQtsGridPaperTablesNone) {
 
 // The members' table, one row per beam as text, the verdict's colour after it.
 TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
-  const MembersTable members = members_table(sample_book(2, 1));
+  const MembersTable members = members_table(gathered(sample_book(2, 1)), {0, 0, 0, {5, 9}});
   // The title's piece ends with the heading row, each member's row a piece of its own.
   std::vector<std::string> rows;
   for (const std::unique_ptr<QTextDocument>& piece : members.pieces) {
@@ -111,13 +113,48 @@ TEST(ReportDocument, MembersTableRowPerBeamWithItsWorstVerdict) {
     rows.push_back(text);
   }
   const std::vector<std::string> expected = {
-      "序号|构件编号|梁底钢板|梁面钢板|锚固长度|梁侧U型钢板|裂缝宽度(mm)|端部U型箍板|验算结论",
-      "1|KL-1|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||注意#a85a00",
-      "2|KL-2|A3号钢:4(厚)X131(宽)|梁面无需加固|172mm|梁箍筋无需加固|0.038||计算未完成#c00000",
+      "序号|构件编号|梁底钢板|梁面钢板|锚固长度(mm)|取用(mm)|梁侧U型钢板|裂缝宽度(mm)|"
+      "端部U型箍板|验算结论|页码",
+      "1|KL-1|−4×131~A3|无需加固|171.5|172|无需加固|0.038||注意#a85a00|5",
+      "2|KL-2|−4×131~A3|无需加固|171.5|172|无需加固|0.038||计算未完成#c00000|9",
   };
   EXPECT_EQ(rows, expected);
   EXPECT_EQ(members.pieces.front()->toPlainText().left(5), "构件一览表");
   EXPECT_EQ(members.heading->toPlainText(), members.pieces.front()->toPlainText().mid(6));
+  EXPECT_EQ(members.conclusion->toPlainText().toStdString(),
+            "总结论\n共 2 个构件：满足 0 个，注意 1 个，不满足 0 个，计算未完成 1 个。\n"
+            "KL-2：计算未完成");
+}
+
+// Rows as long as the example table of beams makes them: on the page, every
+// cell holds its text on one line, whatever the other rows hold.
+TEST(ReportDocument, MembersCellsAreNeverBroken) {
+  const std::vector<MemberRow> rows = {
+      {"一层KL-4", "A3号钢:4(厚)X240(宽)", "A3号钢:4(厚)X175(宽)", "114.666666666667mm", "115mm",
+       "3(厚)X136(宽bu)X150(高Lu)@100", "0.048", "15个3(厚)X136(宽bu)X150(高Lu)@100",
+       Verdict::Rounding, true},
+      {"二层KL-1", "梁底无需加固", "梁面无需加固", "143.333333333333mm", "144mm", "梁箍筋无需加固",
+       "0.242", "无需加箍", Verdict::NotSatisfied, true},
+      {"三层KL-4", "16Mn钢:5(厚)X109(宽)", "16Mn钢:4(厚)X211(宽)", "201.6mm", "202mm",
+       "梁箍筋无需加固", "0.118", "", std::nullopt, false},
+  };
+  ReportBook book = sample_book(1);
+  book.members = rows;
+  const MembersTable members = members_table(gathered(book), {0, 0, 0, {123, 456, 789}});
+  QImage device(1, 1, QImage::Format_RGB32);
+  device.setDotsPerMeterX(3780);  // 96 dpi, as the pages lay out
+  device.setDotsPerMeterY(3780);
+  for (const std::unique_ptr<QTextDocument>& piece : members.pieces) {
+    piece->documentLayout()->setPaintDevice(&device);
+    piece->setPageSize(QSizeF(170 / 25.4 * 96, 2000));  // the text's width on A4
+    QTextTable* table = tables_of(*piece).back();
+    for (int c = 0; c < table->columns(); ++c) {
+      const QTextBlock block = table->cellAt(0, c).firstCursorPosition().block();
+      const bool heading = piece == members.pieces.front();
+      // Headings may take two lines; a cell takes one.
+      EXPECT_LE(block.layout()->lineCount(), heading ? 2 : 1) << block.text().toStdString();
+    }
+  }
 }
 
 // Which face each character is set in: Latin and Greek in the serif, Chinese in Song.

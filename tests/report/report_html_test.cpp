@@ -22,7 +22,7 @@ TEST(ReportHtml, OneBeamPageHoldsEach) {
       "font-family: \"Liberation Serif\", \"Times New Roman\", \"SimSun\"",
       "@page chapter-1 { @top-left { content: \"滨江花园 KL-1 计算书\"; font-size: 9pt; }"
       " @top-right { content: \"计算未完成\"; color: #c00000; font-weight: bold; } }",
-      "<article class=\"chapter\" style=\"page: chapter-1\">\n"
+      "<article class=\"chapter\" id=\"chapter-1\" style=\"page: chapter-1\">\n"
       "<header class=\"running\"><span>滨江花园 KL-1 计算书</span>"
       "<span class=\"incomplete\">计算未完成</span></header>\n<h1>计算书</h1>",  // no beam's name
       "<tr><th scope=\"row\">构件编号</th><td>KL-1</td></tr>",
@@ -49,18 +49,24 @@ TEST(ReportHtml, BookOpensWithTitleAndMembersAndBreaksBeforeEachChapter) {
   const QString html = report_html(sample_book(3, 1, 1));
   EXPECT_TRUE(html.contains("<title>滨江花园 计算书</title>"));
   EXPECT_TRUE(
-      html.contains(".title-page + .members, .members + .chapter, .chapter + .chapter {"
+      html.contains(".title-page + .contents, .contents + .members, .members + .front,"
+                    " .members + .chapter, .front + .chapter, .chapter + .chapter {"
                     " break-before: page; page-break-before: always; }"));
   EXPECT_TRUE(
       html.contains("<section class=\"title-page\">\n<p class=\"project\">滨江花园</p>\n"
                     "<h1>计算书</h1>\n<p>共 3 个构件</p>"));
   EXPECT_TRUE(
-      html.contains("<tr><td>2</td><td>KL-2</td><td>A3号钢:4(厚)X131(宽)</td>"
-                    "<td>梁面无需加固</td><td>172mm</td><td>梁箍筋无需加固</td>"
+      html.contains("<tr><td>2</td><td>KL-2</td><td>−4×131\u00A0A3</td>"
+                    "<td>无需加固</td><td>171.5</td><td>172</td><td>无需加固</td>"
                     "<td>0.038</td><td></td>"
-                    "<td class=\"verdict not-satisfied\">计算未完成</td></tr>"));
+                    "<td class=\"verdict not-satisfied\">计算未完成</td>"
+                    "<td class=\"page\"><a class=\"page\" href=\"#chapter-2\">查看</a></td></tr>"));
+  // The 目录 leads to every part, and the 总结论 follows the members' table.
+  EXPECT_TRUE(html.contains("<tr><td><a href=\"#chapter-3\">3 KL-3 计算书</a></td>"));
+  EXPECT_TRUE(html.contains("<h2 id=\"conclusion\">总结论</h2>"));
   EXPECT_EQ(html.count("<article class=\"chapter\""), 3);
-  EXPECT_TRUE(html.contains("<article class=\"chapter\" style=\"page: chapter-3\">"));
+  EXPECT_TRUE(
+      html.contains("<article class=\"chapter\" id=\"chapter-3\" style=\"page: chapter-3\">"));
   EXPECT_EQ(html.count("@top-right { content: \"计算未完成\""), 1);
   EXPECT_EQ(html.count("<span class=\"incomplete\">计算未完成</span>"), 1);
   EXPECT_TRUE(html.contains("<h1>KL-3 计算书</h1>"));

@@ -59,7 +59,8 @@ struct PdfRow {
 };
 void PrintTo(const PdfRow& row, std::ostream* out) { *out << row.name; }
 
-// A book of one beam whose members' table has 45 rows, two pages' worth.
+// A book of one beam whose members' table has 45 rows, two pages' worth
+// (its chapters beyond the first left out).
 ReportBook long_members_table() {
   ReportBook book = sample_book(1, -1, 1);
   book.members.resize(45, book.members.front());
@@ -70,36 +71,37 @@ class ReportPdfTest : public ::testing::TestWithParam<PdfRow> {};
 
 INSTANTIATE_TEST_SUITE_P(
     Each, ReportPdfTest,
-    ::testing::Values(PdfRow{"StoppedRun",
-                             [] { return one_beam_book(sample_report("KL-1", false)); },
-                             {"Title: 滨江花园 KL-1 计算书", "Page size: 595 x 842 pts (A4)",
-                              "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",
-                              "滨江花园 KL-1 计算书 计算未完成 | 计算书 | 第1页共4页",
-                              "滨江花园 KL-1 计算书 计算未完成 | 131×4 | 第2页共4页",
-                              "滨江花园 KL-1 计算书 计算未完成 | 3 裂缝验算 | 第3页共4页",
-                              "滨江花园 KL-1 计算书 计算未完成 | … | 第4页共4页"}},
-                      PdfRow{"Book",
-                             [] { return sample_book(3, 1, 1); },
-                             {"Title: 滨江花园 计算书", "Page size: 595 x 842 pts (A4)",
-                              "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",
-                              "滨江花园 | 计算书 | ",  // the title page has no page number
-                              "滨江花园 计算书 | 构件一览表 | 第2页共8页",
-                              "滨江花园 KL-1 计算书 | KL-1 计算书 | 第3页共8页",
-                              "滨江花园 KL-1 计算书 | 结果汇总 | 第4页共8页",
-                              "滨江花园 KL-2 计算书 计算未完成 | KL-2 计算书 | 第5页共8页",
-                              "滨江花园 KL-2 计算书 计算未完成 | 3 裂缝验算 | 第6页共8页",
-                              "滨江花园 KL-3 计算书 | KL-3 计算书 | 第7页共8页",
-                              "滨江花园 KL-3 计算书 | 结果汇总 | 第8页共8页"}},
-                      // The members' table runs over pages, each opening with its
-                      // heading row.
-                      PdfRow{"LongMembersTable",
-                             long_members_table,
-                             {"Title: 滨江花园 计算书", "Page size: 595 x 842 pts (A4)",
-                              "Fonts: UMingCN, LiberationSerif, LiberationSerif-Bold",
-                              "滨江花园 | 计算书 | ", "滨江花园 计算书 | 构件一览表 | 第2页共5页",
-                              "滨江花园 计算书 | 序号 构件编号 | 第3页共5页",
-                              "滨江花园 KL-1 计算书 | KL-1 计算书 | 第4页共5页",
-                              "滨江花园 KL-1 计算书 | 结果汇总 | 第5页共5页"}}),
+    ::testing::Values(
+        PdfRow{"StoppedRun",
+               [] { return one_beam_book(sample_report("KL-1", false)); },
+               {"Title: 滨江花园 KL-1 计算书", "Page size: 595 x 842 pts (A4)",
+                "Fonts: UMingCN, LiberationSerif",
+                "滨江花园 KL-1 计算书 计算未完成 | 计算书 | 第1页共4页",
+                "滨江花园 KL-1 计算书 计算未完成 | 131×4 | 第2页共4页",
+                "滨江花园 KL-1 计算书 计算未完成 | 3 裂缝验算 | 第3页共4页",
+                "滨江花园 KL-1 计算书 计算未完成 | … | 第4页共4页"}},
+        PdfRow{"Book",
+               [] { return sample_book(3, 1, 1); },
+               {"Title: 滨江花园 计算书", "Page size: 595 x 842 pts (A4)",
+                "Fonts: UMingCN, LiberationSerif",
+                "滨江花园 | 计算书 | ",  // the title page has no page number
+                "滨江花园 计算书 | 目录 | 第2页共9页", "滨江花园 计算书 | 构件一览表 | 第3页共9页",
+                "滨江花园 KL-1 计算书 | KL-1 计算书 | 第4页共9页",
+                "滨江花园 KL-1 计算书 | 结果汇总 | 第5页共9页",
+                "滨江花园 KL-2 计算书 计算未完成 | KL-2 计算书 | 第6页共9页",
+                "滨江花园 KL-2 计算书 计算未完成 | 3 裂缝验算 | 第7页共9页",
+                "滨江花园 KL-3 计算书 | KL-3 计算书 | 第8页共9页",
+                "滨江花园 KL-3 计算书 | 结果汇总 | 第9页共9页"}},
+        // The members' table runs over pages, each opening with its
+        // heading row.
+        PdfRow{"LongMembersTable",
+               long_members_table,
+               {"Title: 滨江花园 计算书", "Page size: 595 x 842 pts (A4)",
+                "Fonts: UMingCN, LiberationSerif", "滨江花园 | 计算书 | ",
+                "滨江花园 计算书 | 目录 | 第2页共6页", "滨江花园 计算书 | 构件一览表 | 第3页共6页",
+                "滨江花园 计算书 | 序号 | 第4页共6页",
+                "滨江花园 KL-1 计算书 | KL-1 计算书 | 第5页共6页",
+                "滨江花园 KL-1 计算书 | 结果汇总 | 第6页共6页"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ReportPdfTest, TitleFontsAndEveryPagesHeaderAndNumber) {
@@ -126,10 +128,10 @@ TEST(ReportPdf, FirstPageOpensWithTheTitleBlockAndTheSignatures) {
   const std::pair<ReportBook, QString> cases[] = {
       {one_beam_book(sample_report("KL-1", true, 1)),
        "滨江花园KL-1计算书计算书工程名称滨江花园构件编号KL-1编制依据混凝土结构加固技术规范CECS25:"
-       "90计算程序Platewise1.0.0计算时间2026-12-0710:15:08姓名计算签字日期张工校对审核1输入数据"},
+       "90计算程序Platewise1.0.0计算时间2026-12-0710:15姓名计算签字日期张工校对审核1输入数据"},
       {sample_book(3, 1, 1),
        "滨江花园计算书共3个构件工程名称滨江花园编制依据混凝土结构加固技术规范CECS25:90计算程序"
-       "Platewise1.0.0计算时间2026-12-0710:15:08姓名计算校对审核张工签字日期"},
+       "Platewise1.0.0计算时间2026-12-0710:15姓名计算校对审核张工签字日期"},
   };
   for (const auto& [book, opening] : cases) {
     const QString page = without_blanks(saved_pdf(book)->pages.value(0));
@@ -141,11 +143,43 @@ TEST(ReportPdf, FirstPageOpensWithTheTitleBlockAndTheSignatures) {
 // and the rest on the next: every row's plate reads whole on its page.
 TEST(ReportPdf, MembersRowsAreNeverBrokenOverPages) {
   const auto pdf = saved_pdf(long_members_table());
-  for (int page : {1, 2}) {
+  for (int page : {2, 3}) {
     const QString text = without_blanks(pdf->pages.value(page));
-    EXPECT_EQ(text.count("A3号钢:"), text.count("4(厚)X131(宽)")) << page;
-    EXPECT_EQ(text.count("KL-1"), page == 1 ? 24 : 21) << page;  // 45 rows in all
+    EXPECT_EQ(text.count("−4×131"), text.count("KL-1")) << page;
+    EXPECT_EQ(text.count("KL-1"), page == 2 ? 38 : 7) << page;  // 45 rows in all
   }
+}
+
+// The 目录 and the members' table give each chapter the page it starts on.
+TEST(ReportPdf, ContentsAndMembersTableNameThePagesWhereChaptersStart) {
+  const auto pdf = saved_pdf(sample_book(3, 1, 40));
+  const QStringList pages = pdf->pages;
+  // Where each chapter's heading stands, counted from 1.
+  std::vector<std::pair<std::string, int>> starts;
+  for (int n = 0; n < pages.size(); ++n) {
+    QStringList lines = pages[n].split('\n', Qt::SkipEmptyParts);
+    lines.removeAll("计算未完成");  // beside the running header of a stopped beam
+    const QString heading = lines.value(1).simplified();
+    if (heading.endsWith("计算书") && heading.startsWith("KL-")) {
+      starts.emplace_back(heading.toStdString(), n + 1);
+    }
+  }
+  ASSERT_EQ(starts.size(), 3U);
+  std::vector<std::pair<std::string, int>> contents, members;
+  const QRegularExpression entry("^\\d+\\s+(KL-\\d) 计算书(?:（计算未完成）)?\\s+(\\d+)$");
+  const QRegularExpression row("^\\d+\\s+(KL-\\d)\\s.*\\s(\\d+)$");
+  for (const QString& line :
+       output_of("pdftotext", {"-layout", "-f", "2", "-l", "3", pdf->path, "-"}).split('\n')) {
+    const QString shown = line.trimmed();
+    if (const auto m = entry.match(shown); m.hasMatch()) {
+      contents.emplace_back(m.captured(1).toStdString() + " 计算书", m.captured(2).toInt());
+    } else if (const auto r = row.match(shown); r.hasMatch()) {
+      members.emplace_back(r.captured(1).toStdString() + " 计算书", r.captured(2).toInt());
+    }
+  }
+  EXPECT_EQ(contents, starts);
+  EXPECT_EQ(members, starts);
+  EXPECT_GT(starts.back().second, starts.front().second + 2);  // chapters of several pages
 }
 
 TEST(ReportPdf, EveryLineOfTheReportAndTheSketchsDimensionsAreOnAPage) {

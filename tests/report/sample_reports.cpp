@@ -20,7 +20,7 @@ ReportModel sample_report(const std::string& member, bool complete, int formula_
   report.title = "计算书";
   report.basis = "编制依据：混凝土结构加固技术规范 CECS 25:90";
   report.program = "计算程序：Platewise 1.0.0";
-  report.calculated_at = "计算时间：2026-12-07 10:15:08";
+  report.calculated_at = "计算时间：2026-12-07 10:15";
   report.complete = complete;
   report.sketch = default_beam_report().sketch;
   ReportSection& inputs = report.sections.emplace_back();
@@ -56,8 +56,8 @@ ReportBook sample_book(int beams, int stopped, int formula_lines) {
     const std::string name = "KL-" + std::to_string(i + 1);
     const bool complete = i != stopped;
     book.chapters.push_back(sample_report(name, complete, formula_lines));
-    book.members.push_back({name, "A3号钢:4(厚)X131(宽)", "梁面无需加固", "172mm", "梁箍筋无需加固",
-                            "0.038", "",
+    book.members.push_back({name, "A3号钢:4(厚)X131(宽)", "梁面无需加固", "171.5mm", "172mm",
+                            "梁箍筋无需加固", "0.038", "",
                             complete ? std::optional(Verdict::Attention) : std::nullopt, complete});
   }
   return book;

@@ -60,13 +60,13 @@ class TableRulesTest : public ::testing::TestWithParam<RulesRow> {};
 INSTANTIATE_TEST_SUITE_P(
     Each, TableRulesTest,
     ::testing::Values(
-        // Nine columns, one row: its top, its bottom, ten column edges.
-        RulesRow{
-            "MembersHeading",
-            [] { return std::move(members_table(sample_book(1)).heading); },
-            1000,
-            {"─ 0 0–640", "─ 36 0–640", "│ 0 0–36", "│ 32 0–36", "│ 90 0–36", "│ 186 0–36",
-             "│ 282 0–36", "│ 333 0–36", "│ 423 0–36", "│ 474 0–36", "│ 564 0–36", "│ 640 0–36"}},
+        // Eleven columns, one row: its top, its bottom, twelve column edges.
+        RulesRow{"MembersHeading",
+                 [] { return std::move(members_table(sample_book(1)).heading); },
+                 1000,
+                 {"─ 0 0–640", "─ 18 0–640", "│ 0 0–18", "│ 34 0–18", "│ 88 0–18", "│ 148 0–18",
+                  "│ 202 0–18", "│ 278 0–18", "│ 334 0–18", "│ 405 0–18", "│ 481 0–18",
+                  "│ 552 0–18", "│ 606 0–18", "│ 640 0–18"}},
         // Eight rows under the section's heading, four columns; the last row's
         // empty cells are set in the body's size, a little higher.
         RulesRow{"InputsOnOnePage",
