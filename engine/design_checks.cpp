@@ -114,7 +114,7 @@ void bottom_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
   const double b = *calculate_trace(d)->value(Q::b);
   const bool fits = used->width <= b;
   out.add(
-      CheckKey::BottomPlateWidth, fits ? Satisfied : NotSatisfied,
+      CheckKey::BottomPlateWidth, fits ? Satisfied : kWideBottomPlate,
       [&] {
         return compared({"梁底钢板宽", used->width, true}, fits ? "≤" : ">", {"梁宽", b, true},
                         "mm");
@@ -135,7 +135,7 @@ void top_plate_width(const DesignTrace& d, const ReportInfo&, Checks& out) {
   if (calc == nullptr || !calc->has(Q::sel_t)) return;
   const double width = *calc->value(Q::sel_t), b = *calc->value(Q::b);
   const bool fits = width <= b;
-  out.add(CheckKey::TopPlateWidth, fits ? Satisfied : Attention, [&] {
+  out.add(CheckKey::TopPlateWidth, fits ? Satisfied : kWideTopPlate, [&] {
     const std::string text =
         compared({"梁面钢板宽", width, true}, fits ? "≤" : ">", {"梁宽", b, true}, "mm");
     return fits ? text : text + "（仅当楼板延续梁顶面时可行）";

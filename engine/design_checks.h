@@ -37,6 +37,11 @@ enum class CheckKey {
   ListItem,         // a drop-down's text names no item → 注意, what stood in for it
 };
 
+// What a plate wider than the beam comes to, for the checks and the sketch:
+// under the soffit it cannot be; on the top face a slab may carry it.
+inline constexpr Verdict kWideBottomPlate = Verdict::NotSatisfied;
+inline constexpr Verdict kWideTopPlate = Verdict::Attention;
+
 struct DesignCheck {
   CheckKey key;
   Verdict verdict;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design_checks.h"
 #include "form_access.h"
 #include "number_rules.h"
 #include "result_texts.h"
@@ -67,6 +68,11 @@ class Sketcher {
   // A plate's thickness as drawn: never too thin to show.
   double drawn(double t) const { return std::max(t, thinnest_); }
 
+  // The verdict of a plate `width` wide, when it is wider than the beam.
+  std::optional<Verdict> wide(double width, Verdict verdict) const {
+    return width > b_ ? std::optional(verdict) : std::nullopt;
+  }
+
   // The selected width: typed after Calculate, else the one Calculate wrote.
   void bottom_plate() {
     const std::optional<RunPart> in_use = width_in_use(design_);
@@ -77,7 +83,7 @@ class Sketcher {
                                {left, -drawn(t_)},
                                {left + bottom_width_, 0},
                                0,
-                               bottom_width_ > b_};
+                               wide(bottom_width_, kWideBottomPlate)};
     add(*bottom_plate_);
   }
 
@@ -86,8 +92,11 @@ class Sketcher {
     top_width_ = shown_width(known(calc_, Q::width_t));
     if (top_width_ <= 0) return;
     const double left = (b_ - top_width_) / 2;
-    top_plate_ = SketchRect{
-        SketchRole::TopPlate, {left, h_}, {left + top_width_, h_ + drawn(t_)}, 0, top_width_ > b_};
+    top_plate_ = SketchRect{SketchRole::TopPlate,
+                            {left, h_},
+                            {left + top_width_, h_ + drawn(t_)},
+                            0,
+                            wide(top_width_, kWideTopPlate)};
     add(*top_plate_);
   }
 
@@ -144,7 +153,7 @@ class Sketcher {
   }
 
   void horizontal(SketchRole role, double left, double right, double mark_y, double y,
-                  std::string text, bool overhang = false) {
+                  std::string text, std::optional<Verdict> overhang = std::nullopt) {
     add(SketchDimension{
         role, {left, y}, {right, y}, {left, mark_y}, {right, mark_y}, std::move(text), overhang});
   }

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "design_trace.h"
+#include "verdict.h"
 
 namespace platewise {
 
@@ -47,7 +48,9 @@ struct SketchRect {
   SketchRole role;
   SketchPoint low, high;  // the lower-left and upper-right corners
   double line_width = 0;  // the stirrup's diameter; 0: a thin line
-  bool overhang = false;  // a plate wider than the beam, painted as not satisfied
+  // A plate wider than the beam: the verdict its width check gives it,
+  // painted in that verdict's colour.
+  std::optional<Verdict> overhang = std::nullopt;
 
   bool operator==(const SketchRect&) const = default;
 };
@@ -76,7 +79,8 @@ struct SketchDimension {
   SketchPoint from, to;            // the dimension line
   SketchPoint from_mark, to_mark;  // the points measured
   std::string text;                // "b = 250"
-  bool overhang = false;           // the width of a plate wider than the beam
+  std::optional<Verdict> overhang =
+      std::nullopt;  // the width of a plate wider than the beam, as for SketchRect
 
   bool operator==(const SketchDimension&) const = default;
 };

@@ -27,7 +27,6 @@ constexpr double kOvershoot = 1.0;  // of an extension line beyond the dimension
 constexpr double kTextGap = 0.6;    // between a dimension line and its text
 
 const QColor kInk(Qt::black);
-const QColor kNotSatisfied(kAlertColour);  // the report's colour of 不满足
 const QColor kPlateFill(0x50, 0x50, 0x50);
 const QColor kUPlateFill(0xa8, 0xa8, 0xa8);
 
@@ -98,8 +97,8 @@ class SketchPainter {
       }
       case SketchRole::BottomPlate:
       case SketchRole::TopPlate:
-        p_.setPen(thin_pen(s.overhang ? kNotSatisfied : kInk));
-        p_.setBrush(s.overhang ? kNotSatisfied : kPlateFill);
+        p_.setPen(thin_pen(s.overhang ? verdict_colour(*s.overhang) : kInk));
+        p_.setBrush(s.overhang ? verdict_colour(*s.overhang) : kPlateFill);
         break;
       case SketchRole::SideUPlate:
         p_.setPen(thin_pen(kInk));
@@ -126,7 +125,7 @@ class SketchPainter {
   }
 
   void operator()(const SketchDimension& s) {
-    const QColor colour = s.overhang ? kNotSatisfied : kInk;
+    const QColor colour = s.overhang ? verdict_colour(*s.overhang) : kInk;
     const QPointF from = map_(s.from), to = map_(s.to);
     const QPointF along = unit(to - from);
     QPointF outward = unit(from - map_(s.from_mark));

@@ -2,8 +2,9 @@
 # Installs, from Debian 12 packages, whatever the build, the tests and the
 # window need and this machine lacks. Installs nothing else.
 #   install-deps.sh        what make run, bench, install and package need
-#   install-deps.sh test   that and LibreOffice Writer, which the tests use to
-#                          render the .docx and .odt reports (a test-time tool only)
+#   install-deps.sh test   that and LibreOffice Writer and Calc, which the tests use
+#                          to render the .docx and .odt reports and to read the
+#                          .xlsx results (test-time tools only)
 #   install-deps.sh fuzz   that and clang with libFuzzer, for make fuzz
 set -euo pipefail
 
@@ -20,7 +21,7 @@ packages=(
   clang-format
 )
 case "${1:-}" in
-  test) packages+=(libreoffice-writer-nogui) ;;
+  test) packages+=(libreoffice-writer-nogui libreoffice-calc-nogui) ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -23,6 +23,7 @@
 #include "main_window.h"
 #include "qt_text.h"
 #include "remembered.h"
+#include "save_question.h"
 
 namespace platewise {
 namespace {
@@ -230,17 +231,11 @@ void BeamFileActions::pick_and_open() {
 
 bool BeamFileActions::may_discard_changes() {
   if (!modified_) return true;  // only a file can be modified
-  QMessageBox box(QMessageBox::Question, caption(),
-                  QStringLiteral("“%1”已修改，是否保存？").arg(QFileInfo(file_).fileName()),
-                  QMessageBox::NoButton, &window_);
-  QAbstractButton* save_button = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-  QAbstractButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-  QAbstractButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-  box.setDefaultButton(qobject_cast<QPushButton*>(save_button));
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == save_button) return save();
-  return box.clickedButton() == discard;
+  const SaveAnswer answer =
+      ask_to_save(&window_, caption(),
+                  QStringLiteral("“%1”已修改，是否保存？").arg(QFileInfo(file_).fileName()));
+  if (answer == SaveAnswer::Save) return save();
+  return answer == SaveAnswer::Discard;
 }
 
 bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {

@@ -118,7 +118,8 @@ QString help_text() {
              "Ctrl+Shift+S另存，Ctrl+O打开，也可把梁文件拖到窗口上；“文件 ▸ 最近打开”列出最近的"
              "%1个梁文件。打开梁文件后按其输入重新计算，结果与文件中保存的不同时状态栏会说明。</p>"
              "<h3>命令行</h3><p><code>platewise KL-1.json</code>：打开窗口和梁文件<br>"
-             "<code>platewise calc KL-1.json</code>：不开窗口计算梁文件或梁表格(.csv)<br>"
+             "<code>platewise calc "
+             "KL-1.json</code>：不开窗口计算梁文件、工程文件(.pwproj)或梁表格(.csv、.xlsx)<br>"
              "<code>platewise report KL-1.json -o "
              "KL-1.pdf</code>：写出计算书(.pdf、.docx、.odt、.html)<br>"
              "各命令加 <code>--help</code> 列出全部选项。</p>")

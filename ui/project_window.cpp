@@ -29,6 +29,7 @@
 #include "qt_text.h"
 #include "report_info_dialog.h"
 #include "results_workbook.h"
+#include "save_question.h"
 
 namespace platewise {
 namespace {
@@ -347,17 +348,10 @@ void ProjectWindow::pick_and_open() {
 
 bool ProjectWindow::may_discard_changes() {
   if (!is_modified()) return true;
-  QMessageBox box(QMessageBox::Question, caption(),
-                  QStringLiteral("工程“%1”已修改，是否保存？").arg(name_), QMessageBox::NoButton,
-                  this);
-  QAbstractButton* save_button = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-  QAbstractButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-  QAbstractButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-  box.setDefaultButton(qobject_cast<QPushButton*>(save_button));
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == save_button) return save();
-  return box.clickedButton() == discard;
+  const SaveAnswer answer =
+      ask_to_save(this, caption(), QStringLiteral("工程“%1”已修改，是否保存？").arg(name_));
+  if (answer == SaveAnswer::Save) return save();
+  return answer == SaveAnswer::Discard;
 }
 
 void ProjectWindow::closeEvent(QCloseEvent* event) {

@@ -33,7 +33,7 @@ constexpr MenuEntry kFileMenu[] = {
     {EditReportInfo, "edit_report_info", "计算书信息(&I)…", kNoKeys, true},
     {SaveReport, "save_report", "保存计算书(&E)…", kNoKeys},
     {PrintReport, "print_report", "打印计算书(&P)…", Qt::CTRL | Qt::Key_P},
-    {PreviewReport, "preview_report", "预览计算书(&V)", kNoKeys},
+    {PreviewReport, "preview_report", "预览计算书(&Y)", kNoKeys},
     {Quit, "quit", "退出(&X)", Qt::CTRL | Qt::Key_Q, true},
 };
 

@@ -22,7 +22,9 @@ std::string role_name(SketchRole role) {
 
 std::string point(SketchPoint p) { return "(" + number_text(p.x) + ", " + number_text(p.y) + ")"; }
 std::string width(double w) { return w > 0 ? " w " + number_text(w) : ""; }
-std::string overhang(bool o) { return o ? " overhang" : ""; }
+std::string overhang(std::optional<Verdict> o) {
+  return o ? " overhang " + std::string(verdict_word(*o)) : "";
+}
 
 // "BottomBar circle (35, 35) r 12.5"
 std::string line_of(const SketchShape& shape) {
@@ -129,14 +131,17 @@ INSTANTIATE_TEST_SUITE_P(Beams, SectionSketchTest, ::testing::Values(
                "Outline dim (0, -67.5) (250, -67.5) from (0, 0) (250, 0) “b = 250”\n"
                "Outline dim (-67.5, 0) (-67.5, 600) from (0, 0) (0, 600) “h = 600”\n"},
     SketchCase{"TypedBottomPlateWiderThanTheBeamOverhangs", {}, "331", kPlates,
-               "BottomPlate rect (-40.5, -7.5) (290.5, 0) overhang\n"
+               "BottomPlate rect (-40.5, -7.5) (290.5, 0) overhang 不满足\n"
                "TopPlate rect (81.5, 600) (168.5, 607.5)\n"
-               "BottomPlate dim (-40.5, -75) (290.5, -75) from (-40.5, -7.5) (290.5, -7.5) “331×4” overhang\n"
+               "BottomPlate dim (-40.5, -75) (290.5, -75) from (-40.5, -7.5) (290.5, -7.5) “331×4” overhang 不满足\n"
                "TopPlate dim (81.5, 667.5) (168.5, 667.5) from (81.5, 607.5) (168.5, 607.5) “87×4”\n"},
     SketchCase{"TopPlateAsWideAsTheBeamDoesNotOverhang",
                {{"top_area_req", "17.62"}, {"plate_thickness", "5"}}, "", "TopPlate ",
                "TopPlate rect (0, 600) (250, 607.5)\n"
                "TopPlate dim (0, 667.5) (250, 667.5) from (0, 607.5) (250, 607.5) “250×5”\n"},
+    SketchCase{"TopPlateWiderThanTheBeamIsANote", {{"top_area_req", "18"}, {"plate_thickness", "5"}}, "", "TopPlate ",
+               "TopPlate rect (-6, 600) (256, 607.5) overhang 注意\n"
+               "TopPlate dim (-6, 667.5) (256, 667.5) from (-6, 607.5) (256, 607.5) “262×5” overhang 注意\n"},
     SketchCase{"SideUPlatesAsHighAsTheLimit", {{"u_plate_spacing", "300"}}, "", "SideUPlate ",
                "SideUPlate rect (-7.5, -15) (0, 450)\n"
                "SideUPlate rect (0, -15) (250, -7.5)\n"

@@ -44,7 +44,7 @@ TEST_F(WindowTest, MenuBarNamesEveryCommandWithItsShortcut) {
             "  计算书信息(&I)…\n"
             "  保存计算书(&E)…\n"
             "  打印计算书(&P)…  Ctrl+P\n"
-            "  预览计算书(&V)\n"
+            "  预览计算书(&Y)\n"
             "  ----\n"
             "  退出(&X)  Ctrl+Q\n"
             "帮助(&H)\n"
@@ -69,7 +69,7 @@ TEST_F(WindowTest, HelpComesOnceAndNamesTheRecentFilesAndCalc) {
   for (const char* part :
        {"“文件 ▸ 最近打开”列出最近的8个梁文件", "计算锚固长度(mm)：钢板在梁端所需的锚固长度",
         "注意（取整）：只因钢板宽度向下取整到毫米", "PDF、Word(.docx)、ODT或HTML",
-        "platewise calc KL-1.json：不开窗口计算梁文件或梁表格(.csv)"}) {
+        "platewise calc KL-1.json：不开窗口计算梁文件、工程文件(.pwproj)或梁表格(.csv、.xlsx)"}) {
     EXPECT_TRUE(helps[0]->toPlainText().contains(QString::fromUtf8(part))) << part;
   }
 }
