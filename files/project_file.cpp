@@ -61,7 +61,11 @@ Project project_of_beams(std::vector<Beam> beams, ReportInfo report) {
   Project project;
   project.report = std::move(report);
   project.report.member.clear();
-  for (Beam& beam : beams) project.beams.push_back({std::move(beam), {}});
+  for (Beam& beam : beams) {
+    beam.report = project.report;
+    beam.report.member = beam.name;
+    project.beams.push_back({std::move(beam), {}});
+  }
   return project;
 }
 

@@ -39,8 +39,8 @@ std::optional<ShownNumber> shown_number_of(std::string_view text) {
     return ShownNumber{*value, "0.00E+00" + unit};
   const std::size_t point = text.find('.');
   std::string format = "0";
-  if (point != std::string_view::npos) format += "." + std::string(text.size() - point - 1, '0');
-  return ShownNumber{*value, format + unit};
+  if (point != std::string_view::npos) format.append(1, '.').append(text.size() - point - 1, '0');
+  return ShownNumber{*value, format.append(unit)};
 }
 
 // How many columns of a sheet a text takes: two for a wide (CJK) character.

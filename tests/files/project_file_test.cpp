@@ -64,6 +64,25 @@ TEST(ProjectFile, WrittenAndReadBack) {
   EXPECT_EQ(read_project(dir.filePath("b.pwproj")), project);
 }
 
+// What the window opens as a project: a beam file keeps its results and
+// report information, a table's rows are its beams.
+TEST(ProjectFile, BeamFilesAndTablesReadAsProjects) {
+  const Project beam_file = read_project(QStringLiteral(PLATEWISE_EXAMPLES "/KL-1.json"));
+  ASSERT_EQ(beam_file.beams.size(), 1U);
+  EXPECT_EQ(beam_file.beams[0].beam.report.member, "KL-1");
+  EXPECT_EQ(beam_file.beams[0].results.at("crack_width"), "0.047");
+  const Project table = read_project(QStringLiteral(PLATEWISE_EXAMPLES "/beams.xlsx"));
+  ASSERT_EQ(table.beams.size(), 20U);
+  EXPECT_EQ(table.beams[1].beam.report.member, "一层KL-2");
+  try {
+    read_project("beams.txt");
+    ADD_FAILURE() << "read without an error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.message().toStdString(),
+              "“beams.txt”：应为工程文件(.pwproj)、梁表格(.xlsx、.csv)或梁文件(.json)");
+  }
+}
+
 struct BadProject {
   const char* title;
   QByteArray bytes;
