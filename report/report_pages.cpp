@@ -59,33 +59,33 @@ std::vector<std::unique_ptr<QTextDocument>> one_piece(std::unique_ptr<QTextDocum
 // 目录, 构件一览表 (with the 总结论) and, when it has them, the book's 符号说明
 // and 材料; then come the chapters.
 enum class PartKind { Title, Contents, Members, Front, Chapter };
-struct PartSpec {
+struct PartPlan {
   PartKind kind;
   std::size_t chapter = 0;
 };
 
-std::vector<PartSpec> part_specs(const ReportBook& book) {
-  std::vector<PartSpec> specs;
+std::vector<PartPlan> part_plans(const ReportBook& book) {
+  std::vector<PartPlan> plans;
   if (has_title_page(book)) {
-    specs.push_back({PartKind::Title});
-    specs.push_back({PartKind::Contents});
-    specs.push_back({PartKind::Members});
+    plans.push_back({PartKind::Title});
+    plans.push_back({PartKind::Contents});
+    plans.push_back({PartKind::Members});
     if (book.front && (book.front->symbols || book.front->materials)) {
-      specs.push_back({PartKind::Front});
+      plans.push_back({PartKind::Front});
     }
   }
-  for (std::size_t i = 0; i < book.chapters.size(); ++i) specs.push_back({PartKind::Chapter, i});
-  return specs;
+  for (std::size_t i = 0; i < book.chapters.size(); ++i) plans.push_back({PartKind::Chapter, i});
+  return plans;
 }
 
 // Whether a part shows page numbers of others, and so is laid out once those are known.
-bool refers_to_pages(const PartSpec& spec) {
-  return spec.kind == PartKind::Contents || spec.kind == PartKind::Members;
+bool refers_to_pages(const PartPlan& plan) {
+  return plan.kind == PartKind::Contents || plan.kind == PartKind::Members;
 }
 
-Part make_part(const ReportBook& book, const PartSpec& spec, const BookPages& pages) {
+Part make_part(const ReportBook& book, const PartPlan& plan, const BookPages& pages) {
   const bool titled = has_title_page(book);
-  switch (spec.kind) {
+  switch (plan.kind) {
     case PartKind::Title:
       return {one_piece(title_page_document(book)), {}, false, false};
     case PartKind::Contents:
@@ -103,7 +103,7 @@ Part make_part(const ReportBook& book, const PartSpec& spec, const BookPages& pa
     case PartKind::Chapter:
       break;
   }
-  const ReportModel& chapter = book.chapters[spec.chapter];
+  const ReportModel& chapter = book.chapters[plan.chapter];
   return {chapter_pieces(chapter, titled ? ChapterPlace::InBook : ChapterPlace::Alone),
           running_header(chapter), !chapter.complete};
 }
@@ -221,14 +221,14 @@ class LaidOutBook {
   LaidOutBook(const ReportBook& book, const QSizeF& body)
       : book_(book),
         body_(body),
-        specs_(part_specs(book)),
-        parts_(specs_.size()),
+        plans_(part_plans(book)),
+        parts_(plans_.size()),
         threads_(std::clamp<std::size_t>(QThread::idealThreadCount(), 1,
                                          std::clamp<std::size_t>(parts_.size(), 1, 4))),
         devices_(threads_, layout_image()),
         laid_out_(static_cast<std::ptrdiff_t>(threads_)) {
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-      if (!refers_to_pages(specs_[i])) independent_.push_back(i);
+    for (std::size_t i = 0; i < plans_.size(); ++i) {
+      if (!refers_to_pages(plans_[i])) independent_.push_back(i);
     }
     for (std::size_t t = 1; t < threads_; ++t) {
       helpers_.emplace_back(QThread::create([this, t] {
@@ -260,7 +260,7 @@ class LaidOutBook {
     std::vector<std::size_t> taken;
     for (std::size_t n; (n = next_++) < independent_.size();) {
       const std::size_t i = independent_[n];
-      parts_[i].part = make_part(book_, specs_[i], pages_);
+      parts_[i].part = make_part(book_, plans_[i], pages_);
       parts_[i].pages = paginate(parts_[i].part, body_, device);
       taken.push_back(i);
     }
@@ -271,8 +271,8 @@ class LaidOutBook {
   BookPages starts() const {
     BookPages pages;
     int page = 1;
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-      switch (specs_[i].kind) {
+    for (std::size_t i = 0; i < plans_.size(); ++i) {
+      switch (plans_[i].kind) {
         case PartKind::Members: {
           pages.members = page;
           const Part& members = parts_[i].part;
@@ -300,11 +300,11 @@ class LaidOutBook {
   // laid out without them first, then with them until those stay put (the
   // numbers take no more room than the empty cells, so a second round settles it).
   void lay_out_referring_parts() {
-    const bool any = std::ranges::any_of(specs_, refers_to_pages);
+    const bool any = std::ranges::any_of(plans_, refers_to_pages);
     for (int round = 0; any && round < 4; ++round) {
-      for (std::size_t i = 0; i < specs_.size(); ++i) {
-        if (!refers_to_pages(specs_[i])) continue;
-        parts_[i].part = make_part(book_, specs_[i], pages_);
+      for (std::size_t i = 0; i < plans_.size(); ++i) {
+        if (!refers_to_pages(plans_[i])) continue;
+        parts_[i].part = make_part(book_, plans_[i], pages_);
         parts_[i].pages = paginate(parts_[i].part, body_, devices_[0]);
         if (round == 0) made_here_.push_back(i);
       }
@@ -322,7 +322,7 @@ class LaidOutBook {
 
   const ReportBook& book_;
   const QSizeF body_;
-  const std::vector<PartSpec> specs_;
+  const std::vector<PartPlan> plans_;
   std::vector<std::size_t> independent_;  // the parts laid out first, by a few threads
   std::vector<LaidOutPart> parts_;
   const std::size_t threads_;
