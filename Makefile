@@ -52,6 +52,7 @@ bench: deps $(RELEASE_DIR)/build.ninja
 	$(RELEASE_DIR)/bench/files_bench
 	$(RELEASE_DIR)/bench/calc_startup $(RELEASE_DIR)/app/platewise examples/KL-1.json $(RELEASE_DIR)/bench/core_minimal
 	$(RELEASE_DIR)/bench/big_files $(RELEASE_DIR)/app/platewise
+	$(RELEASE_DIR)/bench/book_memory $(RELEASE_DIR)/app/platewise
 
 install: deps $(RELEASE_DIR)/build.ninja
 	cmake --build $(RELEASE_DIR) --target platewise

@@ -57,12 +57,12 @@ int run_report(const QStringList& arguments, const CommandStreams& streams) {
     });
     // A single beam file is that beam's report, without title page and table.
     if (files.size() == 1 && is_beam_file(files.front())) book.members.clear();
-    const QByteArray bytes = report_bytes(book, *format);
-    if (bytes.isEmpty()) {
+    // Gathered here, not copied by the writer: a long book is held once.
+    book = gathered(std::move(book));
+    if (!write_report(book, *format, out.device())) {
       throw FileError(FileFault::Unwritable, out.name(), 0, {},
                       QStringLiteral("无法生成计算书，什么也没写"));
     }
-    out.device().write(bytes);
     out.commit();
     return all_computed ? kAllComputed : kSomeStopped;
   } catch (const FileError& error) {

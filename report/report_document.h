@@ -42,6 +42,7 @@ struct BookPages {
   int conclusion = 0;  // 总结论
   int front = 0;       // the book's 符号说明 and 材料
   std::vector<int> chapters;
+  friend bool operator==(const BookPages&, const BookPages&) = default;
 };
 // A book's 目录: the members' table, the 总结论, the book's 符号说明 and 材料,
 // and each chapter, each with its page.

@@ -42,30 +42,62 @@ QString name_for(const QString& path, ReportFormat chosen) {
   return format_of_name(path) ? path : path + "." + extension_of(chosen);
 }
 
-// The file's bytes, made in memory: the writers may close the device they write to.
-QByteArray report_bytes(const ReportBook& given, ReportFormat format) {
+namespace {
+
+// Passes what is written on to `target`, and no more: the PDF writer closes
+// the device it writes to when it ends, which a QSaveFile must not be.
+class PassOn final : public QIODevice {
+ public:
+  explicit PassOn(QIODevice& target) : target_(target) { open(QIODevice::WriteOnly); }
+  bool isSequential() const override { return true; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override { return target_.write(data, size); }
+
+ private:
+  QIODevice& target_;
+};
+
+bool write_pdf(const ReportBook& book, QIODevice& out, const PaintProgress& progress) {
+  PassOn pass_on(out);
+  QPdfWriter writer(&pass_on);
+  writer.setPageLayout(report_page_layout());
+  writer.setTitle(document_title(book));
+  writer.setCreator(QStringLiteral("%1 %2").arg(kProgramName, kProgramVersion));
+  return paint_report(book, writer, progress) > 0;
+}
+
+bool write_whole(const QByteArray& bytes, QIODevice& out) {
+  return !bytes.isEmpty() && out.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+bool write_report(const ReportBook& given, ReportFormat format, QIODevice& out,
+                  const PaintProgress& progress) {
   std::optional<ReportBook> made;
   const ReportBook& book = shown_book(given, made);
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
   switch (format) {
-    case ReportFormat::Pdf: {
-      QPdfWriter writer(&buffer);
-      writer.setPageLayout(report_page_layout());
-      writer.setTitle(document_title(book));
-      writer.setCreator(QStringLiteral("%1 %2").arg(kProgramName, kProgramVersion));
-      if (paint_report(book, writer) == 0) return {};
-      break;
-    }
+    case ReportFormat::Pdf:
+      return write_pdf(book, out, progress);
     case ReportFormat::Odt:
     case ReportFormat::Docx: {
       const auto sketches = sketch_pictures(book);
-      return format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches);
+      return write_whole(
+          format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches),
+          out);
     }
     case ReportFormat::Html:
-      return report_html(book).toUtf8();
+      return write_whole(report_html(book).toUtf8(), out);
   }
-  return buffer.data();
+  return false;
+}
+
+QByteArray report_bytes(const ReportBook& book, ReportFormat format) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  return write_report(book, format, buffer) ? buffer.data() : QByteArray();
 }
 
 QByteArray report_bytes(const ReportModel& report, ReportFormat format) {

@@ -1,5 +1,7 @@
 #include "report_fonts.h"
 
+#include <QFontDatabase>
+
 namespace platewise {
 
 const QStringList& report_families() {
@@ -10,8 +12,17 @@ const QStringList& report_families() {
 }
 
 QFont report_font(double points, bool bold) {
+  // Qt looks every family of a font up again for each run of text it lays
+  // out or paints; the families this machine lacks would only be skipped.
+  static const QStringList kInstalled = [] {
+    QStringList installed;
+    for (const QString& family : report_families()) {
+      if (QFontDatabase::hasFamily(family)) installed << family;
+    }
+    return installed.isEmpty() ? report_families() : installed;
+  }();
   QFont font;
-  font.setFamilies(report_families());
+  font.setFamilies(kInstalled);
   font.setPointSizeF(points);
   font.setBold(bold);
   // Outlines as drawn, whatever the screen: the pages are measured once for every device.

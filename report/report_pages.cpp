@@ -12,8 +12,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <latch>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "report_document.h"
@@ -133,15 +136,19 @@ double content_bottom(const QTextDocument& piece, const std::vector<QLineF>& rul
   return bottom;
 }
 
+// Whether a piece is laid out to be painted or only to count its pages.
+enum class Use { Count, Paint };
+
 // Lays a piece out once, on `device` in pages of `body` size. Qt lays a
 // document out whole when it gets its layout (documentLayout() makes it on
 // first use) and again at every new page size, but not while the page size
 // is null. So the piece gets its layout with a null page size, then the
 // device it is measured on, then its page size: one layout, on the device.
-// The glyphs shaped for the layout are kept for painting, which would
-// otherwise shape every line again.
-void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device) {
-  for (QTextBlock block = piece.begin(); block.isValid(); block = block.next()) {
+// For painting, the glyphs shaped for the layout are kept, else painting
+// would shape every line again.
+void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device, Use use) {
+  for (QTextBlock block = piece.begin(); use == Use::Paint && block.isValid();
+       block = block.next()) {
     block.layout()->setCacheEnabled(true);
   }
   piece.setPageSize(QSizeF(0, 0));
@@ -155,10 +162,11 @@ void lay_out(QTextDocument& piece, const QSizeF& body, QPaintDevice& device) {
 // longer than a page starts a page and runs over as Qt paginates it. A
 // table's row stacked under another leaves out its top rule, which is the
 // other's bottom rule.
-std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice& layout_device) {
+std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice& layout_device,
+                                   Use use) {
   double heading_bottom = 0;
   if (part.heading) {
-    lay_out(*part.heading, body, layout_device);
+    lay_out(*part.heading, body, layout_device, use);
     part.heading_rules = table_rules(*part.heading);
     heading_bottom = content_bottom(*part.heading, part.heading_rules);
   }
@@ -167,7 +175,7 @@ std::vector<PageContents> paginate(Part& part, const QSizeF& body, QPaintDevice&
   part.rules.reserve(part.pieces.size());
   for (std::size_t i = 0; i < part.pieces.size(); ++i) {
     QTextDocument* piece = part.pieces[i].get();
-    lay_out(*piece, body, layout_device);
+    lay_out(*piece, body, layout_device, use);
     std::vector<QLineF>& rules = part.rules.emplace_back(table_rules(*piece));
     const int count = piece->pageCount();
     const double bottom = content_bottom(*piece, rules);
@@ -208,79 +216,173 @@ QImage layout_image() {
   return image;
 }
 
-// Every part of the book, made and laid out. The parts are independent, so
-// a few threads share them, each laying out on its own device. The helpers
-// are QThreads: Qt lays a long document out in steps and finishes it on a
-// timer, which only a QThread can start. A document's timers are stopped
-// when it is deleted, and only in the thread that made it, so each thread
-// deletes the parts it made once the book is painted. The helpers also keep
-// the fonts they laid out with in their font caches, which go with them: so
-// they wait, idle, until then.
-class LaidOutBook {
+// This thread and a few helpers, which lay parts out together, each on a
+// device of its own. The helpers are QThreads: Qt lays a long document out
+// in steps and finishes it on a timer, which only a QThread can start. A
+// document's timers are stopped when it is deleted, and only in the thread
+// that made it, so the thread that made a part deletes it. The helpers also
+// keep the fonts they laid out with in their font caches, which a PDF writer
+// still reads when it ends: so they live as long as the team.
+class LayoutTeam {
  public:
-  LaidOutBook(const ReportBook& book, const QSizeF& body)
+  using Job = std::function<void(std::size_t thread, QImage& device)>;
+
+  explicit LayoutTeam(std::size_t threads) : devices_(threads, layout_image()) {
+    for (std::size_t t = 1; t < threads; ++t) {
+      helpers_.emplace_back(QThread::create([this, t] { serve(t); }));
+      helpers_.back()->start();
+    }
+  }
+  ~LayoutTeam() {
+    {
+      const std::lock_guard lock(mutex_);
+      ending_ = true;
+    }
+    changed_.notify_all();
+    for (const std::unique_ptr<QThread>& helper : helpers_) helper->wait();
+  }
+  LayoutTeam(const LayoutTeam&) = delete;
+  LayoutTeam& operator=(const LayoutTeam&) = delete;
+
+  std::size_t size() const { return devices_.size(); }
+  // This thread's device.
+  QImage& own_device() { return devices_[0]; }
+
+  // Runs `job` on every thread of the team, this one as thread 0, and
+  // returns when all have run it.
+  void run(const Job& job) {
+    {
+      const std::lock_guard lock(mutex_);
+      job_ = &job;
+      busy_ = helpers_.size();
+      ++round_;
+    }
+    changed_.notify_all();
+    job(0, devices_[0]);
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return busy_ == 0; });
+  }
+
+ private:
+  void serve(std::size_t t) {
+    std::uint64_t done = 0;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [&] { return ending_ || round_ != done; });
+      if (ending_) return;
+      done = round_;
+      const Job& job = *job_;
+      lock.unlock();
+      job(t, devices_[t]);
+      lock.lock();
+      if (--busy_ == 0) changed_.notify_all();
+    }
+  }
+
+  std::vector<QImage> devices_;  // a document keeps the device it was laid out on
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  const Job* job_ = nullptr;
+  std::uint64_t round_ = 0;
+  std::size_t busy_ = 0;
+  bool ending_ = false;
+  std::vector<std::unique_ptr<QThread>> helpers_;
+};
+
+// What the pages of a part count: how many, and for the members' table the
+// page of the part the 总结论 after it starts on.
+struct PartPages {
+  int count = 0;
+  int conclusion = -1;
+};
+
+// The book on pages, a few parts laid out at a time. The parts are laid
+// out twice: first to count their pages, for the 目录, the members' table and
+// "共 m 页", then again, a batch at a time, to be painted; so a book's memory
+// does not grow with its beams.
+class PagedBook {
+ public:
+  PagedBook(const ReportBook& book, const QSizeF& body)
       : book_(book),
         body_(body),
         plans_(part_plans(book)),
-        parts_(plans_.size()),
-        threads_(std::clamp<std::size_t>(QThread::idealThreadCount(), 1,
-                                         std::clamp<std::size_t>(parts_.size(), 1, 4))),
-        devices_(threads_, layout_image()),
-        laid_out_(static_cast<std::ptrdiff_t>(threads_)) {
-    for (std::size_t i = 0; i < plans_.size(); ++i) {
-      if (!refers_to_pages(plans_[i])) independent_.push_back(i);
-    }
-    for (std::size_t t = 1; t < threads_; ++t) {
-      helpers_.emplace_back(QThread::create([this, t] {
-        const std::vector<std::size_t> made = lay_out_with(devices_[t]);
-        laid_out_.count_down();
-        painted_.wait();
-        discard(made);
-      }));
-      helpers_.back()->start();
-    }
-    made_here_ = lay_out_with(devices_[0]);
-    laid_out_.arrive_and_wait();
-    lay_out_referring_parts();
+        counted_(plans_.size()),
+        team_(std::clamp<std::size_t>(QThread::idealThreadCount(), 1,
+                                      std::clamp<std::size_t>(plans_.size(), 1, 4))),
+        kept_(plans_.size()) {
+    count_parts();
+    count_referring_parts();
   }
-  ~LaidOutBook() {
-    painted_.count_down();
-    discard(made_here_);
-    for (const std::unique_ptr<QThread>& helper : helpers_) helper->wait();
-  }
-  LaidOutBook(const LaidOutBook&) = delete;
-  LaidOutBook& operator=(const LaidOutBook&) = delete;
 
-  const std::vector<LaidOutPart>& parts() const { return parts_; }
-  const BookPages& pages() const { return pages_; }
+  int pages() const {
+    int pages = 0;
+    for (const PartPages& part : counted_) pages += part.count;
+    return pages;
+  }
+  std::size_t parts() const { return plans_.size(); }
+
+  // Lays the parts out a batch at a time and gives each to `paint` in order;
+  // stops when `paint` gives false. Gives whether every part was painted.
+  bool paint_parts(const std::function<bool(const LaidOutPart&)>& paint) {
+    const std::size_t batch = 2 * team_.size();
+    for (std::size_t start = 0; start < plans_.size(); start += batch) {
+      const std::size_t end = std::min(plans_.size(), start + batch);
+      std::vector<LaidOutPart> made(end - start);
+      std::vector<std::vector<std::size_t>> made_by(team_.size());
+      std::atomic<std::size_t> next = start;
+      team_.run([&](std::size_t t, QImage& device) {
+        for (std::size_t i; (i = next++) < end;) {
+          if (kept_[i]) continue;
+          LaidOutPart& part = made[i - start];  // paginated in place: pages point into it
+          part.part = make_part(book_, plans_[i], pages_);
+          part.pages = paginate(part.part, body_, device, Use::Paint);
+          made_by[t].push_back(i - start);
+        }
+      });
+      bool go_on = true;
+      for (std::size_t i = start; i < end && go_on; ++i) {
+        go_on = paint(kept_[i] ? *kept_[i] : made[i - start]);
+        kept_[i].reset();
+      }
+      team_.run([&](std::size_t t, QImage&) {
+        for (std::size_t k : made_by[t]) made[k] = {};
+      });
+      if (!go_on) return false;
+    }
+    return true;
+  }
 
  private:
-  // Takes the next independent part not yet taken until none is left; gives the parts taken.
-  std::vector<std::size_t> lay_out_with(QImage& device) {
-    std::vector<std::size_t> taken;
-    for (std::size_t n; (n = next_++) < independent_.size();) {
-      const std::size_t i = independent_[n];
-      parts_[i].part = make_part(book_, plans_[i], pages_);
-      parts_[i].pages = paginate(parts_[i].part, body_, device);
-      taken.push_back(i);
+  static PartPages measured(const Part& part, const std::vector<PageContents>& pages) {
+    PartPages counted{static_cast<int>(pages.size())};
+    if (part.heading && part.pieces.size() > part.rows_end) {
+      counted.conclusion = part.piece_pages.back();
     }
-    return taken;
+    return counted;
   }
 
-  // Where the parts start, as they are laid out now.
+  // Every part, by the whole team; the 目录 and the members' table with
+  // their page cells empty.
+  void count_parts() {
+    std::atomic<std::size_t> next = 0;
+    team_.run([&](std::size_t, QImage& device) {
+      for (std::size_t i; (i = next++) < plans_.size();) {
+        Part part = make_part(book_, plans_[i], pages_);
+        counted_[i] = measured(part, paginate(part, body_, device, Use::Count));
+      }
+    });
+  }
+
+  // Where the parts start, as counted now.
   BookPages starts() const {
     BookPages pages;
     int page = 1;
     for (std::size_t i = 0; i < plans_.size(); ++i) {
       switch (plans_[i].kind) {
-        case PartKind::Members: {
+        case PartKind::Members:
           pages.members = page;
-          const Part& members = parts_[i].part;
-          if (members.pieces.size() > members.rows_end) {
-            pages.conclusion = page + members.piece_pages.back();
-          }
+          if (counted_[i].conclusion >= 0) pages.conclusion = page + counted_[i].conclusion;
           break;
-        }
         case PartKind::Front:
           pages.front = page;
           break;
@@ -291,47 +393,40 @@ class LaidOutBook {
         case PartKind::Contents:
           break;
       }
-      page += static_cast<int>(parts_[i].pages.size());
+      page += counted_[i].count;
     }
     return pages;
   }
 
   // The 目录 and the members' table name the pages where the others start:
-  // laid out without them first, then with them until those stay put (the
-  // numbers take no more room than the empty cells, so a second round settles it).
-  void lay_out_referring_parts() {
-    const bool any = std::ranges::any_of(plans_, refers_to_pages);
-    for (int round = 0; any && round < 4; ++round) {
+  // laid out again with those until they stay put (the numbers take no more
+  // room than the empty cells, so one round settles it). Laid out with the
+  // pages that stay, they are kept to be painted.
+  void count_referring_parts() {
+    if (!std::ranges::any_of(plans_, refers_to_pages)) return;
+    for (int round = 0; round < 3; ++round) {
+      pages_ = starts();
       for (std::size_t i = 0; i < plans_.size(); ++i) {
         if (!refers_to_pages(plans_[i])) continue;
-        parts_[i].part = make_part(book_, plans_[i], pages_);
-        parts_[i].pages = paginate(parts_[i].part, body_, devices_[0]);
-        if (round == 0) made_here_.push_back(i);
+        kept_[i] = std::make_unique<LaidOutPart>();
+        LaidOutPart& part = *kept_[i];
+        part.part = make_part(book_, plans_[i], pages_);
+        part.pages = paginate(part.part, body_, team_.own_device(), Use::Paint);
+        counted_[i] = measured(part.part, part.pages);
       }
-      BookPages now = starts();
-      const bool settled = now.members == pages_.members && now.conclusion == pages_.conclusion &&
-                           now.front == pages_.front && now.chapters == pages_.chapters;
-      pages_ = std::move(now);
-      if (settled) return;
+      if (starts() == pages_) return;
     }
-  }
-
-  void discard(const std::vector<std::size_t>& made) {
-    for (std::size_t i : made) parts_[i] = {};
+    pages_ = starts();  // not settled: laid out afresh with the last count
+    for (std::unique_ptr<LaidOutPart>& part : kept_) part.reset();
   }
 
   const ReportBook& book_;
   const QSizeF body_;
   const std::vector<PartPlan> plans_;
-  std::vector<std::size_t> independent_;  // the parts laid out first, by a few threads
-  std::vector<LaidOutPart> parts_;
-  const std::size_t threads_;
-  std::vector<QImage> devices_;  // a document keeps the device it was laid out on
-  std::atomic<std::size_t> next_ = 0;
-  std::latch laid_out_;
-  std::latch painted_{1};
-  std::vector<std::size_t> made_here_;
-  std::vector<std::unique_ptr<QThread>> helpers_;
+  std::vector<PartPages> counted_;
+  LayoutTeam team_;
+  // Parts laid out by this thread before painting; gone before the team.
+  std::vector<std::unique_ptr<LaidOutPart>> kept_;
   BookPages pages_;
 };
 
@@ -382,7 +477,8 @@ QPageLayout report_page_layout() {
                      QPageLayout::Millimeter);
 }
 
-int paint_report(const ReportBook& given, QPagedPaintDevice& device) {
+int paint_report(const ReportBook& given, QPagedPaintDevice& device,
+                 const PaintProgress& progress) {
   std::optional<ReportBook> made;
   const ReportBook& book = shown_book(given, made);
   QPainter painter;
@@ -394,16 +490,14 @@ int paint_report(const ReportBook& given, QPagedPaintDevice& device) {
   const double footer = kFooterPoints / 72 * device.logicalDpiY();
   const QSizeF body(device.width() / scale_x, (device.height() - header - footer) / scale_y);
 
-  const LaidOutBook laid_out(book, body);
-  const std::vector<LaidOutPart>& parts = laid_out.parts();
-  int pages = 0;
-  for (const LaidOutPart& part : parts) pages += static_cast<int>(part.pages.size());
-
+  PagedBook paged(book, body);
+  const int pages = paged.pages();
   const QRectF header_band(0, 0, device.width(), header * 0.75);
   const QRectF footer_band(0, device.height() - footer, device.width(), footer);
   const QFont footer_font = report_font(kBandFontPoints);
   int page_number = 0;
-  for (const LaidOutPart& part : parts) {
+  std::size_t parts_painted = 0;
+  const bool whole = paged.paint_parts([&](const LaidOutPart& part) {
     for (const PageContents& contents : part.pages) {
       if (page_number++ > 0) device.newPage();
       paint_header(painter, part.part, header_band);
@@ -428,9 +522,10 @@ int paint_report(const ReportBook& given, QPagedPaintDevice& device) {
       painter.drawText(footer_band, Qt::AlignHCenter | Qt::AlignBottom,
                        QStringLiteral("第 %1 页 共 %2 页").arg(page_number).arg(pages));
     }
-  }
+    return !progress || progress(++parts_painted, paged.parts());
+  });
   painter.end();
-  return pages;
+  return whole ? page_number : 0;
 }
 
 int paint_report(const ReportModel& report, QPagedPaintDevice& device) {

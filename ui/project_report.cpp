@@ -9,7 +9,7 @@
 #include "beam_reports.h"
 #include "failure_box.h"
 #include "file_error.h"
-#include "file_io.h"
+#include "output_target.h"
 #include "project_model.h"
 #include "qt_text.h"
 #include "report_file.h"
@@ -51,10 +51,25 @@ std::optional<ReportBook> ProjectReport::book() const {
 }
 
 QString ProjectReport::save_to(const QString& path, const ReportBook& book) const {
-  const QByteArray bytes = report_bytes(book, format_of_name(path).value_or(ReportFormat::Pdf));
-  if (bytes.isEmpty()) return QStringLiteral("无法生成计算书“%1”").arg(path);
+  const ReportFormat format = format_of_name(path).value_or(ReportFormat::Pdf);
+  // The pages of a long book take seconds: laid out and written part by
+  // part under a dialog of their own, which the engineer may cancel.
+  QProgressDialog progress(QStringLiteral("正在排版计算书…"), QStringLiteral("取消"), 0, 1,
+                           &window_);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  const PaintProgress follow = [&progress](std::size_t painted, std::size_t parts) {
+    progress.setMaximum(static_cast<int>(parts));
+    progress.setValue(static_cast<int>(painted));
+    return !progress.wasCanceled();
+  };
   try {
-    write_atomically(path, bytes);  // an older file of that name kept when it fails
+    // An older file of that name is kept unless the whole book is written.
+    OutputTarget target(path, -1, OutputTarget::Waiting::Never);
+    if (!write_report(book, format, target.device(), follow)) {
+      return progress.wasCanceled() ? QString() : QStringLiteral("无法生成计算书“%1”").arg(path);
+    }
+    target.commit();
   } catch (const FileError& error) {
     return error.message();
   }

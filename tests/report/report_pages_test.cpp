@@ -2,10 +2,12 @@
 // the Song face embedded, every page's running header and page number,
 // sections kept whole, a stopped run marked on every page, a book's title
 // page, members' table and chapters each from a new page; every line of the
-// report on a page; and Qt has nothing to say while a book is painted.
+// report on a page; Qt has nothing to say while a book is painted; and
+// painting a book can be followed and stopped.
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
@@ -220,6 +222,26 @@ TEST(ReportBookPdf, IsPaintedWithoutWarnings) {
   const ReportBook book = sample_book(4, -1, 150);
   const QStringList said = qt_messages([&book] { saved_pdf(book); });
   EXPECT_TRUE(said.isEmpty()) << said.join('\n').toStdString();
+}
+
+// A book is laid out and painted a few parts at a time: the progress names
+// each part once, in order, and stopping it leaves no report.
+TEST(ReportBookPdf, ProgressCountsEveryPartAndStopsTheFile) {
+  const ReportBook book = sample_book(12, -1, 1);  // title, 目录, members, 12 chapters
+  for (const std::size_t stop_at : {std::size_t{0}, std::size_t{3}}) {
+    std::vector<std::string> seen;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    const bool whole =
+        write_report(book, ReportFormat::Pdf, out, [&](std::size_t n, std::size_t of) {
+          seen.push_back(std::to_string(n) + "/" + std::to_string(of));
+          return n != stop_at;
+        });
+    std::vector<std::string> expected;
+    for (int n = 1; n <= (stop_at ? 3 : 15); ++n) expected.push_back(std::to_string(n) + "/15");
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(whole, stop_at == 0);
+  }
 }
 
 }  // namespace
