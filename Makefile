@@ -50,6 +50,7 @@ bench: deps $(RELEASE_DIR)/build.ninja
 	$(RELEASE_DIR)/bench/startup_ratio $(RELEASE_DIR)/bench/startup_platewise $(RELEASE_DIR)/bench/startup_minimal
 	$(RELEASE_DIR)/bench/batch_rate
 	$(RELEASE_DIR)/bench/files_bench
+	$(RELEASE_DIR)/bench/grid_bench
 	$(RELEASE_DIR)/bench/calc_startup $(RELEASE_DIR)/app/platewise examples/KL-1.json $(RELEASE_DIR)/bench/core_minimal
 	$(RELEASE_DIR)/bench/big_files $(RELEASE_DIR)/app/platewise
 	$(RELEASE_DIR)/bench/book_memory $(RELEASE_DIR)/app/platewise
