@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -85,7 +86,7 @@ QString caption() { return qt_text(window_design::window().caption); }
 }  // namespace
 
 ProjectWindow::ProjectWindow(MainWindow& form, BeamFileActions& files)
-    : form_(form), files_(files), grid_(new QTableView(this)) {
+    : form_(form), files_(files), grid_(new QTableView(this)), count_(new QLabel(this)) {
   setObjectName(QStringLiteral("project_window"));
   grid_->setObjectName(QStringLiteral("project_grid"));
   grid_->setModel(&filter_);
@@ -101,7 +102,13 @@ ProjectWindow::ProjectWindow(MainWindow& form, BeamFileActions& files)
   setAcceptDrops(true);
   build_actions();
   connect_actions();
-  statusBar();
+  count_->setObjectName(QStringLiteral("project_count"));
+  statusBar()->addPermanentWidget(count_);
+  connect(&model_, &QAbstractItemModel::dataChanged, this, &ProjectWindow::update_count);
+  connect(&model_, &QAbstractItemModel::rowsInserted, this, &ProjectWindow::update_count);
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, &ProjectWindow::update_count);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &ProjectWindow::update_count);
+  update_count();
   resize(1100, 600);
   set_file({}, QStringLiteral("未命名工程"));
 }
@@ -276,11 +283,14 @@ bool ProjectWindow::open(const QString& path) {
   // A table is the start of a project; its file is not the project's.
   const QFileInfo file(path);
   set_file(is_project_file(path) ? path : QString(), file.completeBaseName());
+  return true;
+}
+
+void ProjectWindow::update_count() {
   int attention = 0;
   for (int row = 0; row < model_.rowCount(); ++row) attention += model_.needs_attention(row);
-  statusBar()->showMessage(
+  count_->setText(
       QStringLiteral("%1 个构件，%2 个不满足、注意或出错").arg(model_.rowCount()).arg(attention));
-  return true;
 }
 
 bool ProjectWindow::save_to(const QString& path) {

@@ -7,6 +7,7 @@
 // results as an Excel workbook (导出结果). The caption
 // names the project, with "*" while it has unsaved changes; closing then
 // asks 保存 / 不保存 / 取消. A failed save keeps the grid and the old file.
+// The status line counts the beams and those that need a look, as they change.
 // Choosing a row shows its beam in the form; what the engineer then does
 // in the form is that row's.
 
@@ -20,6 +21,7 @@
 #include "project_report.h"
 
 class QAction;
+class QLabel;
 class QTableView;
 
 namespace platewise {
@@ -103,6 +105,7 @@ class ProjectWindow : public QMainWindow {
   bool may_discard_changes();
   void set_file(const QString& path, const QString& name);
   void update_caption();
+  void update_count();
 
   MainWindow& form_;
   BeamFileActions& files_;
@@ -110,6 +113,7 @@ class ProjectWindow : public QMainWindow {
   ProjectFilter filter_{model_};
   ProjectReport report_{*this, model_};
   QTableView* grid_;
+  QLabel* count_;  // at the status line's right: the beams, and how many need a look
   std::map<ProjectCommand, QAction*> actions_;
   QString file_;  // the project file; empty for a new project or one opened from a table
   QString name_;  // what the caption calls it

@@ -6,6 +6,7 @@
 #include "project_window.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTableView>
 
@@ -59,8 +60,11 @@ TEST_F(ProjectWindowTest, IsBuiltOnlyWhenFirstWantedAndOpensATableFromTheFormsMe
 
 TEST_F(ProjectWindowTest, EditedProjectIsSavedAndReadBackTheSame) {
   ASSERT_TRUE(projects().open(opened_table()));
+  const auto count = [this] { return project().findChild<QLabel*>("project_count")->text(); };
+  EXPECT_EQ(count(), "2 个构件，1 个不满足、注意或出错");
   platewise::ProjectModel& model = project().model();
   ASSERT_TRUE(model.setData(model.index(1, 1), QStringLiteral("300"), Qt::EditRole));
+  EXPECT_EQ(count(), "2 个构件，0 个不满足、注意或出错");  // the count follows every edit
   EXPECT_TRUE(project().isWindowModified());
   const std::string edited = table();
   ASSERT_TRUE(project().save_to(path("办公楼.pwproj")));
