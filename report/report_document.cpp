@@ -86,10 +86,18 @@ QTextTableCellFormat middle_cell() {
 }
 
 // Appends blocks and tables to a document.
+// Writes into a document in one edit block: Qt then lays the document out
+// once, when it is written, rather than again after every insertion (a
+// document gets its layout as soon as the sketch's handler is registered).
 class Writer {
  public:
   Writer(QTextDocument& document, ReportLook look)
-      : cursor_(&document), look_(look), sizes_(look == ReportLook::Panel ? kPanel : kPaper) {}
+      : cursor_(&document), look_(look), sizes_(look == ReportLook::Panel ? kPanel : kPaper) {
+    cursor_.beginEditBlock();
+  }
+  ~Writer() { cursor_.endEditBlock(); }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
 
   const Sizes& sizes() const { return sizes_; }
   QTextCursor& cursor() { return cursor_; }

@@ -141,6 +141,10 @@ void MainWindow::show_status(const std::string& first) {
 }
 
 void MainWindow::reset() {
+  // The last run is forgotten first: the report panel follows edits made
+  // after a run, and would otherwise lay its report out again for every
+  // control set back here.
+  state_ = BeamState{};
   for (const window_design::Control& c : window_design::controls()) {
     QWidget* widget = controls_.find(c.name)->second;
     if (auto* list = qobject_cast<DropDownList*>(widget)) {
