@@ -381,6 +381,17 @@ QString ProjectModel::paste(int row, int column, std::string_view tsv) {
                       std::ranges::all_of(first, [](const std::string& c) {
                         return qt_text(c).trimmed().isEmpty() || column_of_heading(c).has_value();
                       });
+  // A first row that names some columns and not others is a header with a
+  // mistake in it, not a beam: nothing is pasted.
+  if (!header && std::ranges::count_if(first, [](const std::string& c) {
+                   return column_of_heading(c).has_value();
+                 }) >= 2) {
+    QStringList unknown;
+    for (const std::string& cell : first) {
+      if (!qt_text(cell).trimmed().isEmpty() && !column_of_heading(cell)) unknown << qt_text(cell);
+    }
+    return QStringLiteral("表头中的“%1”不是本表的列名").arg(unknown.join("”“"));
+  }
   if (header) {
     // A heading met twice (the selected width, an input and a result) counts the first time.
     for (const std::string& cell : first) {

@@ -84,7 +84,8 @@ class ProjectModel : public QAbstractTableModel {
   void replace_row(int row, const BeamRow& beam);
   // Pastes tab-separated text at the cell (row, column), rows added after the
   // last as needed. A first row whose cells all name columns is a header: the
-  // cells below go to the columns it names, from `row` on. Cells of result
+  // cells below go to the columns it names, from `row` on; a first row that
+  // names two columns or more but not all is refused whole. Cells of result
   // columns are left alone. Returns what could not be pasted, or empty.
   QString paste(int row, int column, std::string_view tsv);
   // The cells of `rows` × `columns` (both in order) as tab-separated text

@@ -180,6 +180,15 @@ TEST_F(ProjectModelTest, PasteWithHeaderGoesByLabelOrKeyAndLeavesResultsAlone) {
   EXPECT_EQ(table(model_), expected_table(beams));
 }
 
+// A heading the grid does not have ("梁底筋" for 加固所需梁底筋(cm2)) would
+// otherwise paste the header as a beam.
+TEST_F(ProjectModelTest, PasteUnderAHeaderWithAnUnknownHeadingChangesNothing) {
+  EXPECT_EQ(model_.paste(4, 0, "构件编号\t梁宽(mm)\t梁底筋\t备注\nKL-9\t250\t18.2\t\n"),
+            "表头中的“梁底筋”“备注”不是本表的列名");
+  EXPECT_EQ(table(model_), expected_table(sample_beams()));
+  EXPECT_FALSE(model_.undo_stack().canUndo());
+}
+
 TEST_F(ProjectModelTest, CopyOfRowsPastesIntoAnotherProjectAsTheSameBeams) {
   ProjectModel other;
   std::vector<int> columns;
