@@ -156,8 +156,8 @@ void BeamFileActions::show(const BeamFile& file) {
   name_ = file.named ? file.beam.name : std::string();
 }
 
-bool BeamFileActions::show_beam(const Beam& beam) {
-  if (!may_discard_changes()) return false;
+bool BeamFileActions::show_beam(const Beam& beam, bool ask_first) {
+  if (ask_first && !may_discard_changes()) return false;
   show(BeamFile{beam, true, {}});
   set_file({});
   set_modified(false);

@@ -31,8 +31,9 @@ class BeamFileActions : public QObject {
   // engineer keeps unsaved changes; the window is then as it was.
   bool open(const QString& path);
   // Shows `beam` in the window, computed as after opening a beam file, tied
-  // to no file. False when the engineer keeps unsaved changes.
-  bool show_beam(const Beam& beam);
+  // to no file. False when the engineer keeps unsaved changes; with
+  // `ask_first` false, without asking about them.
+  bool show_beam(const Beam& beam, bool ask_first = true);
   // Every input and the report's information as the window shows them, under
   // the beam's own name, or else the base name of `path`.
   Beam shown_beam(const QString& path = {}) const;

@@ -175,6 +175,7 @@ void ProjectWindow::connect_actions() {
   action(Redo)->setEnabled(false);
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this] { show_row_in_form(); });
+  connect(&model_, &QAbstractItemModel::dataChanged, this, &ProjectWindow::follow_in_form);
   // What the engineer does in the form is the shown row's: after each command's own handler.
   for (const std::string_view button : {role::calculate_button, role::hoop_button}) {
     connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
@@ -255,7 +256,17 @@ void ProjectWindow::take_row_from_form() {
   if (!form_row_.isValid()) return;
   BeamRow beam = row_of(files_.shown_beam());
   beam.name = model_.row(form_row_.row()).name;
+  taking_from_form_ = true;
   model_.replace_row(form_row_.row(), beam);
+  taking_from_form_ = false;
+}
+
+void ProjectWindow::follow_in_form(const QModelIndex& top, const QModelIndex& bottom) {
+  if (taking_from_form_ || !form_row_.isValid()) return;
+  const int row = form_row_.row();
+  // An edit of the grid, a paste or an undo: the form shows the row as it
+  // now is, so that its next 计算 does not put the old inputs back.
+  if (top.row() <= row && row <= bottom.row()) files_.show_beam(model_.beam(row), false);
 }
 
 bool ProjectWindow::new_project() {

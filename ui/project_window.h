@@ -102,6 +102,7 @@ class ProjectWindow : public QMainWindow {
   void export_results();
   void show_row_in_form();
   void take_row_from_form();
+  void follow_in_form(const QModelIndex& top, const QModelIndex& bottom);
   bool may_discard_changes();
   void set_file(const QString& path, const QString& name);
   void update_caption();
@@ -118,6 +119,7 @@ class ProjectWindow : public QMainWindow {
   QString file_;  // the project file; empty for a new project or one opened from a table
   QString name_;  // what the caption calls it
   QPersistentModelIndex form_row_;  // the model's row the form shows, following moves
+  bool taking_from_form_ = false;   // while the form's beam goes into its row
 };
 
 }  // namespace platewise

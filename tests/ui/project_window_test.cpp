@@ -114,6 +114,13 @@ TEST_F(ProjectWindowTest, ChosenRowIsShownInTheFormAndTheFormEditsIt) {
             text("bottom_plate"));
   project().model().undo_stack().undo();
   EXPECT_EQ(model.cell_text(1, 1), "120");
+  // The form follows edits of its row in the grid, so that its next 计算
+  // keeps them rather than putting its old inputs back.
+  EXPECT_EQ(text("beam_width"), "120");
+  EXPECT_EQ(project().model().paste(1, 1, "350"), "");
+  EXPECT_EQ(text("beam_width"), "350");
+  calculate();
+  EXPECT_EQ(model.cell_text(1, 1), "350");
 }
 
 TEST_F(ProjectWindowTest, BuildingsReportIsWrittenWithEveryBeam) {
