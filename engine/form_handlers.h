@@ -26,6 +26,8 @@ class FormHandlers {
 
   // What the handlers did since the last Calculate, for the checks and the report.
   const DesignTrace& trace() const { return trace_; }
+  // Forgets every run, as for a form set back to its start texts.
+  void forget() { trace_ = {}; }
 
  private:
   // Writes what `run` wrote into the form, and throws the error that stopped it.

@@ -147,7 +147,7 @@ bool BeamFileActions::open(const QString& path) {
 }
 
 void BeamFileActions::show(const BeamFile& file) {
-  show_report_info(file.beam.report);
+  show_report_info(file.beam.report, false);  // the panel shows it once computed
   const BeamOutcome outcome = compute_beam(window_, file.beam);
   window_.refresh_report();
   const auto* width = std::get_if<std::string>(file.beam.given("selected_width"));
@@ -275,9 +275,9 @@ bool BeamFileActions::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void BeamFileActions::show_report_info(const ReportInfo& info) {
+void BeamFileActions::show_report_info(const ReportInfo& info, bool refresh_panel) {
   member_ = info.member;
-  window_.set_report_info(info);
+  window_.set_report_info(info, refresh_panel);
 }
 
 void BeamFileActions::set_file(const QString& path) {

@@ -68,8 +68,9 @@ class BeamFileActions : public QObject {
   bool may_discard_changes();
   // Shows the beam of `file` computed; the status line says how it came out.
   void show(const BeamFile& file);
-  // Shows `info` as the window's, its member as the beam's name as it stands.
-  void show_report_info(const ReportInfo& info);
+  // Shows `info` as the window's, its member as the beam's name as it
+  // stands; the report panel at once unless `refresh_panel` is false.
+  void show_report_info(const ReportInfo& info, bool refresh_panel = true);
   void set_file(const QString& path);
   void set_modified(bool modified);
 

@@ -143,7 +143,8 @@ void MainWindow::show_status(const std::string& first) {
 void MainWindow::reset() {
   // The last run is forgotten first: the report panel follows edits made
   // after a run, and would otherwise lay its report out again for every
-  // control set back here.
+  // control set back here; nor is it the report of the texts set here.
+  handlers_.forget();
   state_ = BeamState{};
   for (const window_design::Control& c : window_design::controls()) {
     QWidget* widget = controls_.find(c.name)->second;
@@ -177,10 +178,10 @@ void MainWindow::run_handler(Handler handler) { (handlers_.*handler)(); }
 
 void MainWindow::refresh_report() { report_group_->refresh(); }
 
-void MainWindow::set_report_info(const ReportInfo& info) {
+void MainWindow::set_report_info(const ReportInfo& info, bool refresh_panel) {
   const bool changed = info != report_info_;
   report_info_ = info;
-  report_group_->refresh();
+  if (refresh_panel) report_group_->refresh();
   if (changed) emit report_info_changed();
 }
 

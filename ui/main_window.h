@@ -50,7 +50,9 @@ class MainWindow : public QWidget, public FormAccess, public BeamWindow {
 
   // Who and what the window's reports are for.
   const ReportInfo& report_info() const { return report_info_; }
-  void set_report_info(const ReportInfo& info);
+  // The report panel shows it at once, unless `refresh_panel` is false for
+  // a caller that calculates next and refreshes the panel once then.
+  void set_report_info(const ReportInfo& info, bool refresh_panel = true);
   // Opens the dialog 计算书信息 and returns; once the engineer accepts it,
   // sets what they accepted and runs `then`.
   void edit_report_info(std::function<void()> then = {});
