@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "design_checks.h"
 #include "form_access.h"
@@ -40,7 +42,18 @@ bool two_rows(const CalculateRun& calc) {
 // The plate's width as the result field shows it: rounded down.
 double shown_width(double width) { return strict_number(shown_width_text(width)).value_or(width); }
 
-std::string plate_text(double width, double t) { return number_text(width) + "×" + number_text(t); }
+// The texts one after another (appended, which g++ 12 does not mistake for
+// an overlapping copy as it may `a + b + c`).
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text += part;
+  return text;
+}
+
+// A plate as drawings name it: "−4×131", its thickness by its width.
+std::string plate_text(double width, double t) {
+  return joined({"−", number_text(t), "×", number_text(width)});
+}
 
 class Sketcher {
  public:
@@ -60,6 +73,7 @@ class Sketcher {
     bars_and_stirrup();
     dimensions();
     extend_to_all();
+    callouts();
     return std::move(sketch_);
   }
 
@@ -173,14 +187,13 @@ class Sketcher {
     double below = low.y - u;
     if (bottom_plate_) {
       horizontal(SketchRole::BottomPlate, bottom_plate_->low.x, bottom_plate_->high.x,
-                 bottom_plate_->low.y, below, plate_text(bottom_width_, t_),
-                 bottom_plate_->overhang);
+                 bottom_plate_->low.y, below, number_text(bottom_width_), bottom_plate_->overhang);
       below -= u;
     }
     horizontal(SketchRole::Outline, 0, b_, 0, below, "b = " + number_text(b_));
     if (top_plate_) {
       horizontal(SketchRole::TopPlate, top_plate_->low.x, top_plate_->high.x, top_plate_->high.y,
-                 high.y + u, plate_text(top_width_, t_), top_plate_->overhang);
+                 high.y + u, number_text(top_width_), top_plate_->overhang);
     }
     vertical(SketchRole::Outline, 0, h_, 0, low.x - u, "h = " + number_text(h_));
     const double a = known(calc_, Q::a);
@@ -190,6 +203,64 @@ class Sketcher {
       vertical(SketchRole::SideUPlate, 0, lu_, b_ + drawn(u_t_), high.x + 2 * u,
                "Lu = " + number_text(lu_));
     }
+  }
+
+  // The side U plates' width as the result gives it: the one selected, else the one calculated.
+  double u_plate_width() const {
+    const double selected = known(calc_, Q::bu_sel);
+    return selected > 0 ? selected : known(calc_, Q::bu);
+  }
+
+  // Each callout points at the right-hand end of what it names.
+  void callouts() {
+    // Gathered first and added after: adding while the shapes are read would move them.
+    std::vector<SketchCallout> callouts;
+    const auto callout = [&callouts](SketchRole role, SketchPoint at, std::string text) {
+      callouts.push_back(SketchCallout{role, at, std::move(text)});
+    };
+    const auto last_of = [this](SketchRole role) -> const SketchCircle* {
+      const SketchCircle* last = nullptr;
+      for (const SketchShape& shape : sketch_.shapes) {
+        const auto* bar = std::get_if<SketchCircle>(&shape);
+        if (bar != nullptr && bar->role == role &&
+            (last == nullptr || bar->centre.x >= last->centre.x))
+          last = bar;
+      }
+      return last;
+    };
+    if (top_plate_) {
+      callout(SketchRole::TopPlate,
+              {top_plate_->high.x, (top_plate_->low.y + top_plate_->high.y) / 2},
+              plate_text(top_width_, t_));
+    }
+    if (const SketchCircle* bar = last_of(SketchRole::TopBar)) {
+      callout(SketchRole::TopBar, {bar->centre.x + bar->radius, bar->centre.y},
+              joined({number_text(known(calc_, Q::nt)), "Φ", number_text(known(calc_, Q::dt))}));
+    }
+    for (const SketchShape& shape : sketch_.shapes) {
+      const auto* stirrup = std::get_if<SketchRect>(&shape);
+      if (stirrup == nullptr || stirrup->role != SketchRole::Stirrup) continue;
+      const double legs = known(calc_, Q::nv);
+      const std::string legs_text = legs == 2 ? "" : joined({"(", number_text(legs), ")"});
+      callout(SketchRole::Stirrup, {stirrup->high.x, (stirrup->low.y + stirrup->high.y) / 2},
+              joined({"Φ", number_text(known(calc_, Q::dv)), "@", number_text(known(calc_, Q::sv)),
+                      legs_text}));
+    }
+    if (lu_ > 0) {
+      callout(SketchRole::SideUPlate, {b_ + drawn(u_t_) / 2, lu_ / 2},
+              joined({number_text(u_t_), "×", number_text(u_plate_width()), "@",
+                      number_text(known(calc_, Q::su))}));
+    }
+    if (const SketchCircle* bar = last_of(SketchRole::BottomBar)) {
+      callout(SketchRole::BottomBar, {bar->centre.x + bar->radius, bar->centre.y},
+              joined({number_text(known(calc_, Q::nb)), "Φ", number_text(known(calc_, Q::db))}));
+    }
+    if (bottom_plate_) {
+      callout(SketchRole::BottomPlate,
+              {bottom_plate_->high.x, (bottom_plate_->low.y + bottom_plate_->high.y) / 2},
+              plate_text(bottom_width_, t_));
+    }
+    for (SketchCallout& c : callouts) add(std::move(c));
   }
 
   void extend(SketchPoint p, double margin = 0) {
@@ -211,10 +282,10 @@ class Sketcher {
             } else if constexpr (std::is_same_v<S, SketchLine>) {
               extend(s.from, s.line_width / 2);
               extend(s.to, s.line_width / 2);
-            } else {
+            } else if constexpr (std::is_same_v<S, SketchDimension>) {
               extend(s.from);
               extend(s.to);
-            }
+            }  // a callout's text stands in a column beside the drawing
           },
           shape);
     }

@@ -85,11 +85,24 @@ struct SketchDimension {
   bool operator==(const SketchDimension&) const = default;
 };
 
-using SketchShape = std::variant<SketchRect, SketchCircle, SketchLine, SketchDimension>;
+// A callout: a leader from `at`, a point of what `role` stands for, to the
+// text naming its size, as drawings give them: "3Φ25", "Φ8@100", "−4×131",
+// "3×24@100". The texts stand in a column beside the section,
+// top to bottom in the order of their points; where is the painter's.
+struct SketchCallout {
+  SketchRole role;
+  SketchPoint at;
+  std::string text;
+
+  bool operator==(const SketchCallout&) const = default;
+};
+
+using SketchShape =
+    std::variant<SketchRect, SketchCircle, SketchLine, SketchDimension, SketchCallout>;
 
 struct SectionSketch {
   std::vector<SketchShape>
-      shapes;                    // in painting order: plates, concrete, stirrup, bars, dimensions
+      shapes;  // in painting order: plates, concrete, stirrup, bars, dimensions, callouts
   SketchPoint low, high;         // the extent of all shapes, line widths included
   double dimension_spacing = 0;  // between the dimension lines of one side, mm
 };

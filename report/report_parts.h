@@ -70,7 +70,7 @@ std::vector<ContentsEntry> contents_entries(const ReportBook& book);
 // The bookmark of chapter `index` (from 0): "chapter-1".
 std::string chapter_bookmark(std::size_t index);
 inline constexpr const char* kIncomplete = "计算未完成";
-inline constexpr const char* kSketchCaption = "截面简图";
+inline constexpr const char* kSketchCaption = "图 1-1 截面简图";  // in section 1, after the inputs
 // Where every format puts the section sketch: after the section at this
 // index (the inputs it is drawn from); npos when the report has no sketch.
 std::size_t sketch_after(const ReportModel& report);

@@ -3,11 +3,13 @@
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "report_parts.h"
 
@@ -21,10 +23,13 @@ constexpr double kMostWidth = 75, kMostHeight = 90;
 // On paper: texts in points, lines and gaps in millimetres.
 constexpr double kTextPoints = 9, kLeastTextPoints = 5;
 constexpr double kThinLine = 0.18, kOutline = 0.35, kLeastBarRadius = 0.3;
-constexpr double kTick = 1.2;       // half the length of a dimension line's end tick
-constexpr double kMarkGap = 0.8;    // between a point measured and its extension line
-constexpr double kOvershoot = 1.0;  // of an extension line beyond the dimension line
-constexpr double kTextGap = 0.6;    // between a dimension line and its text
+constexpr double kTick = 1.2;        // half the length of a dimension line's end tick
+constexpr double kMarkGap = 0.8;     // between a point measured and its extension line
+constexpr double kOvershoot = 1.0;   // of an extension line beyond the dimension line
+constexpr double kTextGap = 0.6;     // between a dimension line and its text
+constexpr double kCalloutGap = 3.0;  // between the drawing's texts and the callouts' column
+constexpr double kShoulder = 2.0;    // of a leader, level, before its text
+constexpr double kDot = 0.4;         // the radius of the dot a leader starts from
 
 const QColor kInk(Qt::black);
 const QColor kPlateFill(0x50, 0x50, 0x50);
@@ -47,6 +52,29 @@ QFont sketch_font(double points) {
 
 // Room on each side of the section for the outermost dimension texts, mm.
 double text_margin() { return kTextPoints / kPointsPerInch * kMmPerInch * 1.3 + kTextGap; }
+
+std::vector<const SketchCallout*> callouts_of(const SectionSketch& sketch) {
+  std::vector<const SketchCallout*> callouts;
+  for (const SketchShape& shape : sketch.shapes) {
+    if (const auto* callout = std::get_if<SketchCallout>(&shape)) callouts.push_back(callout);
+  }
+  return callouts;
+}
+
+// The width the callouts' column takes on paper, mm: its widest text and the
+// gap before it; 0 without callouts.
+double callout_column(const SectionSketch& sketch) {
+  constexpr double kMeasuringDpi = 600;
+  QImage device(1, 1, QImage::Format_RGB32);
+  device.setDotsPerMeterX(static_cast<int>(std::lround(kMeasuringDpi / kMmPerInch * 1000)));
+  device.setDotsPerMeterY(device.dotsPerMeterX());
+  const QFontMetricsF metrics(sketch_font(kTextPoints), &device);
+  double widest = 0;
+  for (const SketchCallout* callout : callouts_of(sketch)) {
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(callout->text)));
+  }
+  return widest > 0 ? widest / kMeasuringDpi * kMmPerInch + kCalloutGap + kShoulder : 0;
+}
 
 QSizeF extent(const SectionSketch& sketch) {
   return {sketch.high.x - sketch.low.x, sketch.high.y - sketch.low.y};
@@ -124,6 +152,34 @@ class SketchPainter {
     p_.drawLine(map_(s.from), map_(s.to));
   }
 
+  void operator()(const SketchCallout&) {}  // all together, by callouts()
+
+  // The callouts' texts in a column beyond `right`, the drawing's right
+  // edge: top to bottom in the order of the points they name and never
+  // closer than a line apart, each with a leader from a dot on its point.
+  void callouts(const std::vector<const SketchCallout*>& callouts, double right) {
+    if (callouts.empty()) return;
+    const QFontMetricsF metrics(font_, p_.device());
+    const double line = metrics.height() * 1.15;
+    const double x = right + map_.px(kCalloutGap + kShoulder);
+    std::vector<double> ys;
+    for (const SketchCallout* callout : callouts) ys.push_back(map_(callout->at).y());
+    for (std::size_t i = 1; i < ys.size(); ++i) ys[i] = std::max(ys[i], ys[i - 1] + line);
+    p_.setFont(font_);
+    for (std::size_t i = 0; i < callouts.size(); ++i) {
+      const QPointF at = map_(callouts[i]->at);
+      const QPointF shoulder(x - map_.px(kShoulder), ys[i]);
+      p_.setPen(thin_pen(kInk));
+      p_.setBrush(kInk);
+      p_.drawEllipse(at, map_.px(kDot), map_.px(kDot));
+      p_.drawLine(at, shoulder);
+      p_.drawLine(shoulder, QPointF(x - map_.px(kTextGap), ys[i]));
+      const QString text = QString::fromStdString(callouts[i]->text);
+      p_.drawText(QRectF(x, ys[i] - line / 2, metrics.horizontalAdvance(text) + 1, line),
+                  Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+  }
+
   void operator()(const SketchDimension& s) {
     const QColor colour = s.overhang ? verdict_colour(*s.overhang) : kInk;
     const QPointF from = map_(s.from), to = map_(s.to);
@@ -193,7 +249,7 @@ QSizeF sketch_paper_size(const SectionSketch& sketch) {
   const QSizeF size = extent(sketch);
   const double scale = std::min(kMostWidth / size.width(), kMostHeight / size.height());
   const double margin = 2 * text_margin();
-  return {size.width() * scale + margin, size.height() * scale + margin};
+  return {size.width() * scale + margin + callout_column(sketch), size.height() * scale + margin};
 }
 
 void paint_sketch(QPainter& painter, const SectionSketch& sketch, const QRectF& target) {
@@ -202,11 +258,16 @@ void paint_sketch(QPainter& painter, const SectionSketch& sketch, const QRectF& 
   // Drawn in the device's pixels, so that lines and texts keep their size on paper.
   const QRectF on_device = painter.worldTransform().mapRect(target);
   painter.resetTransform();
-  const Mapping map(sketch, on_device, painter.device()->logicalDpiY());
+  const double dpi = painter.device()->logicalDpiY();
+  // The drawing on the left, the callouts' column on the right.
+  const double column = callout_column(sketch);
+  const QRectF drawing = on_device.adjusted(0, 0, -column / kMmPerInch * dpi, 0);
+  const Mapping map(sketch, drawing, dpi);
   if (map.usable()) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     SketchPainter paint(painter, map, sketch.dimension_spacing);
     for (const SketchShape& shape : sketch.shapes) std::visit(paint, shape);
+    paint.callouts(callouts_of(sketch), map(sketch.high).x() + map.px(text_margin()));
   }
   painter.restore();
 }

@@ -44,6 +44,9 @@ std::string line_of(const SketchShape& shape) {
              point(s.from_mark) + " " + point(s.to_mark) + " “" + s.text + "”" +
              overhang(s.overhang);
     }
+    std::string operator()(const SketchCallout& s) {
+      return role_name(s.role) + " callout " + point(s.at) + " “" + s.text + "”";
+    }
   } describe;
   return std::visit(describe, shape);
 }
@@ -105,12 +108,19 @@ INSTANTIATE_TEST_SUITE_P(Beams, SectionSketchTest, ::testing::Values(
                "BottomBar circle (215, 35) r 12.5\n"
                "TopBar circle (35, 565) r 12.5\n"
                "TopBar circle (215, 565) r 12.5\n"
-               "BottomPlate dim (59.5, -75) (190.5, -75) from (59.5, -7.5) (190.5, -7.5) “131×4”\n"
+               "BottomPlate dim (59.5, -75) (190.5, -75) from (59.5, -7.5) (190.5, -7.5) “131”\n"
                "Outline dim (0, -135) (250, -135) from (0, 0) (250, 0) “b = 250”\n"
-               "TopPlate dim (81.5, 667.5) (168.5, 667.5) from (81.5, 607.5) (168.5, 607.5) “87×4”\n"
+               "TopPlate dim (81.5, 667.5) (168.5, 667.5) from (81.5, 607.5) (168.5, 607.5) “87”\n"
                "Outline dim (-67.5, 0) (-67.5, 600) from (0, 0) (0, 600) “h = 600”\n"
                "BottomBar dim (317.5, 0) (317.5, 35) from (250, 0) (250, 35) “a = 35”\n"
-               "SideUPlate dim (377.5, 0) (377.5, 150) from (257.5, 0) (257.5, 150) “Lu = 150”\n"},
+               "SideUPlate dim (377.5, 0) (377.5, 150) from (257.5, 0) (257.5, 150) “Lu = 150”\n"
+               // Each callout at the right-hand end of what it names, top to bottom.
+               "TopPlate callout (168.5, 603.75) “−4×87”\n"
+               "TopBar callout (227.5, 565) “2Φ25”\n"
+               "Stirrup callout (231.5, 300) “Φ8@100”\n"
+               "SideUPlate callout (253.75, 75) “3×24@100”\n"
+               "BottomBar callout (227.5, 35) “3Φ25”\n"
+               "BottomPlate callout (190.5, -3.75) “−4×131”\n"},
     // Their centroid at a: (3 × 42 + 2 × 87) / 5 = 60. Four legs need no U plates.
     SketchCase{"TwoRowsOfBarsTheLowerHoldingMore",
                {{"bar_rows", "双排"}, {"cover", "60"}, {"bottom_bar_count", "5"},
@@ -124,7 +134,9 @@ INSTANTIATE_TEST_SUITE_P(Beams, SectionSketchTest, ::testing::Values(
                "BottomBar circle (208, 42) r 10\n"
                "BottomBar circle (42, 87) r 10\n"
                "BottomBar circle (208, 87) r 10\n"
-               "BottomBar dim (310, 0) (310, 60) from (250, 0) (250, 60) “a = 60”\n"},
+               "BottomBar dim (310, 0) (310, 60) from (250, 0) (250, 60) “a = 60”\n"
+               "Stirrup callout (222, 300) “Φ8@100(4)”\n"
+               "BottomBar callout (218, 87) “5Φ20”\n"},
     SketchCase{"NoPlateNeeded", {{"bottom_area_req", "10"}, {"top_area_req", "5"}}, "",
                kPlates + "Outline ",
                "Outline rect (0, 0) (250, 600)\n"
@@ -133,20 +145,25 @@ INSTANTIATE_TEST_SUITE_P(Beams, SectionSketchTest, ::testing::Values(
     SketchCase{"TypedBottomPlateWiderThanTheBeamOverhangs", {}, "331", kPlates,
                "BottomPlate rect (-40.5, -7.5) (290.5, 0) overhang 不满足\n"
                "TopPlate rect (81.5, 600) (168.5, 607.5)\n"
-               "BottomPlate dim (-40.5, -75) (290.5, -75) from (-40.5, -7.5) (290.5, -7.5) “331×4” overhang 不满足\n"
-               "TopPlate dim (81.5, 667.5) (168.5, 667.5) from (81.5, 607.5) (168.5, 607.5) “87×4”\n"},
+               "BottomPlate dim (-40.5, -75) (290.5, -75) from (-40.5, -7.5) (290.5, -7.5) “331” overhang 不满足\n"
+               "TopPlate dim (81.5, 667.5) (168.5, 667.5) from (81.5, 607.5) (168.5, 607.5) “87”\n"
+               "TopPlate callout (168.5, 603.75) “−4×87”\n"
+               "BottomPlate callout (290.5, -3.75) “−4×331”\n"},
     SketchCase{"TopPlateAsWideAsTheBeamDoesNotOverhang",
                {{"top_area_req", "17.62"}, {"plate_thickness", "5"}}, "", "TopPlate ",
                "TopPlate rect (0, 600) (250, 607.5)\n"
-               "TopPlate dim (0, 667.5) (250, 667.5) from (0, 607.5) (250, 607.5) “250×5”\n"},
+               "TopPlate dim (0, 667.5) (250, 667.5) from (0, 607.5) (250, 607.5) “250”\n"
+               "TopPlate callout (250, 603.75) “−5×250”\n"},
     SketchCase{"TopPlateWiderThanTheBeamIsANote", {{"top_area_req", "18"}, {"plate_thickness", "5"}}, "", "TopPlate ",
                "TopPlate rect (-6, 600) (256, 607.5) overhang 注意\n"
-               "TopPlate dim (-6, 667.5) (256, 667.5) from (-6, 607.5) (256, 607.5) “262×5” overhang 注意\n"},
+               "TopPlate dim (-6, 667.5) (256, 667.5) from (-6, 607.5) (256, 607.5) “262” overhang 注意\n"
+               "TopPlate callout (256, 603.75) “−5×262”\n"},
     SketchCase{"SideUPlatesAsHighAsTheLimit", {{"u_plate_spacing", "300"}}, "", "SideUPlate ",
                "SideUPlate rect (-7.5, -15) (0, 450)\n"
                "SideUPlate rect (0, -15) (250, -7.5)\n"
                "SideUPlate rect (250, -15) (257.5, 450)\n"
-               "SideUPlate dim (377.5, 0) (377.5, 450) from (257.5, 0) (257.5, 450) “Lu = 450”\n"},
+               "SideUPlate dim (377.5, 0) (377.5, 450) from (257.5, 0) (257.5, 450) “Lu = 450”\n"
+               "SideUPlate callout (253.75, 225) “3×24@300”\n"},
     SketchCase{"SideUPlatesTooHighAreNotDrawn", {{"u_plate_spacing", "301"}}, "", "SideUPlate ", ""},
     SketchCase{"StirrupsEnoughNoSideUPlates", {{"stirrup_diameter", "12"}}, "", "SideUPlate ", ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -36,7 +36,7 @@ TEST(ReportHtml, OneBeamPageHoldsEach) {
       "0.3\u00A0mm，<span class=\"satisfied\">满足</span></p>",
       "<td>331 <span class=\"not-satisfied\">不满足</span></td>",
       "</section>\n<figure class=\"sketch\"><svg",  // the sketch follows the inputs
-      "<figcaption>截面简图</figcaption></figure>\n<section>\n<h2>2 梁底钢板</h2>",
+      "<figcaption>图 1-1 截面简图</figcaption></figure>\n<section>\n<h2>2 梁底钢板</h2>",
       "<section>\n<h2>结果汇总</h2>",
   };
   for (const char* part : parts) {

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                {"Title: 滨江花园 KL-1 计算书", "Page size: 595 x 842 pts (A4)",
                 "Fonts: UMingCN, LiberationSerif",
                 "滨江花园 KL-1 计算书 计算未完成 | 计算书 | 第1页共4页",
-                "滨江花园 KL-1 计算书 计算未完成 | 131×4 | 第2页共4页",
+                "滨江花园 KL-1 计算书 计算未完成 | 87 | 第2页共4页",
                 "滨江花园 KL-1 计算书 计算未完成 | 3 裂缝验算 | 第3页共4页",
                 "滨江花园 KL-1 计算书 计算未完成 | … | 第4页共4页"}},
         PdfRow{"Book",

@@ -48,13 +48,15 @@ TEST(SketchPaintingTest, OnlyAPlateWiderThanTheBeamIsRed) {
   EXPECT_GT(count(overhanging, overhanging.rect(), true, true), 100);
 }
 
-TEST(SketchPaintingTest, SvgStandsInlineWithEveryDimensionText) {
+TEST(SketchPaintingTest, SvgStandsInlineWithEveryDimensionAndCalloutText) {
   const QString svg = QString::fromUtf8(sketch_svg(sketch_of()));
   EXPECT_TRUE(svg.startsWith("<svg width=\"")) << svg.left(80).toStdString();
   QStringList texts;
   static const QRegularExpression kText(">([^<>]+)</text>");
   for (const QRegularExpressionMatch& m : kText.globalMatch(svg)) texts << m.captured(1).trimmed();
-  EXPECT_EQ(texts.join(" | "), "131×4 | b = 250 | 87×4 | h = 600 | a = 35 | Lu = 150");
+  EXPECT_EQ(texts.join(" | ").toStdString(),
+            "131 | b = 250 | 87 | h = 600 | a = 35 | Lu = 150 | "
+            "−4×87 | 2Φ25 | Φ8@100 | 3×24@100 | 3Φ25 | −4×131");
 }
 
 TEST(SketchPaintingTest, ScaledPainterDrawsInsideItsTargetAndIsLeftAsFound) {
