@@ -187,7 +187,8 @@ const char* style_name(Role role) { return look_of(role).odf_name; }
 // What the text refers to beyond the common styles: the pictures it shows.
 struct Content {
   QByteArray xml;
-  std::vector<QByteArray> pictures;  // PNG, "Pictures/image<n>.png" in order
+  // "Pictures/image<n>.svg" and its PNG "Pictures/image<n>.png", in order.
+  std::vector<ReportPicture> pictures;
 };
 
 class ContentWriter {
@@ -359,7 +360,7 @@ class ContentWriter {
   }
 
   void write_picture(const Picture& picture) {
-    pictures_.push_back(picture.picture.png);
+    pictures_.push_back(picture.picture);
     const QString n = count(pictures_.size());
     part_.start("text:p", {{"text:style-name", style_name(Role::Figure)}});
     part_.start("draw:frame", {{"draw:style-name", "Sketch"},
@@ -368,10 +369,13 @@ class ContentWriter {
                                {"svg:width", mm(picture.picture.width_mm)},
                                {"svg:height", mm(picture.picture.height_mm)},
                                {"draw:z-index", "0"}});
-    part_.empty("draw:image", {{"xlink:href", "Pictures/image" + n + ".png"},
-                               {"xlink:type", "simple"},
-                               {"xlink:show", "embed"},
-                               {"xlink:actuate", "onLoad"}});
+    // The vector drawing first; a reader that cannot show it takes the image after it.
+    for (const char* type : {".svg", ".png"}) {
+      part_.empty("draw:image", {{"xlink:href", "Pictures/image" + n + type},
+                                 {"xlink:type", "simple"},
+                                 {"xlink:show", "embed"},
+                                 {"xlink:actuate", "onLoad"}});
+    }
     part_.end();
     part_.end();
   }
@@ -380,7 +384,7 @@ class ContentWriter {
   SpanStyles spans_;
   XmlPart part_;
   std::size_t tables_ = 0;
-  std::vector<QByteArray> pictures_;
+  std::vector<ReportPicture> pictures_;
 };
 
 // ---- styles.xml -------------------------------------------------------------
@@ -576,6 +580,7 @@ QByteArray manifest_part(std::size_t pictures) {
   entry("styles.xml", "text/xml");
   entry("meta.xml", "text/xml");
   for (std::size_t i = 1; i <= pictures; ++i) {
+    entry("Pictures/image" + count(i) + ".svg", "image/svg+xml");
     entry("Pictures/image" + count(i) + ".png", "image/png");
   }
   part.end();
@@ -597,7 +602,9 @@ QByteArray odt_bytes(const ReportBook& book,
       {"meta.xml", meta_part(outline.title)},
   };
   for (std::size_t i = 0; i < content.pictures.size(); ++i) {
-    parts.push_back({"Pictures/image" + std::to_string(i + 1) + ".png", content.pictures[i], true});
+    const std::string name = "Pictures/image" + std::to_string(i + 1);
+    parts.push_back({name + ".svg", content.pictures[i].svg});
+    parts.push_back({name + ".png", content.pictures[i].png, true});
   }
   return zip_package(parts);
 }

@@ -23,6 +23,7 @@ namespace platewise {
 // A picture the editable formats show, such as the section sketch.
 struct ReportPicture {
   QByteArray png;
+  QByteArray svg;  // the same as a vector drawing, for the formats that take one
   double width_mm = 0, height_mm = 0;  // the size it is shown at
 };
 

@@ -10,7 +10,8 @@ constexpr double kPictureDpi = 300;
 std::optional<ReportPicture> sketch_picture(const ReportModel& chapter) {
   if (!chapter.sketch) return std::nullopt;
   const QSizeF size = sketch_paper_size(*chapter.sketch);
-  return ReportPicture{sketch_png(*chapter.sketch, kPictureDpi), size.width(), size.height()};
+  return ReportPicture{sketch_png(*chapter.sketch, kPictureDpi), sketch_svg(*chapter.sketch),
+                       size.width(), size.height()};
 }
 
 std::vector<std::optional<ReportPicture>> sketch_pictures(const ReportBook& book) {

@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FileRow{"Odt", ReportFormat::Odt,
                               "mimetype (stored): application/vnd.oasis.opendocument.text, "
                               "META-INF/manifest.xml, content.xml, styles.xml, meta.xml, "
-                              "Pictures/image1.png (stored)"}),
+                              "Pictures/image1.svg, Pictures/image1.png (stored)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ReportFileTest, HoldsItsPartsAndTheSketch) {
