@@ -46,19 +46,19 @@ struct OpenProject {
   }
 };
 
-OpenProject& project() {
-  static OpenProject opened;
-  return opened;
+// The project window, opened once for all the benchmarks; null, the benchmark skipped, if it did
+// not open.
+ProjectWindow* opened(benchmark::State& state) {
+  static OpenProject project;
+  if (project.window == nullptr) state.SkipWithError("the project did not open");
+  return project.window;
 }
 
 // Row 0 is the one the form shows, and follows: the form computes it again
 // and lays its report panel out anew. Row 5 000 is any other.
 void EditOneCellOf10000Beams(benchmark::State& state) {
-  ProjectWindow* window = project().window;
-  if (window == nullptr) {
-    state.SkipWithError("the project did not open");
-    return;
-  }
+  ProjectWindow* window = opened(state);
+  if (window == nullptr) return;
   QTableView& grid = window->grid();
   const QModelIndex cell = grid.model()->index(static_cast<int>(state.range(0)),
                                                *ProjectModel::column_of_heading("bottom_area_req"));
@@ -77,11 +77,8 @@ BENCHMARK(EditOneCellOf10000Beams)
     ->Unit(benchmark::kMillisecond);
 
 void ScrollOnePageOf10000Beams(benchmark::State& state) {
-  ProjectWindow* window = project().window;
-  if (window == nullptr) {
-    state.SkipWithError("the project did not open");
-    return;
-  }
+  ProjectWindow* window = opened(state);
+  if (window == nullptr) return;
   QTableView& grid = window->grid();
   QScrollBar& bar = *grid.verticalScrollBar();
   for (auto _ : state) {
