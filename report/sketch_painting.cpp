@@ -30,6 +30,7 @@ constexpr double kTextGap = 0.6;     // between a dimension line and its text
 constexpr double kCalloutGap = 3.0;  // between the drawing's texts and the callouts' column
 constexpr double kShoulder = 2.0;    // of a leader, level, before its text
 constexpr double kDot = 0.4;         // the radius of the dot a leader starts from
+constexpr double kCalloutEnd = 1.5;  // after the widest callout, to the sketch's edge
 
 const QColor kInk(Qt::black);
 const QColor kPlateFill(0x50, 0x50, 0x50);
@@ -73,7 +74,9 @@ double callout_column(const SectionSketch& sketch) {
   for (const SketchCallout* callout : callouts_of(sketch)) {
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(callout->text)));
   }
-  return widest > 0 ? widest / kMeasuringDpi * kMmPerInch + kCalloutGap + kShoulder : 0;
+  // A little room after the widest: readers and devices measure text a hair differently.
+  return widest > 0 ? widest / kMeasuringDpi * kMmPerInch + kCalloutGap + kShoulder + kCalloutEnd
+                    : 0;
 }
 
 QSizeF extent(const SectionSketch& sketch) {

@@ -56,7 +56,7 @@ TEST_P(EditableFormatTest, OneBeamReadsAsItsReport) {
       "| 输入11 | 330 | 输入12 | 330 |",
       "| 输入13 | 330 | 输入14 | 330 |",
       "| 输入15 | 330 |  |  |",
-      "[picture 78.6x99.5mm]",
+      "[picture 80.1x99.5mm]",
       "Caption 图 1-1 截面简图",
       "Heading2 2 梁底钢板",
       "CalcLine 钢筋缺额 ΔA_{s,b} = A_{s,req,b} − A_{s,b} = 1800 − 1472 = 328.1 mm^{2}",
