@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReportNumbers, ::testing::Values(
     NumberCase{"WholeFrom1000Up", approx_text, 65360.0000000001, "65360"},
     NumberCase{"WholeFrom1000UpRounded", approx_text, 1471.875, "1472"},
     NumberCase{"RoundedUpTo1000", approx_text, 999.96, "1000"},
+    NumberCase{"FourFiguresJustUnder1000", approx_text, 999.44, "999.4"},
     NumberCase{"Zero", approx_text, 0, "0"},
     NumberCase{"Tiny", approx_text, 3.0013e-12, "3.001×10^{−12}"},
     NumberCase{"Huge", approx_text, 1.23456e20, "1.235×10^{20}"},
