@@ -10,6 +10,7 @@
 
 #include "editable_style.h"
 #include "program_version.h"
+#include "sketch_picture.h"
 #include "xml_part.h"
 #include "zip_package.h"
 
@@ -55,7 +56,7 @@ void write_run(XmlPart& part, const Span& span, bool small) {
     part.empty("w:b");
     part.empty("w:bCs");
   }
-  if (const char* rgb = tone_rgb(span.tone)) part.empty("w:color", {{"w:val", rgb}});
+  if (const char* rgb = tone_colour(span.tone)) part.empty("w:color", {{"w:val", rgb + 1}});
   if (small) {
     part.empty("w:sz", {{"w:val", number(half_points(kMembersPoints))}});
     part.empty("w:szCs", {{"w:val", number(half_points(kMembersPoints))}});
@@ -157,9 +158,10 @@ void write_table(XmlPart& part, const Table& table) {
   part.end();
 }
 
-void write_picture(XmlPart& part, const Picture& picture, int number_of_picture) {
-  const QString cx = number(emu(picture.picture.width_mm));
-  const QString cy = number(emu(picture.picture.height_mm));
+void write_picture(XmlPart& part, const Picture& picture, const ReportPicture& shown,
+                   int number_of_picture) {
+  const QString cx = number(emu(shown.width_mm));
+  const QString cy = number(emu(shown.height_mm));
   const QString id = number(number_of_picture);
   part.start("w:p");
   part.start("w:pPr");
@@ -242,8 +244,9 @@ Document document_part(const Outline& outline) {
       } else if (const auto* table = std::get_if<Table>(&block)) {
         write_table(part, *table);
       } else if (const auto* picture = std::get_if<Picture>(&block)) {
-        document.pictures.push_back(picture->picture.png);
-        write_picture(part, *picture, static_cast<int>(document.pictures.size()));
+        const ReportPicture shown = sketch_picture(picture->sketch);
+        document.pictures.push_back(shown.png);
+        write_picture(part, *picture, shown, static_cast<int>(document.pictures.size()));
       }
     }
     // A part's section ends with its last paragraph; the last section with the body.
@@ -511,9 +514,8 @@ QByteArray content_types(std::size_t headers) {
 
 }  // namespace
 
-QByteArray docx_bytes(const ReportBook& book,
-                      std::span<const std::optional<ReportPicture>> sketches) {
-  const Outline outline = outline_of(book, sketches);
+QByteArray docx_bytes(const ReportBook& book) {
+  const Outline outline = outline_of(book);
   const Document document = document_part(outline);
   const std::size_t headers = std::max<std::size_t>(outline.parts.size(), 1);
   std::vector<PackagePart> parts = {
@@ -528,7 +530,7 @@ QByteArray docx_bytes(const ReportBook& book,
       {"word/footer1.xml", footer_part()},
   };
   for (std::size_t i = 0; i < headers; ++i) {
-    const std::string header = i < outline.parts.size() ? outline.parts[i].running_header : "";
+    const std::string header = i < outline.parts.size() ? header_line(outline.parts[i]) : "";
     parts.push_back({"word/header" + std::to_string(i + 1) + ".xml", header_part(header)});
   }
   for (std::size_t i = 0; i < document.pictures.size(); ++i) {

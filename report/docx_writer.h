@@ -14,9 +14,8 @@
 
 namespace platewise {
 
-// The .docx file of `book`; `sketches[i]`, where given, is shown in chapter i.
+// The .docx file of `book`.
 // Empty when the package could not be made.
-QByteArray docx_bytes(const ReportBook& book,
-                      std::span<const std::optional<ReportPicture>> sketches = {});
+QByteArray docx_bytes(const ReportBook& book);
 
 }  // namespace platewise

@@ -28,22 +28,6 @@ inline constexpr double kHeading2Points = 14;
 inline constexpr double kBodyPoints = 10.5;
 inline constexpr double kSmallPoints = 9;  // running header, footer, captions
 
-// The colour (RRGGBB) of a tone: the verdicts' palette (report_parts.h); none for Plain.
-constexpr const char* tone_rgb(outline::Tone tone) {
-  switch (tone) {
-    case outline::Tone::Plain:
-      return nullptr;
-    case outline::Tone::Satisfied:
-      return kSatisfiedColour + 1;
-    case outline::Tone::Attention:
-      return kAttentionColour + 1;
-    case outline::Tone::NotSatisfied:
-    case outline::Tone::Alert:
-      break;
-  }
-  return kAlertColour + 1;
-}
-
 // A4 portrait; 25 mm on the left for binding, 15 mm elsewhere. The running
 // header and the page footer stand 8 mm from the paper's edge.
 inline constexpr double kPageWidthMm = 210;
@@ -89,8 +73,10 @@ inline constexpr ParagraphLook kParagraphLooks[] = {
     {Role::Heading1, "Heading1",  "heading 1", "Heading_20_1",      "Heading 1",      {},         1, true,  12, 6,  true,  false, false, true,  kHeading1Points},
     {Role::Heading2, "Heading2",  "heading 2", "Heading_20_2",      "Heading 2",      {},         2, false, 9,  3,  true,  false, false, true,  kHeading2Points},
     {Role::Body,     "CalcLine",  "计算行",    "Calc_20_Line",      "计算行",         {},         0, false, 0,  0,  false, true,  false, false, 0},
+    {Role::Banner,   "Banner",    "醒目提示",  "Banner",            "醒目提示",       {},         0, true,  6,  6,  false, false, false, true,  kHeading1Points},
     {Role::Centered, "Centered",  "居中说明",  "Centered",          "居中说明",       {},         0, true,  3,  0,  false, false, false, false, 0},
     {Role::Cell,     "TableText", "表格文字",  "Table_20_Contents", "Table Contents", {},         0, false, 0,  0,  false, false, false, false, 0},
+    {Role::CellCentred, "TableTextCentred", "表格文字居中", "Table_20_Contents_20_Centred", "Table Contents Centred", Role::Cell, 0, true, 0, 0, false, false, false, false, 0},
     {Role::CellHead, "TableHead", "表头",      "Table_20_Heading",  "Table Heading",  Role::Cell, 0, true,  0,  0,  false, false, false, true,  0},
     {Role::Figure,   "Figure",    "图",        "Figure",            "图",             {},         0, true,  3,  0,  true,  false, false, false, 0},
     {Role::Caption,  "Caption",   "caption",   "Caption",           "Caption",        {},         0, true,  3,  6,  false, false, false, false, kSmallPoints},

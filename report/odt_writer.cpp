@@ -10,6 +10,7 @@
 
 #include "editable_style.h"
 #include "program_version.h"
+#include "sketch_picture.h"
 #include "xml_part.h"
 #include "zip_package.h"
 
@@ -96,7 +97,7 @@ class SpanStyles {
         xml.writeAttribute("style:text-position",
                            look.script == Script::Sub ? "sub 58%" : "super 58%");
       }
-      if (const char* rgb = tone_rgb(look.tone)) xml.writeAttribute("fo:color", QString("#") + rgb);
+      if (const char* rgb = tone_colour(look.tone)) xml.writeAttribute("fo:color", rgb);
       if (look.tone == Tone::Alert) {
         for (const char* weight :
              {"fo:font-weight", "style:font-weight-asian", "style:font-weight-complex"}) {
@@ -229,9 +230,9 @@ class ContentWriter {
                    {"style:master-page-name", "Part" + count(i + 1)}});
     }
     spans_.write(part_);
-    for (const auto& [name, parent] : {std::pair{"SmallCell", style_name(Role::Cell)},
-                                       {"SmallHead", style_name(Role::CellHead)}}) {
-      part_.start("style:style", {{"style:name", name},
+    for (const Role role : {Role::Cell, Role::CellCentred, Role::CellHead}) {
+      const char* parent = style_name(role);
+      part_.start("style:style", {{"style:name", small_style(role)},
                                   {"style:family", "paragraph"},
                                   {"style:parent-style-name", parent}});
       part_.empty("style:text-properties", {{"fo:font-size", pt(kMembersPoints)},
@@ -297,6 +298,9 @@ class ContentWriter {
   static QString column_style(std::size_t table, std::size_t column) {
     return "Table" + count(table) + ".C" + count(column + 1);
   }
+  // A cell's paragraph style in the members' smaller size.
+  static QString small_style(Role role) { return QString("Small_") + style_name(role); }
+
   static QString cell_style(bool right, bool bottom) {
     return QString("Cell") + (right ? "R" : "") + (bottom ? "B" : "");
   }
@@ -345,11 +349,8 @@ class ContentWriter {
              {"office:value-type", "string"}});
         if (row[c].empty()) write_paragraph({Role::Cell, {}}, style_name(Role::Cell));
         for (const Paragraph& paragraph : row[c]) {
-          const bool heading = paragraph.role == Role::CellHead;
-          const QString style = !table.small ? style_name(paragraph.role)
-                                : heading    ? "SmallHead"
-                                             : "SmallCell";
-          write_paragraph(paragraph, style);
+          write_paragraph(paragraph,
+                          table.small ? small_style(paragraph.role) : style_name(paragraph.role));
         }
         part_.end();
       }
@@ -360,14 +361,14 @@ class ContentWriter {
   }
 
   void write_picture(const Picture& picture) {
-    pictures_.push_back(picture.picture);
+    const ReportPicture& shown = pictures_.emplace_back(sketch_picture(picture.sketch));
     const QString n = count(pictures_.size());
     part_.start("text:p", {{"text:style-name", style_name(Role::Figure)}});
     part_.start("draw:frame", {{"draw:style-name", "Sketch"},
                                {"draw:name", text_of(picture.name) + " " + n},
                                {"text:anchor-type", "as-char"},
-                               {"svg:width", mm(picture.picture.width_mm)},
-                               {"svg:height", mm(picture.picture.height_mm)},
+                               {"svg:width", mm(shown.width_mm)},
+                               {"svg:height", mm(shown.height_mm)},
                                {"draw:z-index", "0"}});
     // The vector drawing first; a reader that cannot show it takes the image after it.
     for (const char* type : {".svg", ".png"}) {
@@ -507,7 +508,7 @@ void write_footer(XmlPart& part) {
 void write_master_pages(XmlPart& part, const Outline& outline) {
   part.start("office:master-styles");
   std::vector<std::string> headers = {""};  // "Standard": the page before any part
-  for (const Part& p : outline.parts) headers.push_back(p.running_header);
+  for (const Part& p : outline.parts) headers.push_back(header_line(p));
   for (std::size_t i = 0; i < headers.size(); ++i) {
     part.start("style:master-page",
                {{"style:name", i == 0 ? QString("Standard") : "Part" + count(i)},
@@ -589,9 +590,8 @@ QByteArray manifest_part(std::size_t pictures) {
 
 }  // namespace
 
-QByteArray odt_bytes(const ReportBook& book,
-                     std::span<const std::optional<ReportPicture>> sketches) {
-  const Outline outline = outline_of(book, sketches);
+QByteArray odt_bytes(const ReportBook& book) {
+  const Outline outline = outline_of(book);
   const Content content = ContentWriter(outline).write();
   // The mimetype comes first and stored, so that a reader finds it at a fixed place.
   std::vector<PackagePart> parts = {

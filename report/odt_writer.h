@@ -14,9 +14,8 @@
 
 namespace platewise {
 
-// The .odt file of `book`; `sketches[i]`, where given, is shown in chapter i.
+// The .odt file of `book`.
 // Empty when the package could not be made.
-QByteArray odt_bytes(const ReportBook& book,
-                     std::span<const std::optional<ReportPicture>> sketches = {});
+QByteArray odt_bytes(const ReportBook& book);
 
 }  // namespace platewise

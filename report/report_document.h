@@ -1,10 +1,10 @@
 #pragma once
 // The report as Qt text documents, for the pages (PDF and print) and the
-// panel: built piece by piece in the report's faces, with real
-// subscripts and superscripts, the verdicts' words in their colours, formula
-// lines that wrap under a hanging indent, and tables: in the panel with Qt's
-// thin grid, on paper without borders, for the pages to rule (table_rules.h).
-// Every section starts with a level-2 heading.
+// panel: the outline of the report (report_outline.h) set in the report's
+// faces, with real subscripts and superscripts, the verdicts' words in their
+// colours, formula lines that wrap under a hanging indent, and tables: in the
+// panel with Qt's thin grid, on paper without borders, for the pages to rule
+// (table_rules.h). Every section starts with a level-2 heading.
 
 #include <QString>
 #include <memory>

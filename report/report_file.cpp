@@ -12,7 +12,6 @@
 #include "report_html.h"
 #include "report_pages.h"
 #include "report_parts.h"
-#include "sketch_picture.h"
 
 namespace platewise {
 std::optional<ReportFormat> format_of_name(const QString& path) {
@@ -82,12 +81,8 @@ bool write_report(const ReportBook& given, ReportFormat format, QIODevice& out,
     case ReportFormat::Pdf:
       return write_pdf(book, out, progress);
     case ReportFormat::Odt:
-    case ReportFormat::Docx: {
-      const auto sketches = sketch_pictures(book);
-      return write_whole(
-          format == ReportFormat::Odt ? odt_bytes(book, sketches) : docx_bytes(book, sketches),
-          out);
-    }
+    case ReportFormat::Docx:
+      return write_whole(format == ReportFormat::Odt ? odt_bytes(book) : docx_bytes(book), out);
     case ReportFormat::Html:
       return write_whole(report_html(book).toUtf8(), out);
   }

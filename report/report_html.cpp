@@ -1,66 +1,143 @@
 #include "report_html.h"
 
+#include <span>
+
 #include "report_fonts.h"
+#include "report_outline.h"
 #include "report_parts.h"
-#include "report_text.h"
-#include "report_typography.h"
 #include "sketch_painting.h"
 
 namespace platewise {
 namespace {
 
+using namespace outline;
+
 QString escaped(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toHtmlEscaped();
 }
 
-// A marked text with its marks as <sub> and <sup>.
-QString marked_html(std::string_view marked) {
+const char* tone_class(Tone tone) {
+  switch (tone) {
+    case Tone::Plain:
+      return nullptr;
+    case Tone::Satisfied:
+      return "satisfied";
+    case Tone::Attention:
+      return "attention";
+    case Tone::NotSatisfied:
+      return "not-satisfied";
+    case Tone::Alert:
+      break;
+  }
+  return "alert";
+}
+
+// Spans with their marks as <sub> and <sup> and their tones as classes; a
+// page field leads to its bookmark: in a paged-media processor the page
+// number (target-counter), in a browser a link.
+QString spans_html(const std::vector<Span>& spans) {
   QString html;
-  for (const TextRun& run : text_runs(marked)) {
-    switch (run.script) {
-      case Script::Sub:
-        html += "<sub>" + escaped(run.text) + "</sub>";
-        break;
-      case Script::Super:
-        html += "<sup>" + escaped(run.text) + "</sup>";
-        break;
-      case Script::Normal:
-        html += escaped(run.text);
-        break;
+  for (const Span& span : merged(spans)) {
+    if (!span.page_of.empty()) {
+      html += "<a class=\"page\" href=\"#" + escaped(span.page_of) + "\">查看</a>";
+      continue;
     }
+    QString text = escaped(span.text);
+    if (span.script == Script::Sub) text = "<sub>" + text + "</sub>";
+    if (span.script == Script::Super) text = "<sup>" + text + "</sup>";
+    if (const char* tone = tone_class(span.tone)) {
+      text = QStringLiteral("<span class=\"%1\">").arg(tone) + text + "</span>";
+    }
+    html += text;
   }
   return html;
 }
 
-const char* verdict_class(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Satisfied:
-      return "satisfied";
-    case Verdict::Rounding:
-    case Verdict::Attention:
-      return "attention";
-    case Verdict::NotSatisfied:
+QString id_of(const Paragraph& paragraph, const std::string& container_id) {
+  if (paragraph.bookmark.empty() || paragraph.bookmark == container_id) return {};
+  return " id=\"" + escaped(paragraph.bookmark) + "\"";
+}
+
+QString paragraph_html(const Paragraph& paragraph, const std::string& container_id) {
+  const QString id = id_of(paragraph, container_id);
+  const QString text = spans_html(paragraph.spans);
+  switch (paragraph.role) {
+    case Role::Heading1:
+      return "<h1" + id + ">" + text + "</h1>\n";
+    case Role::Heading2:
+      return "<h2" + id + ">" + text + "</h2>\n";
+    case Role::Title:
+      return "<p class=\"title\">" + text + "</p>\n";
+    case Role::Banner:
+      return "<p class=\"banner\">" + text + "</p>\n";
+    case Role::Centered:
+      return "<p class=\"centered\">" + text + "</p>\n";
+    case Role::Caption:
+      return "<p class=\"caption\">" + text + "</p>\n";
+    default:
       break;
   }
-  return "not-satisfied";
+  return "<p class=\"line\"" + id + ">" + text + "</p>\n";
 }
 
-QString verdict_span(Verdict verdict) {
-  return QStringLiteral("<span class=\"%1\">").arg(verdict_class(verdict)) +
-         escaped(verdict_word(verdict)) + "</span>";
-}
-
-// A text ending with a verdict's word, the word in its colour (added when missing).
-QString with_verdict(const std::string& text, std::optional<Verdict> verdict) {
-  if (!verdict) return marked_html(text);
-  const std::string_view word = verdict_word(*verdict);
-  const std::size_t at = ending_word(text, word);
-  if (at == std::string::npos) {
-    return marked_html(text) + (text.empty() ? "" : " ") + verdict_span(*verdict);
+QString cell_html(const std::vector<Paragraph>& cell, bool heading) {
+  const char* tag = heading ? "th" : "td";
+  QString text;
+  bool centred = false, page = false;
+  for (const Paragraph& paragraph : cell) {
+    if (!text.isEmpty()) text += "<br/>";
+    text += spans_html(paragraph.spans);
+    centred = centred || paragraph.role == Role::CellCentred;
+    for (const Span& span : paragraph.spans) page = page || !span.page_of.empty();
   }
-  const std::string_view whole(text);
-  return marked_html(whole.substr(0, at)) + verdict_span(*verdict) +
-         marked_html(whole.substr(at + word.size()));
+  const char* kind = page ? " class=\"page\"" : centred && !heading ? " class=\"centre\"" : "";
+  return QStringLiteral("<%1%2>").arg(tag, kind) + text + QStringLiteral("</%1>").arg(tag);
+}
+
+QString table_html(const Table& table) {
+  // The border attribute for readers without CSS, such as a word processor's import.
+  QString html = table.small ? "<table class=\"small\" border=\"1\">" : "<table border=\"1\">";
+  html += "<colgroup>";
+  for (const double width : table.widths) {
+    html += QStringLiteral("<col style=\"width:%1%\"/>").arg(100 * width, 0, 'f', 1);
+  }
+  html += "</colgroup>";
+  const QString tall =
+      table.min_row_mm > 0 ? QStringLiteral(" style=\"height:%1mm\"").arg(table.min_row_mm) : "";
+  for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    const bool heading = r == 0 && table.header_row;
+    if (heading) html += "<thead>";
+    if (r == (table.header_row ? 1 : 0)) html += "<tbody>";
+    html += heading ? "<tr>" : "<tr" + tall + ">";
+    for (const std::vector<Paragraph>& cell : table.rows[r]) html += cell_html(cell, heading);
+    html += "</tr>";
+    if (heading) html += "</thead>";
+    html += "\n";
+  }
+  if (table.rows.size() > (table.header_row ? 1U : 0U)) html += "</tbody>";
+  return html + "</table>\n";
+}
+
+// The blocks of a part; a picture takes the caption after it into its figure.
+QString blocks_html(std::span<const Block> blocks, const std::string& container_id) {
+  QString html;
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    if (const auto* paragraph = std::get_if<Paragraph>(&blocks[i])) {
+      html += paragraph_html(*paragraph, container_id);
+    } else if (const auto* table = std::get_if<Table>(&blocks[i])) {
+      html += table_html(*table);
+    } else if (const auto* picture = std::get_if<Picture>(&blocks[i])) {
+      html += "<figure class=\"sketch\">" + QString::fromUtf8(sketch_svg(picture->sketch));
+      const auto* caption =
+          i + 1 < blocks.size() ? std::get_if<Paragraph>(&blocks[i + 1]) : nullptr;
+      if (caption != nullptr && caption->role == Role::Caption) {
+        html += "<figcaption>" + spans_html(caption->spans) + "</figcaption>";
+        ++i;
+      }
+      html += "</figure>\n";
+    }
+  }
+  return html;
 }
 
 // A text as a CSS string: "…" with its quotes and backslashes escaped.
@@ -70,17 +147,44 @@ QString css_string(QString text) {
   return '"' + text + '"';
 }
 
-// The pages of chapter `index` carry its running header at their top, in
+// The pages of chapter `number` carry its running header at their top, in
 // browsers that set page margin boxes; elsewhere it stands once, in the page.
-QString chapter_page_style(const ReportModel& report, std::size_t index) {
+QString chapter_page_style(const Part& part, std::size_t number) {
   QString style = QStringLiteral("@page chapter-%1 { @top-left { content: %2; font-size: 9pt; }")
-                      .arg(index)
-                      .arg(css_string(running_header(report)));
-  if (!report.complete) {
+                      .arg(number)
+                      .arg(css_string(QString::fromStdString(part.running_header)));
+  if (part.incomplete) {
     style += QStringLiteral(" @top-right { content: \"%1\"; color: %2; font-weight: bold; }")
                  .arg(kIncomplete, kAlertColour);
   }
   return style + " }\n";
+}
+
+// A part as its element: the title page, the 目录, the members' table, the
+// book's front, or a chapter (`number` from 1) with its running header.
+QString part_html(const Part& part, std::size_t number) {
+  switch (part.kind) {
+    case PartKind::Title:
+      return "<section class=\"title-page\">\n" + blocks_html(part.blocks, {}) + "</section>\n";
+    case PartKind::Contents:
+      return "<nav class=\"contents\">\n" + blocks_html(part.blocks, {}) + "</nav>\n";
+    case PartKind::Members:
+      return QStringLiteral("<section class=\"members\" id=\"%1\">\n").arg(kMembersBookmark) +
+             blocks_html(part.blocks, kMembersBookmark) + "</section>\n";
+    case PartKind::Front:
+      return QStringLiteral("<section class=\"front\" id=\"%1\">\n").arg(kFrontBookmark) +
+             blocks_html(part.blocks, kFrontBookmark) + "</section>\n";
+    case PartKind::Chapter:
+      break;
+  }
+  const std::string id = chapter_bookmark(number - 1);
+  QString html =
+      QStringLiteral("<article class=\"chapter\" id=\"%1\" style=\"page: %1\">\n").arg(id.c_str()) +
+      "<header class=\"running\"><span>" + escaped(part.running_header) + "</span>";
+  if (part.incomplete) {
+    html += QStringLiteral("<span class=\"alert\">%1</span>").arg(kIncomplete);
+  }
+  return html + "</header>\n" + blocks_html(part.blocks, id) + "</article>\n";
 }
 
 QString style(const ReportBook& book) {
@@ -98,202 +202,38 @@ QString style(const ReportBook& book) {
              " page-break-after: avoid; }\n"
              "p { margin: 1pt 0; }\n"
              "p.line { padding-left: 2em; text-indent: -2em; }\n"
+             "p.banner, p.centered, p.caption, p.title { text-align: center; }\n"
+             "p.banner { font-size: 16pt; }\n"
              "table { border-collapse: collapse; width: 100%; margin: 4pt 0; font-size: 9.5pt; }\n"
-             "th, td { border: 0.5pt solid #000; padding: 2pt 4pt; vertical-align: top;"
+             "th, td { border: 0.5pt solid #000; padding: 2pt 4pt; vertical-align: middle;"
              " text-align: left; }\n"
-             "thead th, table.signatures td, td.verdict { text-align: center; }\n"
-             "table.signatures td { height: 2.2em; }\n"
+             "th, td.centre, td.page { text-align: center; }\n"
              "thead { display: table-header-group; }\n"
              "tr { break-inside: avoid; page-break-inside: avoid; }\n"
+             "figure.sketch { text-align: center; margin: 6pt 0; }\n"
              ".title-page { text-align: center; padding-top: 50mm; }\n"
-             ".title-page .project, .title-page h1 { font-size: 26pt; font-weight: bold; }\n"
-             ".title-page table.title-block { margin-top: 40mm; }\n"
+             ".title-page p.title { font-size: 26pt; margin: 0 0 12pt; }\n"
+             ".title-page p.centered { font-size: 14pt; }\n"
+             ".title-page table { margin-top: 40mm; }\n"
              "@page cover { @bottom-center { content: none; } }\n"
              ".title-page { page: cover; }\n"
              "@page members { @top-left { content: %5; font-size: 9pt; } }\n"
              ".members, .contents, .front { page: members; }\n"
              "@media print { header.running { display: none; } }\n"
-             "table.members { font-size: %6pt; }\n"
-             "table.members td { white-space: nowrap; }\n"
-             "nav.contents table td { border: none; }\n"
-             "td.page { text-align: center; }\n"
+             "table.small { font-size: %6pt; }\n"
+             "table.small td { white-space: nowrap; }\n"
              "@media print { a.page { font-size: 0; }"
              " a.page::after { content: target-counter(attr(href url), page); font-size: 9pt; } }\n"
              ".title-page + .contents, .contents + .members, .members + .front,"
              " .members + .chapter, .front + .chapter, .chapter + .chapter {"
              " break-before: page; page-break-before: always; }\n"
-             ".banner { text-align: center; font-size: 16pt; }\n"
-             ".alert, .not-satisfied, .incomplete { color: %2; font-weight: bold; }\n"
-             ".attention { color: %3; font-weight: bold; }\n"
+             ".alert, .not-satisfied { color: %2; }\n"
+             ".attention { color: %3; }\n"
              ".satisfied { color: %4; }\n"
-             ".note { color: %2; }\n"
-             "figure.sketch { text-align: center; margin: 6pt 0; }\n")
-      .arg(css_font_families(), kAlertColour, verdict_colour(Verdict::Attention).name(),
-           verdict_colour(Verdict::Satisfied).name(), css_string(document_title(book)))
+             ".alert { font-weight: bold; }\n")
+      .arg(css_font_families(), kAlertColour, kAttentionColour, kSatisfiedColour,
+           css_string(document_title(book)))
       .arg(kMembersPoints);
-}
-
-QString labelled_rows(const std::vector<LabelledText>& rows) {
-  QString html;
-  for (const LabelledText& row : rows) {
-    html += "<tr><th scope=\"row\">" + row.label.toHtmlEscaped() + "</th><td>" +
-            row.text.toHtmlEscaped() + "</td></tr>";
-  }
-  return html;
-}
-
-QString title_block_html(const std::vector<LabelledText>& block) {
-  return "<table class=\"title-block\"><colgroup><col style=\"width:20%\"><col></colgroup>" +
-         labelled_rows(block) + "</table>\n";
-}
-
-QString signatures_html(const ReportInfo& info) {
-  QString html = "<table class=\"signatures\"><thead><tr>";
-  for (const char* heading : kSignatureHeadings) html += QStringLiteral("<th>%1</th>").arg(heading);
-  html += "</tr></thead><tbody>";
-  for (const LabelledText& person : signatures(info)) {
-    html += "<tr><th scope=\"row\">" + person.label.toHtmlEscaped() + "</th><td>" +
-            person.text.toHtmlEscaped() + "</td><td></td><td></td></tr>";
-  }
-  return html + "</tbody></table>\n";
-}
-
-QString rows_html(const std::vector<ReportRow>& rows) {
-  QString html = "<table class=\"rows\">";
-  for (const ReportRow& row : rows) {
-    html += "<tr><th scope=\"row\">" + marked_html(row.label) + "</th><td>" +
-            with_verdict(row.text, row.verdict);
-    if (!row.note.empty()) html += "<br><span class=\"note\">（" + escaped(row.note) + "）</span>";
-    html += "</td></tr>";
-  }
-  return html + "</table>\n";
-}
-
-// A cell that leads to a bookmark: in a paged-media processor the page
-// number (target-counter), in a browser a link.
-QString page_link(const std::string& bookmark) {
-  return "<td class=\"page\"><a class=\"page\" href=\"#" + escaped(bookmark) + "\">查看</a></td>";
-}
-
-QString line_html(const ReportLine& line) {
-  return QStringLiteral("<p class=\"line%1\">").arg(line.alert ? " alert" : "") +
-         with_verdict(typeset_line(line.text), line.verdict) + "</p>\n";
-}
-
-QString chapter_html(const ReportModel& report, std::size_t index, bool in_book) {
-  QString html =
-      QStringLiteral("<article class=\"chapter\" id=\"chapter-%1\" style=\"page: chapter-%1\">\n")
-          .arg(index) +
-      "<header class=\"running\"><span>" + running_header(report).toHtmlEscaped() + "</span>";
-  if (!report.complete)
-    html += QStringLiteral("<span class=\"incomplete\">%1</span>").arg(kIncomplete);
-  html += "</header>\n";
-  if (!report.stale_notice.empty()) {
-    html += "<p class=\"alert\">" + escaped(report.stale_notice) + "</p>\n";
-  }
-  QString title = escaped(report.title);
-  if (in_book && !report.info.member.empty()) title = escaped(report.info.member) + " " + title;
-  html += "<h1>" + title + "</h1>\n" + title_block_html(title_block(report));
-  if (!in_book) html += signatures_html(report.info);
-  if (!report.complete) {
-    html += QStringLiteral("<p class=\"banner alert\">%1</p>\n").arg(kIncomplete);
-    if (const ReportLine* why = stop_line_of(report)) html += line_html(*why);
-  }
-  for (std::size_t i = 0; i < report.sections.size(); ++i) {
-    const ReportSection& section = report.sections[i];
-    html += "<section>\n<h2>" + marked_html(section.title) + "</h2>\n";
-    if (!section.rows.empty()) html += rows_html(section.rows);
-    for (const ReportLine& line : section.lines) html += line_html(line);
-    html += "</section>\n";
-    // The sketch follows the inputs it is drawn from.
-    if (i == sketch_after(report)) {
-      html += "<figure class=\"sketch\">" + QString::fromUtf8(sketch_svg(*report.sketch)) +
-              "<figcaption>" + QString::fromUtf8(kSketchCaption) + "</figcaption></figure>\n";
-    }
-  }
-  return html + "</article>\n";
-}
-
-QString title_page_html(const ReportBook& book) {
-  QString html = "<section class=\"title-page\">\n";
-  if (!book.project.empty()) html += "<p class=\"project\">" + escaped(book.project) + "</p>\n";
-  const ReportModel* first = book.chapters.empty() ? nullptr : &book.chapters.front();
-  html += "<h1>" + (first ? escaped(first->title) : QStringLiteral("计算书")) + "</h1>\n";
-  html += QStringLiteral("<p>共 %1 个构件</p>\n").arg(book.members.size());
-  if (first != nullptr) {
-    ReportModel cover = *first;
-    cover.info.project = book.project;
-    std::vector<LabelledText> block = title_block(cover);
-    std::erase_if(block, [](const LabelledText& item) { return item.label == "构件编号"; });
-    html += title_block_html(block) + signatures_html(first->info);
-  }
-  return html + "</section>\n";
-}
-
-QString members_html(const ReportBook& book) {
-  QString html = QStringLiteral("<section class=\"members\" id=\"members\">\n<h1>%1</h1>\n")
-                     .arg(kMembersTitle);
-  html += "<table class=\"members\"><colgroup>";
-  for (const double width : member_widths(book)) {
-    html += QStringLiteral("<col style=\"width:%1%\">").arg(100 * width, 0, 'f', 1);
-  }
-  html += "</colgroup><thead><tr>";
-  for (const MemberColumn& column : member_columns()) {
-    html += QStringLiteral("<th>%1</th>").arg(column.heading);
-  }
-  html += "</tr></thead><tbody>\n";
-  for (std::size_t r = 0; r < book.members.size(); ++r) {
-    const MemberRow& member = book.members[r];
-    html += "<tr>";
-    for (const MemberColumn& column : member_columns()) {
-      switch (column.kind) {
-        case MemberCell::Verdict: {
-          const std::optional<Verdict> colour = member_verdict_colour(member);
-          html += QStringLiteral("<td class=\"verdict %1\">")
-                      .arg(colour ? verdict_class(*colour) : "") +
-                  member_verdict_text(member).toHtmlEscaped() + "</td>";
-          break;
-        }
-        case MemberCell::Page:
-          html += page_link(chapter_bookmark(r));
-          break;
-        case MemberCell::Index:
-        case MemberCell::Text:
-          html += "<td>" + marked_html(member_cell_text(column, member, r)) + "</td>";
-          break;
-      }
-    }
-    html += "</tr>\n";
-  }
-  html += "</tbody></table>\n";
-  if (book.front) {
-    html += QStringLiteral("<h2 id=\"conclusion\">%1</h2>\n").arg(kBookConclusionTitle);
-    for (const ReportLine& line : book.front->conclusion) html += line_html(line);
-  }
-  return html + "</section>\n";
-}
-
-QString contents_html(const ReportBook& book) {
-  QString html =
-      QStringLiteral("<nav class=\"contents\">\n<h1>%1</h1>\n<table>").arg(kContentsTitle);
-  for (const ContentsEntry& entry : contents_entries(book)) {
-    html += "<tr><td><a href=\"#" + escaped(entry.bookmark) + "\">" + escaped(entry.text) +
-            "</a></td>" + page_link(entry.bookmark) + "</tr>\n";
-  }
-  return html + "</table>\n</nav>\n";
-}
-
-QString front_html(const ReportBook& book) {
-  if (!book.front || (!book.front->symbols && !book.front->materials)) return {};
-  QString html = "<section class=\"front\" id=\"front\">\n";
-  for (const std::optional<ReportSection>* section :
-       {&book.front->symbols, &book.front->materials}) {
-    if (!*section) continue;
-    html += "<h2>" + marked_html((*section)->title) + "</h2>\n";
-    if (!(*section)->rows.empty()) html += rows_html((*section)->rows);
-    for (const ReportLine& line : (*section)->lines) html += line_html(line);
-  }
-  return html + "</section>\n";
 }
 
 }  // namespace
@@ -301,18 +241,18 @@ QString front_html(const ReportBook& book) {
 QString report_html(const ReportBook& given) {
   std::optional<ReportBook> made;
   const ReportBook& book = shown_book(given, made);
+  const Outline outline = outline_of(book);
   QString html =
-      "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-      document_title(book).toHtmlEscaped() + "</title>\n<style>\n" + style(book);
-  for (std::size_t i = 0; i < book.chapters.size(); ++i) {
-    html += chapter_page_style(book.chapters[i], i + 1);
+      "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" +
+      escaped(outline.title) + "</title>\n<style>\n" + style(book);
+  std::size_t chapters = 0;
+  for (const Part& part : outline.parts) {
+    if (part.kind == PartKind::Chapter) html += chapter_page_style(part, ++chapters);
   }
   html += "</style>\n</head>\n<body>\n";
-  const bool titled = has_title_page(book);
-  if (titled)
-    html += title_page_html(book) + contents_html(book) + members_html(book) + front_html(book);
-  for (std::size_t i = 0; i < book.chapters.size(); ++i) {
-    html += chapter_html(book.chapters[i], i + 1, titled);
+  chapters = 0;
+  for (const Part& part : outline.parts) {
+    html += part_html(part, part.kind == PartKind::Chapter ? ++chapters : 0);
   }
   return html + "</body>\n</html>\n";
 }

@@ -6,6 +6,7 @@
 
 #include "editable_style.h"
 #include "report_parts.h"
+#include "report_typography.h"
 
 namespace platewise {
 namespace {
@@ -62,13 +63,140 @@ Paragraph paragraph(Role role, std::string_view marked, Tone tone = Tone::Plain)
   return {role, spans_of(marked, tone)};
 }
 
-using Cell = std::vector<Paragraph>;
-
-Cell cell(std::string_view marked, Tone tone = Tone::Plain) {
-  return {paragraph(Role::Cell, marked, tone)};
+Paragraph bookmarked(Paragraph shown, std::string bookmark) {
+  shown.bookmark = std::move(bookmark);
+  return shown;
 }
 
-Tone tone_of(Verdict verdict) {
+using Cell = std::vector<Paragraph>;
+
+Cell cell(std::string_view marked, Tone tone = Tone::Plain, Role role = Role::Cell) {
+  return {paragraph(role, marked, tone)};
+}
+
+// A text that ends with a verdict's word, the word in its colour; the word is
+// added when the text does not end with it.
+Paragraph with_verdict(Role role, std::string_view text, std::optional<Verdict> verdict) {
+  if (!verdict) return paragraph(role, text);
+  const std::string_view word = verdict_word(*verdict);
+  const std::size_t at = ending_word(text, word);
+  // The word added goes after a blank, which joins the text's last span.
+  Paragraph shown = paragraph(role, at != std::string_view::npos ? std::string(text.substr(0, at))
+                                    : text.empty()               ? std::string()
+                                                                 : std::string(text) + " ");
+  for (Span& span : spans_of(word, tone_of(*verdict))) shown.spans.push_back(std::move(span));
+  if (at != std::string_view::npos) {
+    for (Span& span : spans_of(text.substr(at + word.size()))) {
+      shown.spans.push_back(std::move(span));
+    }
+  }
+  return shown;
+}
+
+// A formula line, set as formulas are (report_typography.h); a check's
+// verdict word in its colour, an alert all red.
+Paragraph line_paragraph(const ReportLine& line) {
+  const std::string text = typeset_line(line.text);
+  if (line.alert) return paragraph(Role::Body, text, Tone::Alert);
+  return with_verdict(Role::Body, text, line.verdict);
+}
+
+// Label and text, two pairs to a line when there are many and none is a
+// check; symbols, short, leave their meanings the room. A check's text ends
+// with its verdict.
+Table rows_table(const ReportSection& section) {
+  const std::vector<ReportRow>& rows = section.rows;
+  const bool checks =
+      std::ranges::any_of(rows, [](const ReportRow& r) { return r.verdict.has_value(); });
+  const std::size_t per_line = !checks && rows.size() > kPairedRowsOver ? 2 : 1;
+  Table table;
+  table.widths = per_line == 1                          ? std::vector{0.45, 0.55}
+                 : section.kind == SectionKind::Symbols ? std::vector{0.14, 0.36, 0.14, 0.36}
+                                                        : std::vector{0.3, 0.2, 0.3, 0.2};
+  for (std::size_t i = 0; i < rows.size(); i += per_line) {
+    auto& line = table.rows.emplace_back();
+    for (std::size_t j = i; j < i + per_line; ++j) {
+      if (j >= rows.size()) {
+        line.insert(line.end(), {cell(""), cell("")});
+        continue;
+      }
+      const ReportRow& row = rows[j];
+      Cell text = {with_verdict(Role::Cell, row.text, row.verdict)};
+      if (!row.note.empty()) {
+        text.push_back(paragraph(Role::Cell, "（" + row.note + "）", Tone::NotSatisfied));
+      }
+      line.push_back(cell(row.label));
+      line.push_back(std::move(text));
+    }
+  }
+  return table;
+}
+
+void add_section(std::vector<Block>& blocks, const ReportSection& section,
+                 std::string bookmark = {}) {
+  blocks.emplace_back(bookmarked(paragraph(Role::Heading2, section.title), std::move(bookmark)));
+  if (!section.rows.empty()) blocks.emplace_back(rows_table(section));
+  for (const ReportLine& line : section.lines) blocks.emplace_back(line_paragraph(line));
+}
+
+// Label and text: 工程名称, 构件编号, the basis, the program, the date.
+Table title_block_table(const std::vector<LabelledText>& block) {
+  Table table;
+  table.widths = {0.2, 0.8};
+  for (const LabelledText& item : block) {
+    table.rows.push_back({cell(item.label.toStdString()), cell(item.text.toStdString())});
+  }
+  return table;
+}
+
+// 计算, 校对 and 审核 with their names and room to sign and date.
+Table signature_table(const ReportInfo& info) {
+  Table table;
+  table.widths = {0.16, 0.28, 0.32, 0.24};
+  table.header_row = true;
+  table.min_row_mm = editable::kSignatureRowMm;
+  auto& head = table.rows.emplace_back();
+  for (const char* text : kSignatureHeadings)
+    head.push_back(cell(text, Tone::Plain, Role::CellHead));
+  for (const LabelledText& person : signatures(info)) {
+    table.rows.push_back({cell(person.label.toStdString(), Tone::Plain, Role::CellCentred),
+                          cell(person.text.toStdString(), Tone::Plain, Role::CellCentred), cell(""),
+                          cell("")});
+  }
+  return table;
+}
+
+std::string book_header(const ReportBook& book) { return document_title(book).toStdString(); }
+
+// A paragraph that holds the page number of `bookmark`.
+Paragraph page_paragraph(const std::string& bookmark) {
+  return {Role::CellCentred, {{"?", Script::Normal, Face::Latin, Tone::Plain, bookmark}}};
+}
+
+Cell member_cell(const MemberColumn& column, const MemberRow& member, std::size_t index) {
+  switch (column.kind) {
+    case MemberCell::Verdict: {
+      const std::optional<Verdict> colour = member_verdict_colour(member);
+      const Tone tone = !member.complete ? Tone::Alert : colour ? tone_of(*colour) : Tone::Plain;
+      return cell(member_verdict_text(member).toStdString(), tone, Role::CellCentred);
+    }
+    case MemberCell::Page:
+      return {page_paragraph(chapter_bookmark(index))};
+    case MemberCell::Index:
+      return cell(member_cell_text(column, member, index), Tone::Plain, Role::CellCentred);
+    case MemberCell::Text:
+      break;
+  }
+  return cell(member_cell_text(column, member, index));
+}
+
+}  // namespace
+
+std::string outline::header_line(const Part& part) {
+  return part.incomplete ? part.running_header + " " + kIncomplete : part.running_header;
+}
+
+Tone outline::tone_of(Verdict verdict) {
   switch (verdict) {
     case Verdict::NotSatisfied:
       return Tone::NotSatisfied;
@@ -81,181 +209,82 @@ Tone tone_of(Verdict verdict) {
   return Tone::Satisfied;
 }
 
-Cell verdict_cell(std::optional<Verdict> verdict) {
-  if (!verdict) return cell("");
-  return cell(verdict_word(*verdict), tone_of(*verdict));
-}
-
-// A formula line; a check's closing verdict word in its colour, an alert all red and bold.
-Paragraph line_paragraph(const ReportLine& line) {
-  if (line.alert) return paragraph(Role::Body, line.text, Tone::Alert);
-  if (!line.verdict) return paragraph(Role::Body, line.text);
-  const std::string_view text = line.text;
-  const std::string_view word = verdict_word(*line.verdict);
-  if (!text.ends_with(word)) return paragraph(Role::Body, text);
-  Paragraph shown = paragraph(Role::Body, text.substr(0, text.size() - word.size()));
-  for (Span& span : spans_of(word, tone_of(*line.verdict))) shown.spans.push_back(std::move(span));
-  return shown;
-}
-
-// Label and text, two pairs to a line when there are many and none is a check.
-Table rows_table(const std::vector<ReportRow>& rows, bool symbols = false) {
-  const bool checks =
-      std::ranges::any_of(rows, [](const ReportRow& r) { return r.verdict.has_value(); });
-  const std::size_t per_line = !checks && rows.size() > kPairedRowsOver ? 2 : 1;
-  Table table;
-  table.widths = checks                     ? std::vector{0.35, 0.5, 0.15}
-                 : per_line == 2 && symbols ? std::vector{0.12, 0.38, 0.12, 0.38}
-                 : per_line == 2            ? std::vector{0.22, 0.28, 0.22, 0.28}
-                                            : std::vector{0.4, 0.6};
-  for (std::size_t i = 0; i < rows.size(); i += per_line) {
-    auto& line = table.rows.emplace_back();
-    for (std::size_t j = i; j < i + per_line; ++j) {
-      if (j >= rows.size()) {
-        line.insert(line.end(), {cell(""), cell("")});
-        continue;
-      }
-      const ReportRow& row = rows[j];
-      Cell text = cell(row.text);
-      if (!row.note.empty()) {
-        text.push_back(paragraph(Role::Cell, "（" + row.note + "）", Tone::NotSatisfied));
-      }
-      line.push_back(cell(row.label));
-      line.push_back(std::move(text));
-      if (checks) line.push_back(verdict_cell(row.verdict));
-    }
-  }
-  return table;
-}
-
-Table identification_table(const ReportInfo& info) {
-  Table table;
-  table.widths = {0.25, 0.75};
-  table.rows = {{cell("工程名称"), cell(info.project)}, {cell("构件编号"), cell(info.member)}};
-  return table;
-}
-
-// 计算, 校对 and 审核 with their names and room to sign and date.
-Table signature_table(const ReportInfo& info) {
-  Table table;
-  table.widths = {0.16, 0.28, 0.32, 0.24};
-  table.header_row = true;
-  table.min_row_mm = editable::kSignatureRowMm;
-  auto& head = table.rows.emplace_back();
-  for (const char* text : kSignatureHeadings) head.push_back({paragraph(Role::CellHead, text)});
-  for (const LabelledText& person : signatures(info)) {
-    table.rows.push_back(
-        {cell(person.label.toStdString()), cell(person.text.toStdString()), cell(""), cell("")});
-  }
-  return table;
-}
-
-void add_centered(std::vector<Block>& blocks, const std::string& text) {
-  if (!text.empty()) blocks.emplace_back(paragraph(Role::Centered, text));
-}
-
-// At the top of every page of a chapter; a stopped run says so there too.
-std::string chapter_header(const ReportModel& chapter) {
-  std::string header = running_header(chapter).toStdString();
-  if (!chapter.complete) header += std::string(" ") + kIncomplete;
-  return header;
-}
-
-std::string book_header(const ReportBook& book) { return document_title(book).toStdString(); }
-
-Part chapter_part(const ReportModel& chapter, bool in_book, const std::string& bookmark,
-                  const std::optional<ReportPicture>& sketch) {
-  Part part{chapter_header(chapter), {}};
+Part outline::chapter_part(const ReportModel& chapter, bool in_book, std::size_t index) {
+  Part part{PartKind::Chapter, running_header(chapter).toStdString(), !chapter.complete, {}};
   std::vector<Block>& blocks = part.blocks;
-  const std::string& member = chapter.info.member;
-  Paragraph heading = paragraph(
-      Role::Heading1, in_book && !member.empty() ? member + " " + chapter.title : chapter.title);
-  heading.bookmark = bookmark;
-  blocks.emplace_back(std::move(heading));
+  // A notice that the report is behind the window comes before anything else.
   if (!chapter.stale_notice.empty()) {
     blocks.emplace_back(paragraph(Role::Body, chapter.stale_notice, Tone::Alert));
   }
-  if (!chapter.complete) blocks.emplace_back(paragraph(Role::Body, kIncomplete, Tone::Alert));
-  blocks.emplace_back(identification_table(chapter.info));
-  add_centered(blocks, chapter.basis);
-  add_centered(blocks, chapter.program);
-  add_centered(blocks, chapter.calculated_at);
+  const std::string& member = chapter.info.member;
+  blocks.emplace_back(
+      bookmarked(paragraph(Role::Heading1, in_book && !member.empty() ? member + " " + chapter.title
+                                                                      : chapter.title),
+                 in_book ? chapter_bookmark(index) : std::string()));
+  blocks.emplace_back(title_block_table(title_block(chapter)));
   // A book is signed once, on its title page.
   if (!in_book) blocks.emplace_back(signature_table(chapter.info));
+  if (!chapter.complete) {
+    blocks.emplace_back(paragraph(Role::Banner, kIncomplete, Tone::Alert));
+    if (const ReportLine* why = stop_line_of(chapter)) blocks.emplace_back(line_paragraph(*why));
+  }
   for (std::size_t i = 0; i < chapter.sections.size(); ++i) {
-    const ReportSection& section = chapter.sections[i];
-    blocks.emplace_back(paragraph(Role::Heading2, section.title));
-    if (!section.rows.empty()) {
-      blocks.emplace_back(rows_table(section.rows, section.kind == SectionKind::Symbols));
-    }
-    for (const ReportLine& line : section.lines) blocks.emplace_back(line_paragraph(line));
+    add_section(blocks, chapter.sections[i]);
     // The sketch follows the inputs it is drawn from.
-    if (i == sketch_after(chapter) && sketch) {
-      blocks.emplace_back(Picture{*sketch, kSketchCaption});
+    if (i == sketch_after(chapter)) {
+      blocks.emplace_back(Picture{*chapter.sketch, kSketchCaption});
       blocks.emplace_back(paragraph(Role::Caption, kSketchCaption));
     }
   }
   return part;
 }
 
-Part title_part(const ReportBook& book) {
-  Part part{book_header(book), {}};
+Part outline::chapter_part(const ReportBook& book, std::size_t index) {
+  return chapter_part(book.chapters[index], has_title_page(book), index);
+}
+
+Part outline::title_part(const ReportBook& book) {
+  Part part{PartKind::Title, book_header(book), false, {}};
+  const ReportModel* first = book.chapters.empty() ? nullptr : &book.chapters.front();
   if (!book.project.empty()) part.blocks.emplace_back(paragraph(Role::Title, book.project));
-  part.blocks.emplace_back(paragraph(Role::Title, "计算书"));
-  add_centered(part.blocks, "共 " + std::to_string(book.members.size()) + " 个构件");
-  if (!book.chapters.empty()) {
-    const ReportModel& first = book.chapters.front();
-    add_centered(part.blocks, first.basis);
-    add_centered(part.blocks, first.program);
-    part.blocks.emplace_back(signature_table(first.info));
-  }
+  part.blocks.emplace_back(paragraph(Role::Title, first ? first->title : "计算书"));
+  part.blocks.emplace_back(
+      paragraph(Role::Centered, "共 " + std::to_string(book.members.size()) + " 个构件"));
+  if (first == nullptr) return part;
+  // The first chapter's basis, program and date stand for the book's.
+  ReportModel cover;
+  cover.info.project = book.project;
+  cover.basis = first->basis;
+  cover.program = first->program;
+  cover.calculated_at = first->calculated_at;
+  std::vector<LabelledText> block = title_block(cover);
+  std::erase_if(block, [](const LabelledText& item) { return item.label == "构件编号"; });
+  part.blocks.emplace_back(title_block_table(block));
+  part.blocks.emplace_back(signature_table(first->info));
   return part;
 }
 
-// A paragraph that holds the page number of `bookmark`.
-Paragraph page_paragraph(const std::string& bookmark) {
-  Paragraph page{Role::Cell, {{"?", Script::Normal, Face::Latin, Tone::Plain, bookmark}}};
-  return page;
-}
-
-Paragraph bookmarked(Paragraph shown, std::string bookmark) {
-  shown.bookmark = std::move(bookmark);
-  return shown;
-}
-
-Part members_part(const ReportBook& book) {
+Part outline::members_part(const ReportBook& book) {
   Table table;
   table.widths = member_widths(book);
   table.header_row = true;
   table.small = true;
   auto& head = table.rows.emplace_back();
   for (const MemberColumn& column : member_columns()) {
-    head.push_back({paragraph(Role::CellHead, column.heading)});
+    head.push_back(cell(column.heading, Tone::Plain, Role::CellHead));
   }
   for (std::size_t r = 0; r < book.members.size(); ++r) {
-    const MemberRow& m = book.members[r];
     auto& row = table.rows.emplace_back();
     for (const MemberColumn& column : member_columns()) {
-      switch (column.kind) {
-        case MemberCell::Verdict:
-          row.push_back(m.complete ? verdict_cell(m.worst) : cell(kIncomplete, Tone::Alert));
-          break;
-        case MemberCell::Page:
-          row.push_back({page_paragraph(chapter_bookmark(r))});
-          break;
-        case MemberCell::Index:
-        case MemberCell::Text:
-          row.push_back(cell(member_cell_text(column, m, r)));
-          break;
-      }
+      row.push_back(member_cell(column, book.members[r], r));
     }
   }
-  Part part{book_header(book), {}};
-  part.blocks.emplace_back(bookmarked(paragraph(Role::Heading1, kMembersTitle), "members"));
+  Part part{PartKind::Members, book_header(book), false, {}};
+  part.blocks.emplace_back(bookmarked(paragraph(Role::Heading1, kMembersTitle), kMembersBookmark));
   part.blocks.emplace_back(std::move(table));
   if (book.front) {
     part.blocks.emplace_back(
-        bookmarked(paragraph(Role::Heading2, kBookConclusionTitle), "conclusion"));
+        bookmarked(paragraph(Role::Heading2, kBookConclusionTitle), kConclusionBookmark));
     for (const ReportLine& line : book.front->conclusion) {
       part.blocks.emplace_back(line_paragraph(line));
     }
@@ -263,37 +292,27 @@ Part members_part(const ReportBook& book) {
   return part;
 }
 
-Part contents_part(const ReportBook& book) {
+Part outline::contents_part(const ReportBook& book) {
   Table table;
   table.widths = {0.85, 0.15};
   for (const ContentsEntry& entry : contents_entries(book)) {
     table.rows.push_back({cell(entry.text), {page_paragraph(entry.bookmark)}});
   }
-  return {book_header(book), {paragraph(Role::Heading1, kContentsTitle), std::move(table)}};
+  return {PartKind::Contents,
+          book_header(book),
+          false,
+          {paragraph(Role::Heading1, kContentsTitle), std::move(table)}};
 }
 
-// The book's 符号说明 and 材料; unset when the chapters keep theirs.
-std::optional<Part> front_part(const ReportBook& book) {
+std::optional<Part> outline::front_part(const ReportBook& book) {
   if (!book.front || (!book.front->symbols && !book.front->materials)) return std::nullopt;
-  Part part{book_header(book), {}};
+  Part part{PartKind::Front, book_header(book), false, {}};
   for (const std::optional<ReportSection>* section :
        {&book.front->symbols, &book.front->materials}) {
-    if (!*section) continue;
-    Paragraph heading = paragraph(Role::Heading2, (*section)->title);
-    if (part.blocks.empty()) heading.bookmark = "front";
-    part.blocks.emplace_back(std::move(heading));
-    if (!(*section)->rows.empty()) {
-      part.blocks.emplace_back(
-          rows_table((*section)->rows, (*section)->kind == SectionKind::Symbols));
-    }
-    for (const ReportLine& line : (*section)->lines) {
-      part.blocks.emplace_back(line_paragraph(line));
-    }
+    if (*section) add_section(part.blocks, **section, part.blocks.empty() ? kFrontBookmark : "");
   }
   return part;
 }
-
-}  // namespace
 
 std::vector<Span> outline::spans_of(std::string_view marked, Tone tone) {
   std::vector<Span> spans;
@@ -301,24 +320,32 @@ std::vector<Span> outline::spans_of(std::string_view marked, Tone tone) {
   return spans;
 }
 
-Outline outline_of(const ReportBook& given,
-                   std::span<const std::optional<ReportPicture>> sketches) {
+std::vector<Span> outline::merged(const std::vector<Span>& spans) {
+  std::vector<Span> joined;
+  for (const Span& span : spans) {
+    if (!joined.empty() && joined.back().script == span.script && joined.back().tone == span.tone &&
+        joined.back().page_of.empty() && span.page_of.empty()) {
+      joined.back().text += span.text;
+    } else {
+      joined.push_back(span);
+    }
+  }
+  return joined;
+}
+
+Outline outline_of(const ReportBook& given) {
   std::optional<ReportBook> made;
   const ReportBook& book = shown_book(given, made);
   Outline shown;
-  const bool in_book = !book.members.empty();
   shown.title = book_header(book);
-  if (in_book) {
+  if (has_title_page(book)) {
     shown.parts.push_back(title_part(book));
     shown.parts.push_back(contents_part(book));
     shown.parts.push_back(members_part(book));
     if (std::optional<Part> front = front_part(book)) shown.parts.push_back(std::move(*front));
   }
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
-    const std::optional<ReportPicture> none;
-    shown.parts.push_back(chapter_part(book.chapters[i], in_book,
-                                       in_book ? chapter_bookmark(i) : std::string(),
-                                       i < sketches.size() ? sketches[i] : none));
+    shown.parts.push_back(chapter_part(book, i));
   }
   return shown;
 }

@@ -184,20 +184,20 @@ std::string chapter_bookmark(std::size_t index) { return "chapter-" + std::to_st
 std::vector<ContentsEntry> contents_entries(const ReportBook& book) {
   std::vector<ContentsEntry> entries;
   if (!has_title_page(book)) return entries;
-  entries.push_back({kMembersTitle, ContentsTarget::Members, 0, "members"});
+  entries.push_back({kMembersTitle, kMembersBookmark});
   if (book.front) {
-    entries.push_back({kBookConclusionTitle, ContentsTarget::Conclusion, 0, "conclusion"});
+    entries.push_back({kBookConclusionTitle, kConclusionBookmark});
     std::string front;
     if (book.front->symbols) front = kSymbolsTitle;
     if (book.front->materials) front += (front.empty() ? "" : "、") + std::string("材料");
-    if (!front.empty()) entries.push_back({front, ContentsTarget::Front, 0, "front"});
+    if (!front.empty()) entries.push_back({front, kFrontBookmark});
   }
   for (std::size_t i = 0; i < book.chapters.size(); ++i) {
     const ReportModel& chapter = book.chapters[i];
     std::string text = std::to_string(i + 1) + " " + chapter.info.member;
     text += (chapter.info.member.empty() ? "" : " ") + chapter.title;
     if (!chapter.complete) text += std::string("（") + kIncomplete + "）";
-    entries.push_back({text, ContentsTarget::Chapter, i, chapter_bookmark(i)});
+    entries.push_back({text, chapter_bookmark(i)});
   }
   return entries;
 }

@@ -58,13 +58,14 @@ inline constexpr const char* kContentsTitle = "目录";
 
 // An entry of a book's 目录, the same in every format: what it names, and
 // the bookmark (a link's target in HTML) where that starts.
-enum class ContentsTarget { Members, Conclusion, Front, Chapter };
 struct ContentsEntry {
-  std::string text;  // "3 一层KL-3 计算书"
-  ContentsTarget target;
-  std::size_t chapter = 0;  // for ContentsTarget::Chapter, from 0
-  std::string bookmark;     // "chapter-3"
+  std::string text;      // "3 一层KL-3 计算书"
+  std::string bookmark;  // "chapter-3"
 };
+// The bookmarks of a book's parts besides its chapters.
+inline constexpr const char* kMembersBookmark = "members";
+inline constexpr const char* kConclusionBookmark = "conclusion";
+inline constexpr const char* kFrontBookmark = "front";
 // The entries of a gathered book of beams; none for the report of one beam.
 std::vector<ContentsEntry> contents_entries(const ReportBook& book);
 // The bookmark of chapter `index` (from 0): "chapter-1".

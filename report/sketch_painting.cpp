@@ -286,6 +286,7 @@ QByteArray sketch_svg(const SectionSketch& sketch) {
   svg.setSize(size.toSize());
   svg.setViewBox(QRectF(QPointF(), size.toSize()));
   svg.setTitle(QStringLiteral("截面简图"));
+  svg.setDescription(QString());  // not Qt's "Generated with Qt"
   QPainter painter;
   if (!painter.begin(&svg)) return {};
   paint_sketch(painter, sketch, QRectF(QPointF(), size.toSize()));

@@ -43,7 +43,7 @@ std::string marked(const std::vector<Run>& runs) {
 std::string tone_of(const QString& colour, bool bold) {
   const QString hex = colour.startsWith('#') ? colour.mid(1) : colour;
   const auto is = [&hex](outline::Tone tone) {
-    return hex.compare(editable::tone_rgb(tone), Qt::CaseInsensitive) == 0;
+    return hex.compare(outline::tone_colour(tone) + 1, Qt::CaseInsensitive) == 0;
   };
   if (is(outline::Tone::NotSatisfied)) return bold ? "alert" : "red";
   if (is(outline::Tone::Attention)) return "amber";
