@@ -165,7 +165,9 @@ class Writer {
     const QTextCharFormat chars = size_format(table.small ? kMembersPoints : sizes_.table);
     for (std::size_t r = first; r < end; ++r) {
       const auto& row = table.rows[r];
-      const bool tall = table.min_row_mm > 0 && !(r == 0 && table.header_row);
+      // Room to sign in, on paper; the panel keeps its rows low.
+      const bool tall = table.min_row_mm > 0 && !(r == 0 && table.header_row) &&
+                        look_ == ReportLook::Paper;
       for (std::size_t c = 0; c < row.size() && c < table.widths.size(); ++c) {
         QTextTableCell cell = shown->cellAt(static_cast<int>(r - first), static_cast<int>(c));
         cell.setFormat(cell_format(tall ? table.min_row_mm : 0, chars.fontPointSize()));

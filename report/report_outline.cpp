@@ -142,7 +142,7 @@ void add_section(std::vector<Block>& blocks, const ReportSection& section,
 // Label and text: 工程名称, 构件编号, the basis, the program, the date.
 Table title_block_table(const std::vector<LabelledText>& block) {
   Table table;
-  table.widths = {0.2, 0.8};
+  table.widths = {0.25, 0.75};
   for (const LabelledText& item : block) {
     table.rows.push_back({cell(item.label.toStdString()), cell(item.text.toStdString())});
   }
