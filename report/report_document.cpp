@@ -166,8 +166,8 @@ class Writer {
     for (std::size_t r = first; r < end; ++r) {
       const auto& row = table.rows[r];
       // Room to sign in, on paper; the panel keeps its rows low.
-      const bool tall = table.min_row_mm > 0 && !(r == 0 && table.header_row) &&
-                        look_ == ReportLook::Paper;
+      const bool tall =
+          table.min_row_mm > 0 && !(r == 0 && table.header_row) && look_ == ReportLook::Paper;
       for (std::size_t c = 0; c < row.size() && c < table.widths.size(); ++c) {
         QTextTableCell cell = shown->cellAt(static_cast<int>(r - first), static_cast<int>(c));
         cell.setFormat(cell_format(tall ? table.min_row_mm : 0, chars.fontPointSize()));
