@@ -66,7 +66,10 @@ bool BeamTable::next(Beam& beam) {
         FileFault::CellCount, file_, rows_.line(), {},
         QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
-  beam.name = unnamed_ + std::to_string(rows_.line());
+  // A table without a name column names its beams by file and line.
+  if (std::ranges::find(columns_, nullptr) == columns_.end()) {
+    beam.name = unnamed_ + std::to_string(rows_.line());
+  }
   beam.inputs.resize(columns_.size() -
                      static_cast<std::size_t>(std::ranges::count(columns_, nullptr)));
   auto input = beam.inputs.begin();

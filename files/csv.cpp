@@ -6,6 +6,29 @@ namespace platewise {
 namespace {
 
 constexpr qsizetype kChunk = 1 << 16;
+
+// A set of bytes to look for, one test a byte.
+class Bytes {
+ public:
+  constexpr explicit Bytes(std::string_view bytes) {
+    for (const char c : bytes) in_[static_cast<unsigned char>(c)] = true;
+  }
+  // Where the first byte of the set stands in `text`; its size when none does.
+  constexpr std::size_t first_in(std::string_view text) const {
+    std::size_t at = 0;
+    while (at < text.size() && !in_[static_cast<unsigned char>(text[at])]) ++at;
+    return at;
+  }
+
+ private:
+  bool in_[256] = {};
+};
+
+constexpr Bytes kCellEnds(",\"\n\r");                        // of a cell not quoted
+constexpr Bytes kQuotedEnds("\"\n");                         // of a quoted run
+constexpr Bytes kQuoteOrReturn("\"\r");                      // not in a plain record
+constexpr Bytes kMustQuote(",\"\r\n");                       // a cell written in quotes
+constexpr Bytes kWrittenApart(std::string_view("\"\0", 2));  // a quote, a NUL
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -33,9 +56,9 @@ bool CsvReader::refill() {
   return true;
 }
 
-int CsvReader::get() {
+inline int CsvReader::get() {
   if (pos_ == buffer_.size() && !refill()) return kEnd;
-  return static_cast<unsigned char>(buffer_[pos_++]);
+  return static_cast<unsigned char>(buffer_.constData()[pos_++]);
 }
 
 bool CsvReader::next_is(char c) {
@@ -45,13 +68,16 @@ bool CsvReader::next_is(char c) {
   return false;
 }
 
-void CsvReader::end_cell(std::vector<std::string>& cells) {
+inline void CsvReader::end_cell(std::vector<std::string>& cells) {
   cells.push_back(cell_);
   cell_.clear();
 }
 
-void CsvReader::count_byte(bool quoted) {
-  if (++record_size_ <= kCsvRecordLimit) return;
+inline void CsvReader::count_byte(bool quoted) {
+  if (++record_size_ > kCsvRecordLimit) refuse_long_record(quoted);
+}
+
+void CsvReader::refuse_long_record(bool quoted) const {
   const QString too_long =
       QStringLiteral("这一行超过%1 MB，不像梁表格，不读取").arg(kCsvRecordLimit >> 20);
   if (quoted) {  // most likely a quote left open
@@ -61,11 +87,40 @@ void CsvReader::count_byte(bool quoted) {
   throw FileError(FileFault::TooLarge, file_, record_line_, {}, too_long);
 }
 
+inline void CsvReader::take_run(bool quoted) {
+  const std::string_view rest(buffer_.constData() + pos_, buffer_.size() - pos_);
+  const std::size_t run = (quoted ? kQuotedEnds : kCellEnds).first_in(rest);
+  if (run == 0) return;
+  record_size_ += static_cast<qsizetype>(run) - 1;
+  count_byte(quoted);
+  cell_.append(rest.substr(0, run));
+  pos_ += static_cast<qsizetype>(run);
+}
+
+bool CsvReader::next_plain(std::vector<std::string>& cells) {
+  const std::string_view rest(buffer_.constData() + pos_, buffer_.size() - pos_);
+  const std::size_t end = rest.find('\n');
+  if (end == std::string_view::npos || end + 1 > kCsvRecordLimit) return false;
+  std::string_view record = rest.substr(0, end);
+  if (record.ends_with('\r')) record.remove_suffix(1);
+  if (kQuoteOrReturn.first_in(record) < record.size()) return false;
+  for (std::size_t from = 0;;) {
+    const std::size_t comma = record.find(',', from);
+    cells.emplace_back(record.substr(from, comma - from));
+    if (comma == std::string_view::npos) break;
+    from = comma + 1;
+  }
+  pos_ += static_cast<qsizetype>(end) + 1;
+  ++line_;
+  return true;
+}
+
 bool CsvReader::next(std::vector<std::string>& cells) {
   cells.clear();
   cell_.clear();
   record_line_ = line_;
   record_size_ = 0;
+  if (pos_ < buffer_.size() && next_plain(cells)) return true;
   bool quoted = false;  // inside a quoted cell
   int c = get();
   if (c == kEnd) return false;
@@ -77,6 +132,8 @@ bool CsvReader::next(std::vector<std::string>& cells) {
       } else {
         if (c == '\n') ++line_;
         cell_ += static_cast<char>(c);
+        // The text up to the next quote or line end, whole.
+        take_run(true);
       }
     } else if (c == '"' && cell_.empty()) {
       quoted = true;
@@ -89,6 +146,8 @@ bool CsvReader::next(std::vector<std::string>& cells) {
       return true;
     } else {
       cell_ += static_cast<char>(c);
+      // The cell's text up to the next comma, quote or line end, whole.
+      take_run(false);
     }
   }
   if (quoted) {
@@ -99,34 +158,36 @@ bool CsvReader::next(std::vector<std::string>& cells) {
   return true;
 }
 
+void append_csv_cell(std::string& line, std::string_view cell, bool guarded) {
+  const bool quoted = kMustQuote.first_in(cell) < cell.size();
+  if (quoted) line += '"';
+  // A cell a spreadsheet would take for a formula gets an apostrophe before
+  // it, which the spreadsheet shows as text.
+  if (guarded && !cell.empty() &&
+      std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos) {
+    line += '\'';
+  }
+  // Runs without a quote or a NUL go in whole; a quote is doubled, and a
+  // NUL, which many programs take for the end of the text, never stands raw
+  // in a cell: it is written as text output shows it.
+  while (!cell.empty()) {
+    const std::size_t special = kWrittenApart.first_in(cell);
+    line.append(cell.substr(0, special));
+    if (special == cell.size()) break;
+    line += cell[special] == '"' ? std::string_view("\"\"") : std::string_view("\\x00");
+    cell.remove_prefix(special + 1);
+  }
+  if (quoted) line += '"';
+}
+
 std::string csv_record(const std::vector<std::string>& cells) {
   std::string line;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line += ',';
-    const std::string& cell = cells[i];
-    const bool quoted = cell.find_first_of(",\"\r\n") != std::string::npos;
-    if (quoted) line += '"';
-    for (char c : cell) {
-      if (c == '"') line += '"';
-      // A NUL, which many programs take for the end of the text, never
-      // stands raw in a cell: it is written as text output shows it.
-      if (c == '\0') {
-        line += "\\x00";
-      } else {
-        line += c;
-      }
-    }
-    if (quoted) line += '"';
+    append_csv_cell(line, cells[i]);
   }
   line += "\r\n";
   return line;
-}
-
-std::string formula_guarded(std::string cell) {
-  if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos) {
-    cell.insert(0, 1, '\'');
-  }
-  return cell;
 }
 
 }  // namespace platewise

@@ -37,11 +37,18 @@ class CsvReader final : public TableRows {
 
  private:
   static constexpr int kEnd = -1;
-  bool refill();         // the next chunk of UTF-8 into the buffer; false at the end
+  bool refill();  // the next chunk of UTF-8 into the buffer; false at the end
+  // The next record when it has no quotes and ends within the buffer, as
+  // most records do: split at its commas at once. False, reading nothing, else.
+  bool next_plain(std::vector<std::string>& cells);
   int get();             // the next byte, or kEnd
   bool next_is(char c);  // consumes the next byte when it is `c`
   void end_cell(std::vector<std::string>& cells);
   void count_byte(bool quoted);  // of the record; throws FileError past the limit
+  [[noreturn]] void refuse_long_record(bool quoted) const;
+  // Moves the bytes of the buffer up to the next that may end the cell (a
+  // comma, a quote, a line end; in quotes a quote or a line feed) into the cell.
+  void take_run(bool quoted);
 
   QIODevice& in_;
   TextEncoding encoding_;
@@ -58,9 +65,9 @@ class CsvReader final : public TableRows {
 // One record as a line of UTF-8: cells quoted where they must be, joined by
 // commas, ended by CRLF; a NUL in a cell written as "\x00".
 std::string csv_record(const std::vector<std::string>& cells);
-// A cell a spreadsheet would take for a formula (it begins with =, +, -, @,
-// a tab or a carriage return) with an apostrophe before it, which the
-// spreadsheet shows as text; any other cell as it is.
-std::string formula_guarded(std::string cell);
-
+// Appends one cell of a record to `line`, quoted where it must be. `guarded`:
+// a cell a spreadsheet would take for a formula (it begins with =, +, -, @, a
+// tab or a carriage return) gets an apostrophe before it, which the
+// spreadsheet shows as text.
+void append_csv_cell(std::string& line, std::string_view cell, bool guarded = false);
 }  // namespace platewise

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "qt_utf8.h"
@@ -17,6 +18,25 @@ const std::pair<QString, bool> kOptionWords[] = {
 }  // namespace
 
 std::optional<bool> option_word(std::string_view cell) {
+  // The words as tables hold them, without converting the text; any other
+  // text (non-ASCII blanks, full-width letters) as Qt trims and lowers it.
+  static constexpr std::string_view kBlanks = " \t\n\v\f\r";
+  const std::size_t first = cell.find_first_not_of(kBlanks);
+  const std::string_view trimmed =
+      first == std::string_view::npos
+          ? std::string_view()
+          : cell.substr(first, cell.find_last_not_of(kBlanks) - first + 1);
+  if (trimmed.size() <= 5 && std::ranges::all_of(trimmed, [](char c) {
+        return c > ' ' && static_cast<unsigned char>(c) < 0x80;
+      })) {
+    std::string lower(trimmed);
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "true" || lower == "1") return true;
+    if (lower == "false" || lower == "0" || lower.empty()) return false;
+    return std::nullopt;
+  }
+  if (trimmed == "是") return true;
+  if (trimmed == "否") return false;
   const QString option = qstring(cell).trimmed().toLower();
   const auto word = std::ranges::find(kOptionWords, option, &std::pair<QString, bool>::first);
   if (word == std::end(kOptionWords)) return std::nullopt;

@@ -82,23 +82,34 @@ class CsvWriter final : public ResultWriter {
     for (const ResultField& field : result_fields()) header.emplace_back(field.key);
     header.emplace_back("verdict");
     header.emplace_back("error");
-    put("\xEF\xBB\xBF" + csv_record(header));
+    pending_ = "\xEF\xBB\xBF" + csv_record(header);
   }
   void write(const Beam& beam, const BeamOutcome& outcome) override {
-    row_.clear();
-    row_.push_back(formula_guarded(beam.name));
-    for (const std::string& result : outcome.results) row_.push_back(formula_guarded(result));
+    append_csv_cell(pending_, beam.name, true);
+    for (const std::string& result : outcome.results) {
+      pending_ += ',';
+      append_csv_cell(pending_, result, true);
+    }
     const std::optional<Verdict> worst = worst_verdict(outcome.checks);
-    row_.emplace_back(worst ? verdict_word(*worst) : std::string_view());
-    row_.push_back(outcome.error ? formula_guarded(describe(*outcome.error)) : std::string());
-    put(csv_record(row_));
+    pending_ += ',';
+    append_csv_cell(pending_, worst ? verdict_word(*worst) : std::string_view());
+    pending_ += ',';
+    if (outcome.error) append_csv_cell(pending_, describe(*outcome.error), true);
+    pending_ += "\r\n";
+    if (pending_.size() >= kFlushAt) flush();
   }
+  void finish() override { flush(); }
 
  private:
-  void put(const std::string& text) { out_.write(text.data(), static_cast<qint64>(text.size())); }
+  // Rows go out some tens of kilobytes at a time.
+  static constexpr std::size_t kFlushAt = 1 << 16;
+  void flush() {
+    out_.write(pending_.data(), static_cast<qint64>(pending_.size()));
+    pending_.clear();
+  }
 
   QIODevice& out_;
-  std::vector<std::string> row_;
+  std::string pending_;
 };
 
 class WorkbookWriter final : public ResultWriter {

@@ -29,7 +29,25 @@ struct BytePlace {
 class EncodingScan {
  public:
   void add(const char* data, qint64 size) {
-    for (qint64 i = 0; i < size; ++i) add(static_cast<unsigned char>(data[i]));
+    for (qint64 i = 0; i < size;) {
+      // A run of ASCII outside any sequence counts only its lines.
+      if (utf8_needed_ == 0 && gb_stage_ == 0) {
+        qint64 run = i;
+        while (run < size && static_cast<unsigned char>(data[run]) < 0x80) {
+          if (data[run++] == '\n') {
+            ++line_;
+            column_ = 1;
+          } else {
+            ++column_;
+          }
+        }
+        if (run > i) {
+          i = run;
+          continue;
+        }
+      }
+      add(static_cast<unsigned char>(data[i++]));
+    }
   }
 
   void finish() {

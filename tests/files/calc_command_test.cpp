@@ -136,6 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"ByteOrderMarkBlankLinesAndUnnamedRows",
                  {{"b.csv", "\xEF\xBB\xBF\nbeam_width,redistribution_on,short_anchorage_on\n\n250, False ,0\n,,"}},
                  {"b.csv"}, 0, kHeader + "b.csv:4," + kDefaults + ",\r\n", ""},
+        // Old Mac line ends, a quoted cell among plain ones, a row that ends the file without one.
+        CalcCase{"LineEndsOfEveryKind", {{"b.csv", "name,cover\rKL-1,35\r\n\"KL-2\",35\nKL-3,\"35\""}},
+                 {"b.csv"}, 0, kHeader + "KL-1," + kDefaults + ",\r\nKL-2," + kDefaults + ",\r\nKL-3," + kDefaults + ",\r\n", ""},
         CalcCase{"HeaderByTheFormsLabels", {{"b.csv", "构件编号, 梁宽（MM） ,梁面筋调幅\r\nKL-1,250,否\r\n"}},
                  {"b.csv"}, 0, kHeader + "KL-1," + kDefaults + ",\r\n", ""},
         CalcCase{"CellLongerThanAReadChunk", {{"b.csv", "name\n\"" + QByteArray(70000, 'x') + "\"\"\"\n"}},
