@@ -30,8 +30,7 @@ BeamSources::BeamSources(const QStringList& files, const OutputTarget* output) {
       source.encoding = detect_encoding(*file, path);
       file->rewind();
       BeamTable table(*file, path, source.encoding);
-      Beam row;
-      while (table.next(row)) ++beam_count_;
+      while (table.check_next()) ++beam_count_;
       file->check_unchanged();
       source.table = std::move(file);
     }

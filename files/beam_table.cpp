@@ -57,7 +57,7 @@ void BeamTable::read_header() {
   }
 }
 
-bool BeamTable::next(Beam& beam) {
+bool BeamTable::next_row() {
   do {
     if (!rows_.next(cells_)) return false;
   } while (all_empty(cells_));
@@ -66,6 +66,20 @@ bool BeamTable::next(Beam& beam) {
         FileFault::CellCount, file_, rows_.line(), {},
         QStringLiteral("有%1个单元格，表头有%2列").arg(cells_.size()).arg(columns_.size()));
   }
+  return true;
+}
+
+bool BeamTable::option_in(std::size_t column) const {
+  const std::optional<bool> ticked = option_word(cells_[column]);
+  if (!ticked) {
+    throw FileError(FileFault::WrongType, file_, rows_.line(), qstring(columns_[column]->key),
+                    QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cells_[column])));
+  }
+  return *ticked;
+}
+
+bool BeamTable::next(Beam& beam) {
+  if (!next_row()) return false;
   // A table without a name column names its beams by file and line.
   if (std::ranges::find(columns_, nullptr) == columns_.end()) {
     beam.name = unnamed_ + std::to_string(rows_.line());
@@ -75,22 +89,24 @@ bool BeamTable::next(Beam& beam) {
   auto input = beam.inputs.begin();
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     const InputField* field = columns_[i];
-    std::string& cell = cells_[i];
     if (field == nullptr) {
-      beam.name = std::move(cell);
+      beam.name = std::move(cells_[i]);
       continue;
     }
     input->field = field;
     if (field->kind != FieldKind::Check) {
-      (input++)->value = std::move(cell);
+      (input++)->value = std::move(cells_[i]);
     } else {
-      const std::optional<bool> ticked = option_word(cell);
-      if (!ticked) {
-        throw FileError(FileFault::WrongType, file_, rows_.line(), qstring(field->key),
-                        QStringLiteral("“%1”应为true/false、1/0或是/否").arg(qstring(cell)));
-      }
-      (input++)->value = *ticked;
+      (input++)->value = option_in(i);
     }
+  }
+  return true;
+}
+
+bool BeamTable::check_next() {
+  if (!next_row()) return false;
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (columns_[i] != nullptr && columns_[i]->kind == FieldKind::Check) option_in(i);
   }
   return true;
 }

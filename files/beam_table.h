@@ -30,9 +30,13 @@ class BeamTable {
   // Reads the next beam; false after the last. Throws FileError naming the
   // line and the column.
   bool next(Beam& beam);
+  // Reads the next beam's row and checks it as next() does, making no beam.
+  bool check_next();
 
  private:
   void read_header();
+  bool next_row();                           // the next row not all empty; false after the last
+  bool option_in(std::size_t column) const;  // the option word of a cell of that row
 
   QString file_;
   std::string unnamed_;             // "FILE:" for rows without a name

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <QFile>
 #include <cerrno>
@@ -77,10 +78,11 @@ qint64 InputFile::readData(char* data, qint64 max_size) {
       read_whole_ = true;
       break;
     }
-    read_hash_.addData(QByteArrayView(data + total, got));
+    read_.crc = static_cast<std::uint32_t>(
+        ::crc32(read_.crc, reinterpret_cast<const Bytef*>(data + total), static_cast<uInt>(got)));
     total += got;
   }
-  read_bytes_ += total;
+  read_.bytes += total;
   return total;
 }
 
@@ -90,17 +92,15 @@ void InputFile::check_unchanged() {
   if (::fstat(fd_, &status) != 0) fail(path_, errno);
   if (status.st_size != size_ || nanoseconds(status.st_mtim) != modified_ns_) fail_changed();
   if (!read_whole_) return;
-  const QByteArray read = read_hash_.result() + QByteArray::number(read_bytes_);
-  if (!first_whole_read_) first_whole_read_ = read;
-  if (read != *first_whole_read_) fail_changed();
+  if (!first_whole_read_) first_whole_read_ = read_;
+  if (read_ != *first_whole_read_) fail_changed();
 }
 
 void InputFile::rewind() {
   check_unchanged();
   if (::lseek(fd_, 0, SEEK_SET) != 0) fail(path_, errno);
   QIODevice::seek(0);
-  read_hash_.reset();
-  read_bytes_ = 0;
+  read_ = {};
   read_whole_ = false;
 }
 

@@ -5,7 +5,6 @@
 // changes while the command runs (its size or modification time, or the
 // bytes of a whole read against those of the first whole read) is refused.
 
-#include <QCryptographicHash>
 #include <QIODevice>
 #include <QString>
 #include <cstdint>
@@ -52,11 +51,17 @@ class InputFile final : public QIODevice {
   qint64 size_ = 0;
   qint64 modified_ns_ = 0;
   int read_error_ = 0;
-  // What the read under way has read, and the first whole read's bytes.
-  QCryptographicHash read_hash_{QCryptographicHash::Md5};  // a change detector, not a seal
-  qint64 read_bytes_ = 0;
+  // What the read under way has read, and the first whole read's bytes: a
+  // CRC-32 and a count, a change detector (not a seal) that keeps up with
+  // the reading.
+  struct Read {
+    std::uint32_t crc = 0;
+    qint64 bytes = 0;
+    bool operator==(const Read&) const = default;
+  };
+  Read read_;
   bool read_whole_ = false;
-  std::optional<QByteArray> first_whole_read_;
+  std::optional<Read> first_whole_read_;
 };
 
 }  // namespace platewise

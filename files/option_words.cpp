@@ -20,12 +20,10 @@ const std::pair<QString, bool> kOptionWords[] = {
 std::optional<bool> option_word(std::string_view cell) {
   // The words as tables hold them, without converting the text; any other
   // text (non-ASCII blanks, full-width letters) as Qt trims and lowers it.
-  static constexpr std::string_view kBlanks = " \t\n\v\f\r";
-  const std::size_t first = cell.find_first_not_of(kBlanks);
-  const std::string_view trimmed =
-      first == std::string_view::npos
-          ? std::string_view()
-          : cell.substr(first, cell.find_last_not_of(kBlanks) - first + 1);
+  const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  std::string_view trimmed = cell;
+  while (!trimmed.empty() && blank(trimmed.front())) trimmed.remove_prefix(1);
+  while (!trimmed.empty() && blank(trimmed.back())) trimmed.remove_suffix(1);
   if (trimmed.size() <= 5 && std::ranges::all_of(trimmed, [](char c) {
         return c > ' ' && static_cast<unsigned char>(c) < 0x80;
       })) {

@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
-  libzip-dev libxlsxwriter-dev
+  libzip-dev libxlsxwriter-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   librsvg2-bin
   xvfb xauth x11-utils
