@@ -24,11 +24,12 @@ class Bytes {
   bool in_[256] = {};
 };
 
-constexpr Bytes kCellEnds(",\"\n\r");                        // of a cell not quoted
-constexpr Bytes kQuotedEnds("\"\n");                         // of a quoted run
-constexpr Bytes kQuoteOrReturn("\"\r");                      // not in a plain record
-constexpr Bytes kMustQuote(",\"\r\n");                       // a cell written in quotes
-constexpr Bytes kWrittenApart(std::string_view("\"\0", 2));  // a quote, a NUL
+constexpr Bytes kCellEnds(",\"\n\r");                         // of a cell not quoted
+constexpr Bytes kQuotedEnds("\"\n");                          // of a quoted run
+constexpr Bytes kMustQuote(",\"\r\n");                        // a cell written in quotes
+constexpr Bytes kWrittenApart(std::string_view("\"\0", 2));   // a quote, a NUL
+constexpr Bytes kNotPlain(std::string_view(",\"\r\n\0", 5));  // either of the two above
+constexpr Bytes kFormulaStarts("=+-@\t\r");                   // what a formula begins with
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -103,24 +104,29 @@ bool CsvReader::next_plain(std::vector<std::string>& cells) {
   if (end == std::string_view::npos || end + 1 > kCsvRecordLimit) return false;
   std::string_view record = rest.substr(0, end);
   if (record.ends_with('\r')) record.remove_suffix(1);
-  if (kQuoteOrReturn.first_in(record) < record.size()) return false;
+  if (record.find('"') != std::string_view::npos || record.find('\r') != std::string_view::npos) {
+    return false;
+  }
+  std::size_t count = 0;  // cells taken; the vector's strings are filled again
   for (std::size_t from = 0;;) {
     const std::size_t comma = record.find(',', from);
-    cells.emplace_back(record.substr(from, comma - from));
+    if (count == cells.size()) cells.emplace_back();
+    cells[count++].assign(record.substr(from, comma - from));
     if (comma == std::string_view::npos) break;
     from = comma + 1;
   }
+  cells.resize(count);
   pos_ += static_cast<qsizetype>(end) + 1;
   ++line_;
   return true;
 }
 
 bool CsvReader::next(std::vector<std::string>& cells) {
-  cells.clear();
   cell_.clear();
   record_line_ = line_;
   record_size_ = 0;
   if (pos_ < buffer_.size() && next_plain(cells)) return true;
+  cells.clear();
   bool quoted = false;  // inside a quoted cell
   int c = get();
   if (c == kEnd) return false;
@@ -159,23 +165,27 @@ bool CsvReader::next(std::vector<std::string>& cells) {
 }
 
 void append_csv_cell(std::string& line, std::string_view cell, bool guarded) {
-  const bool quoted = kMustQuote.first_in(cell) < cell.size();
-  if (quoted) line += '"';
   // A cell a spreadsheet would take for a formula gets an apostrophe before
   // it, which the spreadsheet shows as text.
-  if (guarded && !cell.empty() &&
-      std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos) {
-    line += '\'';
+  const bool formula = guarded && !cell.empty() && kFormulaStarts.first_in(cell.substr(0, 1)) == 0;
+  const std::size_t special = kNotPlain.first_in(cell);
+  if (special == cell.size()) {  // most cells: as they are
+    if (formula) line += '\'';
+    line.append(cell);
+    return;
   }
+  const bool quoted = kMustQuote.first_in(cell.substr(special)) < cell.size() - special;
+  if (quoted) line += '"';
+  if (formula) line += '\'';
   // Runs without a quote or a NUL go in whole; a quote is doubled, and a
   // NUL, which many programs take for the end of the text, never stands raw
   // in a cell: it is written as text output shows it.
   while (!cell.empty()) {
-    const std::size_t special = kWrittenApart.first_in(cell);
-    line.append(cell.substr(0, special));
-    if (special == cell.size()) break;
-    line += cell[special] == '"' ? std::string_view("\"\"") : std::string_view("\\x00");
-    cell.remove_prefix(special + 1);
+    const std::size_t apart = kWrittenApart.first_in(cell);
+    line.append(cell.substr(0, apart));
+    if (apart == cell.size()) break;
+    line += cell[apart] == '"' ? std::string_view("\"\"") : std::string_view("\\x00");
+    cell.remove_prefix(apart + 1);
   }
   if (quoted) line += '"';
 }

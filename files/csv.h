@@ -39,7 +39,8 @@ class CsvReader final : public TableRows {
   static constexpr int kEnd = -1;
   bool refill();  // the next chunk of UTF-8 into the buffer; false at the end
   // The next record when it has no quotes and ends within the buffer, as
-  // most records do: split at its commas at once. False, reading nothing, else.
+  // most records do: split at its commas at once, into the strings `cells`
+  // holds already. False, reading nothing, else.
   bool next_plain(std::vector<std::string>& cells);
   int get();             // the next byte, or kEnd
   bool next_is(char c);  // consumes the next byte when it is `c`
