@@ -28,6 +28,12 @@ const std::string kHeader =
     "\xEF\xBB\xBFname,bottom_plate,bottom_width,top_plate,top_width,anchorage,side_u_plates,"
     "crack_width,actual_anchorage,hoop_plates,verdict,error\r\n";
 
+std::string repeated(const std::string& text, int times) {
+  std::string all;
+  for (int i = 0; i < times; ++i) all += text;
+  return all;
+}
+
 QByteArray gbk(const char* utf8) { return QStringEncoder("GB18030")(QString::fromUtf8(utf8)); }
 
 struct File {
@@ -139,6 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Old Mac line ends, a quoted cell among plain ones, a row that ends the file without one.
         CalcCase{"LineEndsOfEveryKind", {{"b.csv", "name,cover\rKL-1,35\r\n\"KL-2\",35\nKL-3,\"35\""}},
                  {"b.csv"}, 0, kHeader + "KL-1," + kDefaults + ",\r\nKL-2," + kDefaults + ",\r\nKL-3," + kDefaults + ",\r\n", ""},
+        // Plain records read at once, one of them split between two reads of the file.
+        CalcCase{"PlainRowsOverSeveralReads", {{"b.csv", QByteArray::fromStdString("name,cover\n" + repeated("A,35\n", 15000))}},
+                 {"b.csv"}, 0, kHeader + repeated("A," + kDefaults + ",\r\n", 15000), ""},
         CalcCase{"HeaderByTheFormsLabels", {{"b.csv", "构件编号, 梁宽（MM） ,梁面筋调幅\r\nKL-1,250,否\r\n"}},
                  {"b.csv"}, 0, kHeader + "KL-1," + kDefaults + ",\r\n", ""},
         CalcCase{"CellLongerThanAReadChunk", {{"b.csv", "name\n\"" + QByteArray(70000, 'x') + "\"\"\"\n"}},
