@@ -92,6 +92,8 @@ TEST_P(ReportFormats, PdfHoldsEveryBlockAndCellAndColoursTheSameWords) {
   const QString path = dir.filePath("book.pdf");
   save_report(book, path, ReportFormat::Pdf);
   const QString all = plain(pdf_pages(path).join("").toStdString());
+  // The sketch's dimensions are text, not pixels of an image.
+  EXPECT_TRUE(all.contains("b=250") && all.contains("h=600"));
   // Blocks in their order; the cells of a row wherever the row's lines put them.
   qsizetype at = 0;
   for (const std::string& line : lines) {

@@ -125,22 +125,6 @@ TEST_P(ReportPdfTest, TitleFontsAndEveryPagesHeaderAndNumber) {
   EXPECT_EQ(shown, GetParam().expected);
 }
 
-// Page 1, without blanks, up to the first section: the title block and the signatures.
-TEST(ReportPdf, FirstPageOpensWithTheTitleBlockAndTheSignatures) {
-  const std::pair<ReportBook, QString> cases[] = {
-      {one_beam_book(sample_report("KL-1", true, 1)),
-       "滨江花园KL-1计算书计算书工程名称滨江花园构件编号KL-1编制依据混凝土结构加固技术规范CECS25:"
-       "90计算程序Platewise1.0.0计算时间2026-12-0710:15姓名计算签字日期张工校对审核1输入数据"},
-      {sample_book(3, 1, 1),
-       "滨江花园计算书共3个构件工程名称滨江花园编制依据混凝土结构加固技术规范CECS25:90计算程序"
-       "Platewise1.0.0计算时间2026-12-0710:15姓名计算校对审核张工签字日期"},
-  };
-  for (const auto& [book, opening] : cases) {
-    const QString page = without_blanks(saved_pdf(book)->pages.value(0));
-    EXPECT_TRUE(page.startsWith(opening)) << page.toStdString();
-  }
-}
-
 // A row broken over two pages would leave its cells' first lines on one page
 // and the rest on the next: every row's plate reads whole on its page.
 TEST(ReportPdf, MembersRowsAreNeverBrokenOverPages) {
@@ -182,23 +166,6 @@ TEST(ReportPdf, ContentsAndMembersTableNameThePagesWhereChaptersStart) {
   EXPECT_EQ(contents, starts);
   EXPECT_EQ(members, starts);
   EXPECT_GT(starts.back().second, starts.front().second + 2);  // chapters of several pages
-}
-
-TEST(ReportPdf, EveryLineOfTheReportAndTheSketchsDimensionsAreOnAPage) {
-  for (const ReportModel& report : {sample_report("KL-1"), default_beam_report()}) {
-    const auto pdf = saved_pdf(one_beam_book(report));
-    const QString all = without_blanks(pdf->pages.join(""));
-    // The sketch's dimensions are text, not pixels of an image.
-    EXPECT_TRUE(all.contains("b=250") && all.contains("h=600")) << all.toStdString();
-    for (const ReportSection& section : report.sections) {
-      EXPECT_TRUE(all.contains(without_blanks(QString::fromStdString(section.title))))
-          << section.title;
-      for (const ReportLine& line : section.lines) {
-        EXPECT_TRUE(all.contains(without_blanks(QString::fromStdString(unmarked(line.text)))))
-            << line.text;
-      }
-    }
-  }
 }
 
 // What Qt says while `action` runs, from any thread.
