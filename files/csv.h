@@ -4,8 +4,8 @@
 // hold commas, line breaks and doubled quotes. Text is UTF-8, with or without
 // a byte-order mark, or GB18030 (of which GBK is a part), as Chinese Excel
 // saves it (text_encoding.h finds which). Cells are handed out as UTF-8. A
-// record longer than kCsvRecordLimit is refused, so that memory stays flat
-// on any input.
+// record longer than kCsvRecordLimit (its line end counted) is refused, so
+// that memory stays flat on any input.
 
 #include <QByteArray>
 #include <QIODevice>
