@@ -172,9 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Inputs that cannot be used: nothing is written.
         CalcCase{"UnknownColumn", {{"b.csv", "beam_width\n250\n"}, {"c.csv", "name,beam_widht\nA,1\n"}},
                  {"b.csv", "c.csv"}, 2, "", "“c.csv”第1行“beam_widht”：不是梁的输入项\n"},
-        CalcCase{"BadOptionNamesLineAndColumn", {{"b.csv", "name,short_anchorage_on\n\"KL\n\",1\nB,maybe\n"}},
+        CalcCase{"BadOptionNamesLineAndColumn", {{"b.csv", "name,short_anchorage_on\n\"KL\n\n\",1\nB,maybe\n"}},
                  {"b.csv", "-o", "out.csv"}, 2, "(none)",
-                 "“b.csv”第4行“short_anchorage_on”：“maybe”应为true/false、1/0或是/否\n"},
+                 "“b.csv”第5行“short_anchorage_on”：“maybe”应为true/false、1/0或是/否\n"},
         CalcCase{"RowWithMissingCells", {{"b.csv", "name,beam_width\nA\n"}}, {"b.csv"}, 2, "",
                  "“b.csv”第2行：有1个单元格，表头有2列\n"},
         CalcCase{"UnclosedQuote", {{"b.csv", "name\n\"A\n"}}, {"b.csv"}, 2, "", "“b.csv”第2行：引号未闭合\n"},
