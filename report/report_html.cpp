@@ -140,9 +140,11 @@ QString blocks_html(std::span<const Block> blocks, const std::string& container_
   return html;
 }
 
-// A text as a CSS string: "…" with its quotes and backslashes escaped.
+// A text as a CSS string: "…" with its quotes and backslashes escaped, and
+// "<" and "&" as CSS escapes, so that a name holding "</style>" stays text.
 QString css_string(QString text) {
   text.replace('\\', QStringLiteral("\\\\")).replace('"', QStringLiteral("\\\""));
+  text.replace('<', QStringLiteral("\\3c ")).replace('&', QStringLiteral("\\26 "));
   text.replace('\n', ' ');
   return '"' + text + '"';
 }
@@ -231,9 +233,9 @@ QString style(const ReportBook& book) {
              ".attention { color: %3; }\n"
              ".satisfied { color: %4; }\n"
              ".alert { font-weight: bold; }\n")
+      // All at once: a "%1" in the project's name stays as it is.
       .arg(css_font_families(), kAlertColour, kAttentionColour, kSatisfiedColour,
-           css_string(document_title(book)))
-      .arg(kMembersPoints);
+           css_string(document_title(book)), QString::number(kMembersPoints));
 }
 
 }  // namespace

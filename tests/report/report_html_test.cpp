@@ -70,5 +70,16 @@ TEST(ReportHtml, BookOpensWithTitleAndMembersAndBreaksBeforeEachChapter) {
   EXPECT_EQ(html.count("<tr style=\"height:10mm\">"), 3);
 }
 
+// A project's name is text wherever it stands, in the styles too.
+TEST(ReportHtml, NameThatLooksLikeMarkupStaysText) {
+  ReportBook book = sample_book(2);
+  book.project = "</style><b>%1&";
+  const QString html = report_html(book);
+  EXPECT_TRUE(
+      html.contains("@page members { @top-left { content: \"\\3c /style>\\3c b>%1\\26  计算书\";"));
+  EXPECT_TRUE(html.contains("<title>&lt;/style&gt;&lt;b&gt;%1&amp; 计算书</title>"));
+  EXPECT_EQ(html.count("</style>"), 1);
+}
+
 }  // namespace
 }  // namespace platewise::testing
